@@ -1,0 +1,50 @@
+#pragma once
+
+#include "image/clone_image.h"
+#include "image/outcome.h"
+
+#include <QString>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace r36::files {
+
+/// A line of a clone file that was not loaded, and why ("MR record is not 64 hex digits").
+struct SkippedLine {
+    int lineNumber = 0; // 1-based
+    std::string reason;
+};
+
+/// What a clone-file load found besides the image.
+struct CloneFileReport {
+    std::vector<SkippedLine> skipped;
+    bool hadBankTable = false; // a BK line was loaded
+};
+
+/// True when the last four characters, upper-cased, are ".R36".
+bool hasCloneExtension(const QString& path);
+
+/// Writes a clone file (or, when `path` equals `settingsFilePath` exactly, only the settings
+/// lines DATE, COMM, SPD, END). `storeSettings` runs first so the settings page's state reaches
+/// the blocks. The file is written to a temporary file beside the target and renamed over it
+/// only when complete: a failure leaves the old file as it was, with the system's reason.
+Outcome writeCloneFile(const QString& path, image::CloneImage& image, const image::LinkState& link,
+                       const QString& settingsFilePath,
+                       const std::function<void()>& storeSettings = {});
+
+/// Reads a clone file into `image` and `link`. The whole file is read and validated first: a
+/// file that cannot be read changes nothing and fails with the system's reason. User memories
+/// are cleared and the presets restored; blocks without lines keep their contents. Lines that
+/// fail validation are skipped and listed in `report`.
+Outcome readCloneFile(const QString& path, image::CloneImage& image, image::LinkState& link,
+                      CloneFileReport& report);
+
+/// Reads only the COMM and SPD lines of the settings file.
+Outcome readSettingsFile(const QString& path, image::LinkState& link);
+
+/// "Save Date and Time " followed by the local date and time, for the DATE line.
+QString saveDateText();
+
+} // namespace r36::files

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+namespace r36::link {
+
+/// The device the Port menu's COMn (1..16) reaches. On Windows "COMn". On Linux the environment
+/// variable QBR36_COMn (e.g. QBR36_COM1=/dev/pts/5) overrides; otherwise the detected USB and ACM
+/// serial adapters in a stable order, then the other serial ports; empty text when there is none.
+QString deviceForPort(int commPort);
+
+/// "115200,n,8,1" or "38400,n,8,1".
+QString portSettingsText(int commSpeed);
+int baudRate(int commSpeed);
+
+} // namespace r36::link

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+
+namespace r36::link {
+
+/// A byte pipe to the receiver. The serial port is one; the simulator's in-memory transport is
+/// another, so transfers are tested without a port. Implementations emit readyRead when bytes
+/// arrive and failed once when the pipe broke (port error, cable pulled); after failed the
+/// transport is closed.
+class Transport : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+    ~Transport() override = default;
+
+    /// Opens the pipe; on failure returns false and sets `reason` ("cannot open /dev/ttyUSB0:
+    /// Permission denied").
+    [[nodiscard]] virtual bool open(QString& reason) = 0;
+    virtual void close() = 0;
+    virtual bool isOpen() const = 0;
+    /// Everything received so far, without waiting.
+    virtual QByteArray readAll() = 0;
+    /// Queues the bytes for sending; false (and failed) when the pipe is broken.
+    [[nodiscard]] virtual bool write(const QByteArray& bytes) = 0;
+    /// Human-readable name of the far end, for messages ("/dev/ttyUSB0").
+    virtual QString description() const = 0;
+
+signals:
+    void readyRead();
+    void failed(const QString& reason);
+};
+
+} // namespace r36::link

@@ -1,0 +1,1 @@
+#include "receiver_simulator.h"

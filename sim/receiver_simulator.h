@@ -1,0 +1,85 @@
+#pragma once
+
+// A simulated receiver: holds the whole 64 KiB memory and answers the command protocol the way
+// the real one does (echo of every character with its CR, then CR LF, reply, CR LF). It does no
+// I/O: a transport feeds it the bytes the program sent and delivers what it answers.
+
+#include <QByteArray>
+#include <QString>
+
+#include <array>
+#include <chrono>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace r36::sim {
+
+/// A fault to inject. It fires at the Nth command (1-based, counting every command received)
+/// or at the first command addressing `address`, once unless `repeat` is set.
+struct Fault {
+    enum class Kind {
+        NoReply,      // nothing at all, not even the echo
+        NoEcho,       // the reply without the echo
+        Unframed,     // echo and reply text, but no CR LF around the reply
+        Garbled,      // a read reply with a character changed to a non-hex one
+        ShortLine,    // a read reply with 62 instead of 64 characters
+        LateReply,    // the full answer, sent after `lateBy`
+        WriteRefused, // "NG" instead of "OK" to a write
+        PortVanishes, // the cable is pulled: the transport breaks
+    };
+    Kind kind = Kind::NoReply;
+    int atCommand = 0;      // 0 = not by count
+    int address = -1;       // -1 = not by address
+    bool repeat = false;
+    std::chrono::milliseconds lateBy{1500};
+};
+
+class ReceiverSimulator {
+public:
+    static constexpr int kMemorySize = 0x10000;
+
+    ReceiverSimulator();
+
+    /// A receiver in use: used and free memories in every area, names and tones, a non-default
+    /// partition, link groups, AREA byte above 0x4C, a few out-of-list index bytes.
+    void loadRealisticMemory();
+    /// All 0xFF except a factory-fresh settings block.
+    void loadBlankMemory();
+    /// Raw 65536-byte image, or a clone file (.R36) laid out at the receiver's addresses.
+    bool loadFile(const QString& path, QString& error);
+
+    std::array<std::uint8_t, kMemorySize>& memory() { return m_memory; }
+    const std::array<std::uint8_t, kMemorySize>& memory() const { return m_memory; }
+
+    void setVersion(const std::string& sixCharacters) { m_version = sixCharacters; } // "002-06"
+    const std::string& version() const { return m_version; }
+
+    void addFault(const Fault& fault) { m_faults.push_back(fault); }
+    void clearFaults() { m_faults.clear(); }
+
+    /// What the receiver does after it got some bytes.
+    struct Answer {
+        QByteArray bytes;                     // to send back, in order
+        std::chrono::milliseconds delay{0};   // before sending (LateReply)
+        bool vanish = false;                  // break the connection instead
+    };
+    /// Feeds bytes received from the program; every complete command (ended by CR) gives one
+    /// answer. Partial commands are kept until their CR arrives.
+    std::vector<Answer> receive(const QByteArray& bytes);
+
+    /// Every command received, without its CR, in order.
+    const std::vector<std::string>& commandLog() const { return m_log; }
+    void clearLog() { m_log.clear(); }
+
+private:
+    Answer answer(const std::string& command);
+
+    std::array<std::uint8_t, kMemorySize> m_memory{};
+    std::string m_version = "002-06";
+    std::vector<Fault> m_faults;
+    std::vector<std::string> m_log;
+    QByteArray m_pending;
+};
+
+} // namespace r36::sim

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "link/transport.h"
+#include "receiver_simulator.h"
+
+namespace r36::sim {
+
+/// An in-memory cable to a ReceiverSimulator: answers arrive through the event loop (queued, so
+/// the link waits exactly as it does on a port), optionally paced at a line speed.
+class SimTransport : public link::Transport {
+    Q_OBJECT
+public:
+    explicit SimTransport(ReceiverSimulator& receiver, QObject* parent = nullptr);
+
+    /// 0 = deliver at once; otherwise pace at 10 bits per character at this baud rate.
+    void setBaudRate(int baud) { m_baud = baud; }
+    /// The next open() fails with this reason (empty: opens normally).
+    void setOpenFailure(const QString& reason) { m_openFailure = reason; }
+
+    [[nodiscard]] bool open(QString& reason) override;
+    void close() override;
+    bool isOpen() const override { return m_open; }
+    QByteArray readAll() override;
+    [[nodiscard]] bool write(const QByteArray& bytes) override;
+    QString description() const override { return QStringLiteral("simulated receiver"); }
+
+private:
+    ReceiverSimulator& m_receiver;
+    int m_baud = 0;
+    bool m_open = false;
+    QString m_openFailure;
+    QByteArray m_inbox;
+};
+
+} // namespace r36::sim

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "image/settings_block.h"
+
+#include <QWidget>
+
+#include <memory>
+#include <string>
+
+class QPushButton;
+
+namespace r36::ui {
+
+/// The "Settings" page: the set-mode lists in their groups, the TV channel boxes, and the
+/// "Read This Page" / "Write This Page" buttons (the main window wires them). A view over
+/// image::SettingsSelections: show* puts a block on the page, store* writes the page into it.
+class SettingsPage : public QWidget {
+    Q_OBJECT
+public:
+    explicit SettingsPage(QWidget* parent = nullptr);
+    ~SettingsPage() override;
+
+    void showSysBlock(const std::string& sysBlock);
+    void showSys3Block(const std::string& sys3Block);
+    void showRemoconId(const std::string& remoconId);
+    void storeSysBlock(std::string& sysBlock) const;
+    void storeSys3Block(std::string& sys3Block) const;
+    void storeRemoconId(std::string& remoconId) const;
+
+    /// The page's current state, as the store operations would see it.
+    image::SettingsSelections selections() const;
+
+    QPushButton* readButton() const;  // "Read This Page"
+    QPushButton* writeButton() const; // "Write This Page"
+
+signals:
+    /// The user changed a list or a TV box (for the main window's unsaved-changes flag).
+    void edited();
+
+private:
+    struct Private;
+    std::unique_ptr<Private> d;
+};
+
+} // namespace r36::ui

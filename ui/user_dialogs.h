@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace r36::ui {
+
+/// The questions and messages the program puts to the user, behind one small interface so tests
+/// answer them with a script instead of a modal box.
+class UserDialogs {
+public:
+    enum class Icon { Information, Warning, Critical };
+
+    virtual ~UserDialogs() = default;
+
+    /// Full path chosen in the Open dialog, or empty text when cancelled. `filter` uses Qt's
+    /// form, e.g. "R36 Files (*.R36);;All Files (*.*)".
+    virtual QString openFileName(QWidget* parent, const QString& filter) = 0;
+    /// Full path chosen in the Save dialog (which asks before overwriting), or empty text.
+    virtual QString saveFileName(QWidget* parent, const QString& filter) = 0;
+    /// A message box with one OK button; `details` (may be empty) is the informative text
+    /// under the main text, e.g. the reason a transfer failed.
+    virtual void message(QWidget* parent, Icon icon, const QString& title, const QString& text,
+                         const QString& details = {}) = 0;
+    /// OK / Cancel question; true for OK.
+    virtual bool askOkCancel(QWidget* parent, Icon icon, const QString& title,
+                             const QString& text) = 0;
+};
+
+/// The real dialogs: QFileDialog and QMessageBox.
+class QtUserDialogs : public UserDialogs {
+public:
+    QString openFileName(QWidget* parent, const QString& filter) override;
+    QString saveFileName(QWidget* parent, const QString& filter) override;
+    void message(QWidget* parent, Icon icon, const QString& title, const QString& text,
+                 const QString& details = {}) override;
+    bool askOkCancel(QWidget* parent, Icon icon, const QString& title,
+                     const QString& text) override;
+};
+
+} // namespace r36::ui
