@@ -1,0 +1,57 @@
+#pragma once
+
+// UserDialogs for widget tests: file names and OK/Cancel answers come from queues the test
+// fills; every message is recorded so the test can check what the user would have read.
+
+#include "ui/user_dialogs.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <deque>
+#include <vector>
+
+namespace r36::test {
+
+class ScriptedDialogs : public ui::UserDialogs {
+public:
+    struct Message {
+        Icon icon;
+        QString title;
+        QString text;
+        QString details;
+    };
+
+    std::deque<QString> fileNames;   // answers to open/save dialogs; empty queue = cancel
+    std::deque<bool> answers;        // answers to OK/Cancel questions; empty queue = Cancel
+    std::vector<Message> messages;   // every message shown, in order
+    std::vector<QString> questions;  // every OK/Cancel question's text
+    QStringList filters;             // the filter of every file dialog shown
+
+    QString openFileName(QWidget*, const QString& filter) override { return nextFile(filter); }
+    QString saveFileName(QWidget*, const QString& filter) override { return nextFile(filter); }
+    void message(QWidget*, Icon icon, const QString& title, const QString& text,
+                 const QString& details) override {
+        messages.push_back({icon, title, text, details});
+    }
+    bool askOkCancel(QWidget*, Icon, const QString&, const QString& text) override {
+        questions.push_back(text);
+        if (answers.empty())
+            return false;
+        const bool answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+
+private:
+    QString nextFile(const QString& filter) {
+        filters << filter;
+        if (fileNames.empty())
+            return {};
+        QString name = fileNames.front();
+        fileNames.pop_front();
+        return name;
+    }
+};
+
+} // namespace r36::test
