@@ -28,7 +28,7 @@ const std::array<int, 19> remoteKeyCodes = {0,  1,  2,  3,  4,  5,  6,  7,  8, 9
                                             10, 11, 14, 15, 16, 17, 18, 19, 21};
 
 // Marine channels CH1..CH28, CH60..CH74, CH77..CH88: the code is the channel number.
-const std::array<int, 55> marineChannelCodes = [] {
+constinit const std::array<int, 55> marineChannelCodes = [] {
     std::array<int, 55> codes{};
     std::size_t at = 0;
     for (const auto& [first, last] : {std::pair{1, 28}, std::pair{60, 74}, std::pair{77, 88}})

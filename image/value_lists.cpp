@@ -173,7 +173,8 @@ constexpr std::array<RecordChars, kPresetCount> kPresetRecordChars = buildPreset
 
 } // namespace
 
-const std::array<std::string_view, kPresetCount> presetRecords = [] {
+// Constant-initialised, so no start-up code can see it unfilled.
+constinit const std::array<std::string_view, kPresetCount> presetRecords = [] {
     std::array<std::string_view, kPresetCount> views{};
     for (int k = 0; k < kPresetCount; ++k)
         views[k] = std::string_view(kPresetRecordChars[k].data(), kPresetRecordChars[k].size());

@@ -295,3 +295,16 @@ TEST(NumericValue, ReadsTheNumberAtTheStart) {
     EXPECT_DOUBLE_EQ(numericValue("x12"), 0);
     EXPECT_DOUBLE_EQ(numericValue("007"), 7);
 }
+
+TEST(DecodeRecord, ShortAndFreeRecords) {
+    EXPECT_EQ(decodeRecord("00"), std::nullopt);
+    EXPECT_EQ(decodeRecord(""), std::nullopt);
+    const auto bare = decodeRecord("01");
+    ASSERT_TRUE(bare);
+    EXPECT_EQ(bare->frequencyHz, 0u);
+    EXPECT_EQ(bare->toneIndex, 0);
+    EXPECT_EQ(bare->name, "      ");
+    // Raw index bytes beyond their lists are kept as they are.
+    const auto odd = decodeRecord(withByte(std::string(kPreset1700), rec::kDcs, 0xFE));
+    EXPECT_EQ(odd->dcsIndex, 0xFE);
+}
