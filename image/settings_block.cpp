@@ -150,7 +150,7 @@ Choices fmPresetChoices() {
     return choices;
 }
 
-Choices specialTimeChoices() {
+Choices timespChoices() {
     Choices choices;
     for (const int seconds : {5, 10, 15, 20, 25, 30, 45, 60})
         choices.push_back(formatted("%2d-SEC", seconds));
@@ -293,7 +293,7 @@ SettingDef definitionOf(int byte) {
     case 49:
         return setting(49, "[misc]", "7/AUDIO", names({"LOW", "HIGH"}));
     case 56:
-        return setting(56, "<SCAN>", "TIMESP", specialTimeChoices());
+        return setting(56, "<SCAN>", "TIMESP", timespChoices());
     case 59:
         return setting(59, "[Preset]", "MARINE", marineChoices(), codeList(marineChannelCodes));
     case 60:
