@@ -62,6 +62,11 @@ public:
     Outcome writeMemory(int memory);
 
 private:
+    enum class Direction { Read, Write };
+    Outcome selectedCommand(const std::string& command, int first, int last, Direction direction);
+    /// Memories first..last with progress; `selected` picks the selected-rows progress range.
+    Outcome memoryLoop(int first, int last, Direction direction, bool selected);
+
     RadioLink& m_link;
     image::CloneImage& m_image;
     TransferHooks m_hooks;

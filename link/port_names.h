@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace r36::link {
 
@@ -8,6 +9,10 @@ namespace r36::link {
 /// variable QBR36_COMn (e.g. QBR36_COM1=/dev/pts/5) overrides; otherwise the detected USB and ACM
 /// serial adapters in a stable order, then the other serial ports; empty text when there is none.
 QString deviceForPort(int commPort);
+
+/// The order COM1, COM2, ... take on Linux: USB and ACM adapters first, then the other devices,
+/// each by name with trailing numbers compared as numbers (ttyUSB2 before ttyUSB10).
+QStringList orderSerialDevices(QStringList devices);
 
 /// "115200,n,8,1" or "38400,n,8,1".
 QString portSettingsText(int commSpeed);

@@ -32,6 +32,7 @@ private:
     std::unique_ptr<QSerialPort> m_port;
     QString m_device;
     int m_baud = 115200;
+    bool m_broken = false; // failed() was sent; the close follows from the event loop
 };
 
 } // namespace r36::link

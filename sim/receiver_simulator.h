@@ -10,13 +10,16 @@
 #include <array>
 #include <chrono>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace r36::sim {
 
 /// A fault to inject. It fires at the Nth command (1-based, counting every command received)
-/// or at the first command addressing `address`, once unless `repeat` is set.
+/// or at the first command addressing `address`, once unless `repeat` is set (then at every
+/// command addressing `address`, or at every command from the Nth on). A faulted write is carried
+/// out unless the fault is NoReply, WriteRefused or PortVanishes.
 struct Fault {
     enum class Kind {
         NoReply,      // nothing at all, not even the echo
@@ -46,14 +49,21 @@ public:
     void loadRealisticMemory();
     /// All 0xFF except a factory-fresh settings block.
     void loadBlankMemory();
-    /// Raw 65536-byte image, or a clone file (.R36) laid out at the receiver's addresses.
+    /// Raw 65536-byte image, or a clone file (.R36) laid out at the receiver's addresses over a
+    /// blank memory (the settings block at the base this receiver's version uses). False with
+    /// `error` ("line 7: MR record is not hexadecimal") when the file cannot be used; the memory
+    /// is then unchanged.
     bool loadFile(const QString& path, QString& error);
+    /// Writes the raw 65536-byte memory (loadFile reads it back).
+    bool saveFile(const QString& path, QString& error) const;
 
     std::array<std::uint8_t, kMemorySize>& memory() { return m_memory; }
     const std::array<std::uint8_t, kMemorySize>& memory() const { return m_memory; }
 
     void setVersion(const std::string& sixCharacters) { m_version = sixCharacters; } // "002-06"
     const std::string& version() const { return m_version; }
+    /// The version as the program reads it: "002-06" -> 206; 0 when it is not six digits and "-".
+    int versionNumber() const;
 
     void addFault(const Fault& fault) { m_faults.push_back(fault); }
     void clearFaults() { m_faults.clear(); }
@@ -71,15 +81,21 @@ public:
     /// Every command received, without its CR, in order.
     const std::vector<std::string>& commandLog() const { return m_log; }
     void clearLog() { m_log.clear(); }
+    /// Commands received so far, the count faults' `atCommand` refers to.
+    int commandCount() const { return m_commandCount; }
 
 private:
     Answer answer(const std::string& command);
+    /// The reply text of a command as the receiver gives it, carrying out a write.
+    std::string execute(const std::string& command);
+    std::optional<Fault> takeFault(const std::string& command);
 
     std::array<std::uint8_t, kMemorySize> m_memory{};
     std::string m_version = "002-06";
     std::vector<Fault> m_faults;
     std::vector<std::string> m_log;
     QByteArray m_pending;
+    int m_commandCount = 0;
 };
 
 } // namespace r36::sim

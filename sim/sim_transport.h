@@ -14,7 +14,8 @@ public:
 
     /// 0 = deliver at once; otherwise pace at 10 bits per character at this baud rate.
     void setBaudRate(int baud) { m_baud = baud; }
-    /// The next open() fails with this reason (empty: opens normally).
+    /// While set, open() fails with this reason (empty: opens normally). A pulled cable
+    /// (Fault::Kind::PortVanishes) sets it; clear it to plug the cable in again.
     void setOpenFailure(const QString& reason) { m_openFailure = reason; }
 
     [[nodiscard]] bool open(QString& reason) override;
@@ -30,6 +31,7 @@ private:
     bool m_open = false;
     QString m_openFailure;
     QByteArray m_inbox;
+    int m_session = 0; // answers of an earlier opening are dropped
 };
 
 } // namespace r36::sim

@@ -1,0 +1,401 @@
+#include "clone_transfer.h"
+
+#include "radio_link.h"
+
+#include "image/hex_text.h"
+#include "image/memory_areas.h"
+#include "image/memory_map.h"
+#include "image/settings_block.h"
+
+#include <array>
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace r36::link {
+
+namespace {
+
+using image::hexAddress;
+
+constexpr int kLastUserMemory = image::kUserMemoryCount - 1; // 1699
+constexpr int kMaxWriteBytes = image::kLineBytes;            // the receiver writes 1..32 bytes
+
+// Record offsets 19..20 (autoStep, autoMode) are characters 39..42.
+constexpr std::size_t kAutoFlagsChar = 38;
+constexpr std::size_t kAutoFlagsChars = 4;
+
+std::string at(std::uint32_t address) { return " at " + hexAddress(address); }
+
+std::string quoted(const QString& text) { return "\"" + text.toStdString() + "\""; }
+
+bool isHexText(const std::string& text) {
+    for (char c : text)
+        if (!image::hexDigitValue(c))
+            return false;
+    return true;
+}
+
+std::string readCommand(std::uint32_t address) { return "VK~F" + hexAddress(address) + "R"; }
+
+Outcome withStep(const std::string& step, const Outcome& outcome) {
+    if (outcome)
+        return outcome;
+    return Outcome::failure(step + ": " + outcome.reason());
+}
+
+} // namespace
+
+CloneTransfer::CloneTransfer(RadioLink& link, image::CloneImage& image, TransferHooks hooks)
+    : m_link(link), m_image(image), m_hooks(std::move(hooks)) {}
+
+// ---- transactions -------------------------------------------------------------------------
+
+namespace {
+
+/// One 32-byte line: 64 hex characters, or the failure with the step and address.
+struct LineRead {
+    std::string text;
+    Outcome outcome = Outcome::success();
+};
+
+LineRead readLine(RadioLink& link, const std::string& what, std::uint32_t address) {
+    const QString reply = link.transact(QString::fromStdString(readCommand(address)));
+    const std::string step = "reading " + what + at(address);
+    if (reply.isEmpty())
+        return {{}, Outcome::failure(step + ": " + link.lastError().toStdString())};
+    const std::string text = reply.toStdString();
+    if (text.size() != static_cast<std::size_t>(image::kLineHexChars))
+        return {{},
+                Outcome::failure(step + ": bad reply, " + std::to_string(text.size()) +
+                                 " characters instead of 64")};
+    // A line with a non-hex character would reach the image and later the receiver.
+    if (!isHexText(text))
+        return {{}, Outcome::failure(step + ": bad reply, not hexadecimal: " + quoted(reply))};
+    return {text, Outcome::success()};
+}
+
+/// Four lines from `base`; all four are always requested, even after a failed one. The joined
+/// text, or the first failure.
+LineRead readFourLines(RadioLink& link, const std::string& what, std::uint32_t base) {
+    LineRead joined;
+    for (std::uint32_t line = 0; line < 4; ++line) {
+        const LineRead one = readLine(link, what, base + line * image::kLineBytes);
+        if (!one.outcome && joined.outcome)
+            joined.outcome = one.outcome;
+        joined.text += one.text;
+    }
+    if (joined.outcome && joined.text.size() != static_cast<std::size_t>(image::kFourLineHexChars))
+        joined.outcome = Outcome::failure("reading " + what + at(base) + ": bad reply length");
+    return joined;
+}
+
+/// One write of `data` at `address`. Data that is not 1..maxBytes bytes of hex is never sent:
+/// the receiver would store garbage or spill into the next block.
+Outcome writePiece(RadioLink& link, const std::string& what, std::uint32_t address,
+                   const std::string& data, int maxBytes) {
+    const std::string step = "writing " + what + at(address);
+    if (data.empty() || data.size() % 2 != 0 ||
+        data.size() > static_cast<std::size_t>(2 * maxBytes) || !isHexText(data))
+        return Outcome::failure(step + ": data \"" + data + "\" is not 1 to " +
+                                std::to_string(maxBytes) + " bytes of hexadecimal text; not sent");
+    const QString reply =
+        link.transact(QString::fromStdString("VK~F" + hexAddress(address) + "W" + data));
+    if (reply == QLatin1String("OK"))
+        return Outcome::success();
+    if (reply.isEmpty())
+        return Outcome::failure(step + ": " + link.lastError().toStdString());
+    return Outcome::failure(step + ": receiver answered " + quoted(reply) + " instead of \"OK\"");
+}
+
+/// Characters [first, first + count) of a block, or what exists of them.
+std::string piece(const std::string& block, std::size_t first, std::size_t count) {
+    return first < block.size() ? block.substr(first, count) : std::string();
+}
+
+/// 32, 32, 32 and 4 bytes from the start of a block (settings block, bank table).
+Outcome writeHundredBytes(RadioLink& link, const std::string& what, std::uint32_t base,
+                          const std::string& block) {
+    constexpr std::array<int, 4> kPieceBytes{32, 32, 32, 4};
+    std::size_t character = 0;
+    std::uint32_t address = base;
+    for (int bytes : kPieceBytes) {
+        const Outcome written =
+            writePiece(link, what, address, piece(block, character, 2 * bytes), bytes);
+        if (!written)
+            return written;
+        character += 2 * bytes;
+        address += bytes;
+    }
+    return Outcome::success();
+}
+
+} // namespace
+
+// ---- block operations ---------------------------------------------------------------------
+
+Outcome CloneTransfer::readSysBlock() {
+    const LineRead block =
+        readFourLines(m_link, "the settings block", image::sysBlockBase(m_link.state().radioVersion));
+    if (!block.outcome)
+        return block.outcome;
+    m_image.sysBlock = block.text;
+    image::limitAreaByte(m_image.sysBlock);
+    return Outcome::success();
+}
+
+Outcome CloneTransfer::readSys3Block() {
+    const LineRead line = readLine(m_link, "the third settings block", image::kSys3Address);
+    if (!line.outcome)
+        return line.outcome;
+    m_image.sys3Block = line.text;
+    return Outcome::success();
+}
+
+Outcome CloneTransfer::readRemoconId() {
+    const LineRead line = readLine(m_link, "the remote key IDs", image::kRemoconIdAddress);
+    if (!line.outcome)
+        return line.outcome;
+    m_image.remoconId = line.text.substr(0, image::kRemoconIdHexChars);
+    if (m_hooks.showRemoconId)
+        m_hooks.showRemoconId();
+    return Outcome::success();
+}
+
+Outcome CloneTransfer::readBankTable() {
+    const LineRead block = readFourLines(m_link, "the bank table", image::kBankTableArea);
+    if (!block.outcome)
+        return block.outcome;
+    m_image.bankTable = block.text.substr(0, image::kBankTableHexChars);
+    if (m_hooks.bankTableLoaded)
+        m_hooks.bankTableLoaded();
+    return Outcome::success();
+}
+
+namespace {
+
+// Entry k of a link area is the first 7 bytes of its 8-byte slot k + 1; slot 0 is unused.
+template <std::size_t N>
+void sliceLinkSlots(const std::string& area, std::array<std::string, N>& entries) {
+    constexpr std::size_t kSlotChars = 2 * image::kLinkSlotBytes;
+    for (std::size_t k = 0; k < N; ++k)
+        entries[k] = area.substr((k + 1) * kSlotChars, image::kLinkEntryHexChars);
+}
+
+} // namespace
+
+Outcome CloneTransfer::readBankLinks() {
+    const LineRead area = readFourLines(m_link, "the bank links", image::kBankLinkArea);
+    if (!area.outcome)
+        return area.outcome;
+    sliceLinkSlots(area.text, m_image.bankLink);
+    return Outcome::success();
+}
+
+Outcome CloneTransfer::readPsLinks() {
+    const LineRead area = readFourLines(m_link, "the program-scan links", image::kPsLinkArea);
+    if (!area.outcome)
+        return area.outcome;
+    sliceLinkSlots(area.text, m_image.psLink);
+    return Outcome::success();
+}
+
+Outcome CloneTransfer::readMemory(int memory) {
+    const LineRead line =
+        readLine(m_link, "memory " + std::to_string(memory), image::memoryAddress(memory));
+    if (!line.outcome)
+        return line.outcome;
+    m_image.memRecord[static_cast<std::size_t>(memory)] = line.text;
+    if (m_hooks.memoryChanged)
+        m_hooks.memoryChanged(memory);
+    return Outcome::success();
+}
+
+Outcome CloneTransfer::writeSysBlock() {
+    // Read first: bytes no setting covers go back with the receiver's own values.
+    const Outcome read = readSysBlock();
+    if (!read)
+        return read;
+    if (m_hooks.storeSysBlock)
+        m_hooks.storeSysBlock();
+    return writeHundredBytes(m_link, "the settings block",
+                             image::sysBlockBase(m_link.state().radioVersion), m_image.sysBlock);
+}
+
+Outcome CloneTransfer::writeSys3Block() {
+    const Outcome read = readSys3Block();
+    if (!read)
+        return read;
+    if (m_hooks.storeSys3Block)
+        m_hooks.storeSys3Block();
+    // Only byte 1 is edited; the receiver takes it at the block's own address.
+    return writePiece(m_link, "the third settings block", image::kSys3WriteAddress,
+                      piece(m_image.sys3Block, 2, 2), 1);
+}
+
+Outcome CloneTransfer::writeRemoconId() {
+    if (m_hooks.storeRemoconId)
+        m_hooks.storeRemoconId();
+    return writePiece(m_link, "the remote key IDs", image::kRemoconIdAddress, m_image.remoconId,
+                      image::kRemoconIdHexChars / 2);
+}
+
+Outcome CloneTransfer::writeBankTable() {
+    return writeHundredBytes(m_link, "the bank table", image::kBankTableArea, m_image.bankTable);
+}
+
+namespace {
+
+template <std::size_t N>
+Outcome writeLinkEntries(RadioLink& link, const std::string& what,
+                         const std::array<std::string, N>& entries,
+                         std::uint32_t (*address)(int)) {
+    for (std::size_t k = 0; k < N; ++k) {
+        // An entry longer than its 7 bytes would overwrite the slot's eighth byte and beyond.
+        const Outcome written =
+            writePiece(link, what + " " + std::to_string(k + 1), address(static_cast<int>(k)),
+                       entries[k], image::kLinkEntryHexChars / 2);
+        if (!written)
+            return written;
+    }
+    return Outcome::success();
+}
+
+} // namespace
+
+Outcome CloneTransfer::writeBankLinks() {
+    return writeLinkEntries(m_link, "bank-link group", m_image.bankLink, image::bankLinkAddress);
+}
+
+Outcome CloneTransfer::writePsLinks() {
+    return writeLinkEntries(m_link, "program-scan-link group", m_image.psLink,
+                            image::psLinkAddress);
+}
+
+Outcome CloneTransfer::writeMemory(int memory) {
+    std::string& record = m_image.memRecord[static_cast<std::size_t>(memory)];
+    // The auto-step and auto-mode flags mean something only in the PRG area; elsewhere the
+    // receiver must get 0 there, and the image keeps what was sent.
+    if (!image::isPrgMemory(memory) && record.size() >= kAutoFlagsChar + kAutoFlagsChars)
+        record.replace(kAutoFlagsChar, kAutoFlagsChars, "0000");
+    // The empty record "00" is a one-byte write that clears only the in-use flag.
+    return writePiece(m_link, "memory " + std::to_string(memory), image::memoryAddress(memory),
+                      record, kMaxWriteBytes);
+}
+
+// ---- commands -----------------------------------------------------------------------------
+
+namespace {
+
+using Step = std::function<Outcome()>;
+
+/// A step that shows what was just read; it cannot fail.
+Step show(const std::function<void()>& hook) {
+    return [hook] {
+        if (hook)
+            hook();
+        return Outcome::success();
+    };
+}
+
+/// Greets the receiver and runs the steps in order until one fails. The reason names the
+/// command and the step.
+Outcome runCommand(RadioLink& link, const std::string& command, const std::vector<Step>& steps) {
+    const Outcome greeted = link.connectRadio();
+    if (!greeted)
+        return withStep(command, greeted);
+    for (const Step& step : steps) {
+        const Outcome done = step();
+        if (!done)
+            return withStep(command, done);
+    }
+    return Outcome::success();
+}
+
+} // namespace
+
+Outcome CloneTransfer::readAll() {
+    return runCommand(m_link, "Read all",
+                      {[this] { return readBankTable(); }, [this] { return readBankLinks(); },
+                       [this] { return readPsLinks(); }, [this] { return m_link.connectRadio(); },
+                       [this] { return readSysBlock(); }, show(m_hooks.showSysBlock),
+                       [this] { return readSys3Block(); }, show(m_hooks.showSys3Block),
+                       [this] { return readRemoconId(); },
+                       [this] { return memoryLoop(0, kLastUserMemory, Direction::Read, false); }});
+}
+
+Outcome CloneTransfer::writeAll() {
+    return runCommand(m_link, "Write all",
+                      {[this] { return writeBankTable(); }, [this] { return writeBankLinks(); },
+                       [this] { return writePsLinks(); }, [this] { return m_link.connectRadio(); },
+                       [this] { return writeSysBlock(); }, [this] { return writeSys3Block(); },
+                       [this] { return writeRemoconId(); },
+                       [this] { return memoryLoop(0, kLastUserMemory, Direction::Write, false); }});
+}
+
+Outcome CloneTransfer::readThisPage() {
+    return runCommand(m_link, "Read This Page",
+                      {[this] { return readSysBlock(); }, show(m_hooks.showSysBlock),
+                       [this] { return readSys3Block(); }, show(m_hooks.showSys3Block),
+                       [this] { return readRemoconId(); }});
+}
+
+Outcome CloneTransfer::writeThisPage() {
+    return runCommand(m_link, "Write This Page",
+                      {[this] { return writeSysBlock(); }, [this] { return writeSys3Block(); },
+                       [this] { return writeRemoconId(); }});
+}
+
+Outcome CloneTransfer::bankRead() {
+    return runCommand(m_link, "Bank Read",
+                      {[this] { return readBankTable(); }, [this] { return readBankLinks(); },
+                       [this] { return readPsLinks(); }});
+}
+
+Outcome CloneTransfer::bankWrite() {
+    return runCommand(m_link, "Bank Write",
+                      {[this] { return writeBankTable(); }, [this] { return writeBankLinks(); },
+                       [this] { return writePsLinks(); }});
+}
+
+Outcome CloneTransfer::readSelected(int first, int last) {
+    return selectedCommand("Read selected memory", first, last, Direction::Read);
+}
+
+Outcome CloneTransfer::writeSelected(int first, int last) {
+    return selectedCommand("Write selected memory", first, last, Direction::Write);
+}
+
+Outcome CloneTransfer::selectedCommand(const std::string& command, int first, int last,
+                                       Direction direction) {
+    // Checked before the greeting: an index outside the user memories must never be sent.
+    if (first > last)
+        return Outcome::failure(command + ": no memory selected");
+    if (first < 0 || last > kLastUserMemory)
+        return Outcome::failure(command + ": memories " + std::to_string(first) + ".." +
+                                std::to_string(last) + " are outside 0.." +
+                                std::to_string(kLastUserMemory));
+    return runCommand(m_link, command, {[=, this] { return memoryLoop(first, last, direction, true); }});
+}
+
+Outcome CloneTransfer::memoryLoop(int first, int last, Direction direction, bool selected) {
+    if (m_hooks.progress) {
+        if (selected) // the bar needs a maximum above its minimum
+            m_hooks.progress(first, first == last ? last + 1 : last, first, {});
+        else
+            m_hooks.progress(0, kLastUserMemory, 0, {});
+    }
+    const int minimum = selected ? first : 0;
+    const int maximum = selected ? (first == last ? last + 1 : last) : kLastUserMemory;
+    for (int memory = first; memory <= last; ++memory) {
+        const Outcome done =
+            direction == Direction::Write ? writeMemory(memory) : readMemory(memory);
+        if (!done)
+            return done;
+        if (m_hooks.progress)
+            m_hooks.progress(minimum, maximum, memory, std::to_string(memory));
+    }
+    return Outcome::success();
+}
+
+} // namespace r36::link

@@ -1,0 +1,66 @@
+#include "port_names.h"
+
+#include <QSerialPortInfo>
+#include <QStringList>
+#include <QtGlobal>
+
+#include <algorithm>
+
+namespace r36::link {
+
+namespace {
+
+constexpr int kFirstBaud = 115200;
+constexpr int kSecondBaud = 38400;
+
+bool isUsbAdapter(const QString& name) {
+    return name.contains(QLatin1String("ttyUSB")) || name.contains(QLatin1String("ttyACM"));
+}
+
+/// "ttyUSB10" after "ttyUSB2": the name's text, then its trailing number.
+bool naturalLess(const QString& a, const QString& b) {
+    auto split = [](const QString& name) {
+        qsizetype digits = name.size();
+        while (digits > 0 && name[digits - 1].isDigit())
+            --digits;
+        return std::make_pair(name.left(digits), name.mid(digits).toLongLong());
+    };
+    return split(a) < split(b);
+}
+
+} // namespace
+
+QStringList orderSerialDevices(QStringList devices) {
+    std::stable_sort(devices.begin(), devices.end(), [](const QString& a, const QString& b) {
+        if (isUsbAdapter(a) != isUsbAdapter(b))
+            return isUsbAdapter(a);
+        return naturalLess(a, b);
+    });
+    return devices;
+}
+
+QString deviceForPort(int commPort) {
+#ifdef Q_OS_WIN
+    return QStringLiteral("COM%1").arg(commPort);
+#else
+    const QByteArray overrideName = "QBR36_COM" + QByteArray::number(commPort);
+    const QString overridden = qEnvironmentVariable(overrideName.constData());
+    if (!overridden.isEmpty())
+        return overridden;
+    QStringList devices;
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
+        devices << info.systemLocation();
+    devices = orderSerialDevices(devices);
+    if (commPort < 1 || commPort > devices.size())
+        return {};
+    return devices[commPort - 1];
+#endif
+}
+
+QString portSettingsText(int commSpeed) {
+    return commSpeed == 0 ? QStringLiteral("115200,n,8,1") : QStringLiteral("38400,n,8,1");
+}
+
+int baudRate(int commSpeed) { return commSpeed == 0 ? kFirstBaud : kSecondBaud; }
+
+} // namespace r36::link

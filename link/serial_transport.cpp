@@ -1,0 +1,83 @@
+#include "serial_transport.h"
+
+#include "port_names.h"
+
+#include <QSerialPort>
+
+namespace r36::link {
+
+SerialTransport::SerialTransport(QObject* parent)
+    : Transport(parent), m_port(std::make_unique<QSerialPort>()) {
+    connect(m_port.get(), &QSerialPort::readyRead, this, &Transport::readyRead);
+    connect(m_port.get(), &QSerialPort::errorOccurred, this,
+            [this](QSerialPort::SerialPortError error) {
+                // An unplugged cable makes the port report ReadError over and over while it
+                // stays open: close on the first one and report it once.
+                const bool breaksThePipe = error == QSerialPort::ReadError ||
+                                           error == QSerialPort::WriteError ||
+                                           error == QSerialPort::ResourceError;
+                if (!breaksThePipe || !m_port->isOpen() || m_broken)
+                    return;
+                m_broken = true;
+                const QString reason = m_port->errorString();
+                // The port's own notifier is running this: close once it has returned.
+                QMetaObject::invokeMethod(this, &SerialTransport::close, Qt::QueuedConnection);
+                emit failed(reason);
+            });
+}
+
+SerialTransport::~SerialTransport() = default;
+
+void SerialTransport::setPort(const QString& device, int commSpeed) {
+    m_device = device;
+    m_baud = baudRate(commSpeed);
+}
+
+bool SerialTransport::open(QString& reason) {
+    if (m_broken)
+        close();
+    if (m_port->isOpen())
+        return true;
+    if (m_device.isEmpty()) {
+        reason = QStringLiteral("cannot open the port: no serial port found");
+        return false;
+    }
+    m_port->setPortName(m_device);
+    // 8N1 at the chosen speed; flow control, buffers and line signals stay as they are (a
+    // pseudo-terminal refuses DTR, and the receiver needs none of them).
+    m_port->setBaudRate(m_baud);
+    m_port->setDataBits(QSerialPort::Data8);
+    m_port->setParity(QSerialPort::NoParity);
+    m_port->setStopBits(QSerialPort::OneStop);
+    if (!m_port->open(QIODevice::ReadWrite)) {
+        reason = QStringLiteral("cannot open %1: %2").arg(m_device, m_port->errorString());
+        m_port->clearError();
+        return false;
+    }
+    return true;
+}
+
+void SerialTransport::close() {
+    if (m_port->isOpen())
+        m_port->close();
+    m_port->clearError();
+    m_broken = false;
+}
+
+bool SerialTransport::isOpen() const { return m_port->isOpen() && !m_broken; }
+
+QByteArray SerialTransport::readAll() {
+    if (!isOpen())
+        return {};
+    return m_port->readAll();
+}
+
+bool SerialTransport::write(const QByteArray& bytes) {
+    if (!isOpen())
+        return false;
+    return m_port->write(bytes) == bytes.size();
+}
+
+QString SerialTransport::description() const { return m_device; }
+
+} // namespace r36::link
