@@ -25,9 +25,13 @@ constexpr int kMaxWriteBytes = image::kLineBytes;            // the receiver wri
 constexpr std::size_t kAutoFlagsChar = 38;
 constexpr std::size_t kAutoFlagsChars = 4;
 
-std::string at(std::uint32_t address) { return " at " + hexAddress(address); }
+std::string at(std::uint32_t address) {
+    return " at " + hexAddress(address);
+}
 
-std::string quoted(const QString& text) { return "\"" + text.toStdString() + "\""; }
+std::string quoted(const QString& text) {
+    return "\"" + text.toStdString() + "\"";
+}
 
 bool isHexText(const std::string& text) {
     for (char c : text)
@@ -36,7 +40,9 @@ bool isHexText(const std::string& text) {
     return true;
 }
 
-std::string readCommand(std::uint32_t address) { return "VK~F" + hexAddress(address) + "R"; }
+std::string readCommand(std::uint32_t address) {
+    return "VK~F" + hexAddress(address) + "R";
+}
 
 Outcome withStep(const std::string& step, const Outcome& outcome) {
     if (outcome)
@@ -135,8 +141,8 @@ Outcome writeHundredBytes(RadioLink& link, const std::string& what, std::uint32_
 // ---- block operations ---------------------------------------------------------------------
 
 Outcome CloneTransfer::readSysBlock() {
-    const LineRead block =
-        readFourLines(m_link, "the settings block", image::sysBlockBase(m_link.state().radioVersion));
+    const LineRead block = readFourLines(m_link, "the settings block",
+                                         image::sysBlockBase(m_link.state().radioVersion));
     if (!block.outcome)
         return block.outcome;
     m_image.sysBlock = block.text;
@@ -248,8 +254,7 @@ namespace {
 
 template <std::size_t N>
 Outcome writeLinkEntries(RadioLink& link, const std::string& what,
-                         const std::array<std::string, N>& entries,
-                         std::uint32_t (*address)(int)) {
+                         const std::array<std::string, N>& entries, std::uint32_t (*address)(int)) {
     for (std::size_t k = 0; k < N; ++k) {
         // An entry longer than its 7 bytes would overwrite the slot's eighth byte and beyond.
         const Outcome written =
@@ -321,7 +326,9 @@ Outcome CloneTransfer::readAll() {
                        [this] { return readSysBlock(); }, show(m_hooks.showSysBlock),
                        [this] { return readSys3Block(); }, show(m_hooks.showSys3Block),
                        [this] { return readRemoconId(); },
-                       [this] { return memoryLoop(0, kLastUserMemory, Direction::Read, false); }});
+                       [this] {
+                           return memoryLoop(0, kLastUserMemory, Direction::Read, false);
+                       }});
 }
 
 Outcome CloneTransfer::writeAll() {
@@ -330,32 +337,42 @@ Outcome CloneTransfer::writeAll() {
                        [this] { return writePsLinks(); }, [this] { return m_link.connectRadio(); },
                        [this] { return writeSysBlock(); }, [this] { return writeSys3Block(); },
                        [this] { return writeRemoconId(); },
-                       [this] { return memoryLoop(0, kLastUserMemory, Direction::Write, false); }});
+                       [this] {
+                           return memoryLoop(0, kLastUserMemory, Direction::Write, false);
+                       }});
 }
 
 Outcome CloneTransfer::readThisPage() {
     return runCommand(m_link, "Read This Page",
                       {[this] { return readSysBlock(); }, show(m_hooks.showSysBlock),
                        [this] { return readSys3Block(); }, show(m_hooks.showSys3Block),
-                       [this] { return readRemoconId(); }});
+                       [this] {
+                           return readRemoconId();
+                       }});
 }
 
 Outcome CloneTransfer::writeThisPage() {
     return runCommand(m_link, "Write This Page",
                       {[this] { return writeSysBlock(); }, [this] { return writeSys3Block(); },
-                       [this] { return writeRemoconId(); }});
+                       [this] {
+                           return writeRemoconId();
+                       }});
 }
 
 Outcome CloneTransfer::bankRead() {
     return runCommand(m_link, "Bank Read",
                       {[this] { return readBankTable(); }, [this] { return readBankLinks(); },
-                       [this] { return readPsLinks(); }});
+                       [this] {
+                           return readPsLinks();
+                       }});
 }
 
 Outcome CloneTransfer::bankWrite() {
     return runCommand(m_link, "Bank Write",
                       {[this] { return writeBankTable(); }, [this] { return writeBankLinks(); },
-                       [this] { return writePsLinks(); }});
+                       [this] {
+                           return writePsLinks();
+                       }});
 }
 
 Outcome CloneTransfer::readSelected(int first, int last) {
@@ -375,7 +392,9 @@ Outcome CloneTransfer::selectedCommand(const std::string& command, int first, in
         return Outcome::failure(command + ": memories " + std::to_string(first) + ".." +
                                 std::to_string(last) + " are outside 0.." +
                                 std::to_string(kLastUserMemory));
-    return runCommand(m_link, command, {[=, this] { return memoryLoop(first, last, direction, true); }});
+    return runCommand(m_link, command, {[=, this] {
+                          return memoryLoop(first, last, direction, true);
+                      }});
 }
 
 Outcome CloneTransfer::memoryLoop(int first, int last, Direction direction, bool selected) {

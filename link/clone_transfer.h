@@ -14,13 +14,13 @@ class RadioLink;
 /// What a transfer tells the window, and the settings-page steps it runs inside its sequences.
 /// Every hook may be left empty.
 struct TransferHooks {
-    std::function<void()> showSysBlock;   // after the settings block was read
-    std::function<void()> showSys3Block;  // after the third block was read
-    std::function<void()> showRemoconId;  // after the key-ID block was read
-    std::function<void()> storeSysBlock;  // page -> sysBlock, before it is sent
-    std::function<void()> storeSys3Block; // page -> sys3Block, before it is sent
-    std::function<void()> storeRemoconId; // page -> remoconId, before it is sent
-    std::function<void()> bankTableLoaded;      // bankTable replaced: reload the partition editor
+    std::function<void()> showSysBlock;    // after the settings block was read
+    std::function<void()> showSys3Block;   // after the third block was read
+    std::function<void()> showRemoconId;   // after the key-ID block was read
+    std::function<void()> storeSysBlock;   // page -> sysBlock, before it is sent
+    std::function<void()> storeSys3Block;  // page -> sys3Block, before it is sent
+    std::function<void()> storeRemoconId;  // page -> remoconId, before it is sent
+    std::function<void()> bankTableLoaded; // bankTable replaced: reload the partition editor
     std::function<void(int memory)> memoryChanged; // memRecord(memory) replaced or changed
     /// Progress bar range and value; `text` is what the progress box beside it shows.
     std::function<void(int minimum, int maximum, int value, const std::string& text)> progress;

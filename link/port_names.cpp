@@ -61,6 +61,8 @@ QString portSettingsText(int commSpeed) {
     return commSpeed == 0 ? QStringLiteral("115200,n,8,1") : QStringLiteral("38400,n,8,1");
 }
 
-int baudRate(int commSpeed) { return commSpeed == 0 ? kFirstBaud : kSecondBaud; }
+int baudRate(int commSpeed) {
+    return commSpeed == 0 ? kFirstBaud : kSecondBaud;
+}
 
 } // namespace r36::link

@@ -141,12 +141,14 @@ Outcome RadioLink::connectRadio() {
     const QString version = transact(kVersionQuery);
     if (version.isEmpty())
         return Outcome::failure("version query: " + m_lastError.toStdString());
-    if (version.size() != kVersionReplyLength || version[kVersionDashPosition] != QLatin1Char('-')) {
+    if (version.size() != kVersionReplyLength ||
+        version[kVersionDashPosition] != QLatin1Char('-')) {
         m_lastError = QStringLiteral("version reply \"%1\" is not of the form 000-00").arg(version);
         return Outcome::failure(m_lastError.toStdString());
     }
     // "002-06" -> "00206" -> 206; the number ends where the digits do, halves go to even.
-    const QString digits = version.left(kVersionDashPosition) + version.mid(kVersionDashPosition + 1);
+    const QString digits =
+        version.left(kVersionDashPosition) + version.mid(kVersionDashPosition + 1);
     const double value = std::nearbyint(image::numericValue(digits.toStdString()));
     if (value < std::numeric_limits<std::int16_t>::min() ||
         value > std::numeric_limits<std::int16_t>::max()) {
@@ -167,6 +169,8 @@ void RadioLink::requestStop() {
     emit stopRequestedSignal();
 }
 
-void RadioLink::clearStop() { m_stopRequested = false; }
+void RadioLink::clearStop() {
+    m_stopRequested = false;
+}
 
 } // namespace r36::link

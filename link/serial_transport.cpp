@@ -64,7 +64,9 @@ void SerialTransport::close() {
     m_broken = false;
 }
 
-bool SerialTransport::isOpen() const { return m_port->isOpen() && !m_broken; }
+bool SerialTransport::isOpen() const {
+    return m_port->isOpen() && !m_broken;
+}
 
 QByteArray SerialTransport::readAll() {
     if (!isOpen())
@@ -78,6 +80,8 @@ bool SerialTransport::write(const QByteArray& bytes) {
     return m_port->write(bytes) == bytes.size();
 }
 
-QString SerialTransport::description() const { return m_device; }
+QString SerialTransport::description() const {
+    return m_device;
+}
 
 } // namespace r36::link

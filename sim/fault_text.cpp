@@ -32,7 +32,8 @@ QString faultKindNames() {
 std::optional<Fault> parseFault(const QString& text, QString& error) {
     const QStringList parts = text.split(QLatin1Char(','));
     const QStringList where = parts[0].split(QLatin1Char('@'));
-    error = QStringLiteral("fault \"%1\": expected KIND@command=N or KIND@address=0xADDR").arg(text);
+    error =
+        QStringLiteral("fault \"%1\": expected KIND@command=N or KIND@address=0xADDR").arg(text);
     if (where.size() != 2)
         return std::nullopt;
 
@@ -44,7 +45,8 @@ std::optional<Fault> parseFault(const QString& text, QString& error) {
             knownKind = true;
         }
     if (!knownKind) {
-        error = QStringLiteral("fault \"%1\": unknown kind; use one of %2").arg(text, faultKindNames());
+        error =
+            QStringLiteral("fault \"%1\": unknown kind; use one of %2").arg(text, faultKindNames());
         return std::nullopt;
     }
 

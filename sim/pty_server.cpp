@@ -54,7 +54,9 @@ struct PtyServer::Private {
     int baud = 0;
     qint64 sent = 0;
 
-    qint64 characterNs() const { return baud > 0 ? kBitsPerCharacter * kNanosecondsPerSecond / baud : 0; }
+    qint64 characterNs() const {
+        return baud > 0 ? kBitsPerCharacter * kNanosecondsPerSecond / baud : 0;
+    }
 
     void closeAll() {
         readNotifier.reset();
@@ -90,7 +92,8 @@ struct PtyServer::Private {
             if (step > 0)
                 due = std::min<qsizetype>(head.bytes.size(), (now - head.firstDueNs) / step + 1);
             const qsizetype count = due - head.sent;
-            const ssize_t written = ::write(master, head.bytes.constData() + head.sent, size_t(count));
+            const ssize_t written =
+                ::write(master, head.bytes.constData() + head.sent, size_t(count));
             if (written < 0) {
                 if (errno == EAGAIN || errno == EINTR) {
                     arm(now + kChunkNanoseconds); // the program is not reading: try again later
@@ -138,12 +141,15 @@ struct PtyServer::Private {
 PtyServer::PtyServer(ReceiverSimulator& receiver, QObject* parent)
     : QObject(parent), d(std::make_unique<Private>(receiver)) {}
 
-PtyServer::~PtyServer() { d->closeAll(); }
+PtyServer::~PtyServer() {
+    d->closeAll();
+}
 
 bool PtyServer::start(QString& error) {
     char name[256] = {};
     if (::openpty(&d->master, &d->slave, name, nullptr, nullptr) != 0) {
-        error = QStringLiteral("cannot create a pseudo-terminal: %1").arg(QString::fromLocal8Bit(std::strerror(errno)));
+        error = QStringLiteral("cannot create a pseudo-terminal: %1")
+                    .arg(QString::fromLocal8Bit(std::strerror(errno)));
         return false;
     }
     // Raw: no echo, no CR/LF translation by the terminal layer; the receiver does its own echo.
@@ -157,7 +163,8 @@ bool PtyServer::start(QString& error) {
 
     d->timer = timerfd_create(CLOCK_MONOTONIC, TFD_NONBLOCK | TFD_CLOEXEC);
     if (d->timer < 0) {
-        error = QStringLiteral("cannot create a timer: %1").arg(QString::fromLocal8Bit(std::strerror(errno)));
+        error = QStringLiteral("cannot create a timer: %1")
+                    .arg(QString::fromLocal8Bit(std::strerror(errno)));
         d->closeAll();
         return false;
     }
@@ -180,12 +187,20 @@ bool PtyServer::start(QString& error) {
     return true;
 }
 
-QString PtyServer::devicePath() const { return d->path; }
+QString PtyServer::devicePath() const {
+    return d->path;
+}
 
-void PtyServer::setBaudRate(int baud) { d->baud = baud; }
+void PtyServer::setBaudRate(int baud) {
+    d->baud = baud;
+}
 
-void PtyServer::vanish() { d->closeAll(); }
+void PtyServer::vanish() {
+    d->closeAll();
+}
 
-qint64 PtyServer::bytesSent() const { return d->sent; }
+qint64 PtyServer::bytesSent() const {
+    return d->sent;
+}
 
 } // namespace r36::sim

@@ -174,7 +174,8 @@ void ReceiverSimulator::loadRealisticMemory() {
 
     // A partition of 20 banks: 80, 70, 60, 50 x 6, 40 x 8, 25 x 4 = 1000.
     std::array<int, image::kBankCount> counts{};
-    const int sizes[] = {80, 70, 60, 50, 50, 50, 50, 50, 50, 40, 40, 40, 40, 40, 40, 40, 40, 25, 25, 25, 25};
+    const int sizes[] = {80, 70, 60, 50, 50, 50, 50, 50, 50, 40, 40,
+                         40, 40, 40, 40, 40, 40, 25, 25, 25, 25};
     int total = 0;
     for (std::size_t b = 0; b < std::size(sizes) && total < 1000; ++b) {
         counts[b] = std::min(sizes[b], 1000 - total);
@@ -245,7 +246,8 @@ bool ReceiverSimulator::loadFile(const QString& path, QString& error) {
         return false;
     }
     const QByteArray contents = file.readAll();
-    if (contents.size() == kMemorySize && !path.endsWith(QLatin1String(".R36"), Qt::CaseInsensitive)) {
+    if (contents.size() == kMemorySize &&
+        !path.endsWith(QLatin1String(".R36"), Qt::CaseInsensitive)) {
         std::copy(contents.begin(), contents.end(), m_memory.begin());
         return true;
     }

@@ -40,14 +40,11 @@ int commandAddress(const std::string& command) {
     return address;
 }
 
-bool isWriteCommand(const std::string& command) {
-    return commandAddress(command) >= 0 && command.size() > kReadPrefix.size() + kAddressDigits &&
-           command[kReadPrefix.size() + kAddressDigits] == 'W';
-}
-
 } // namespace
 
-ReceiverSimulator::ReceiverSimulator() { loadBlankMemory(); }
+ReceiverSimulator::ReceiverSimulator() {
+    loadBlankMemory();
+}
 
 std::vector<ReceiverSimulator::Answer> ReceiverSimulator::receive(const QByteArray& bytes) {
     m_pending += bytes;

@@ -32,8 +32,8 @@ struct Fault {
         PortVanishes, // the cable is pulled: the transport breaks
     };
     Kind kind = Kind::NoReply;
-    int atCommand = 0;      // 0 = not by count
-    int address = -1;       // -1 = not by address
+    int atCommand = 0; // 0 = not by count
+    int address = -1;  // -1 = not by address
     bool repeat = false;
     std::chrono::milliseconds lateBy{1500};
 };
@@ -70,9 +70,9 @@ public:
 
     /// What the receiver does after it got some bytes.
     struct Answer {
-        QByteArray bytes;                     // to send back, in order
-        std::chrono::milliseconds delay{0};   // before sending (LateReply)
-        bool vanish = false;                  // break the connection instead
+        QByteArray bytes;                   // to send back, in order
+        std::chrono::milliseconds delay{0}; // before sending (LateReply)
+        bool vanish = false;                // break the connection instead
     };
     /// Feeds bytes received from the program; every complete command (ended by CR) gives one
     /// answer. Partial commands are kept until their CR arrives.

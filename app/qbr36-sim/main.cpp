@@ -38,13 +38,15 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("qbr36-sim"));
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "A simulated QB-R36 receiver on a pseudo-terminal.\n"
-        "The first line printed is the device to open, e.g. /dev/pts/7; point a port at it with\n"
-        "QBR36_COM1=/dev/pts/7. Serves until SIGTERM or SIGINT.\n"
-        "Faults: KIND@command=N (the Nth command received, counted from 1) or\n"
-        "KIND@address=0xADDR (the first command at that address), optionally followed by\n"
-        ",repeat and, for late-reply, ,late=MS (default 1500). KIND is one of:\n") +
+    parser.setApplicationDescription(
+        QStringLiteral(
+            "A simulated QB-R36 receiver on a pseudo-terminal.\n"
+            "The first line printed is the device to open, e.g. /dev/pts/7; point a port at it "
+            "with\n"
+            "QBR36_COM1=/dev/pts/7. Serves until SIGTERM or SIGINT.\n"
+            "Faults: KIND@command=N (the Nth command received, counted from 1) or\n"
+            "KIND@address=0xADDR (the first command at that address), optionally followed by\n"
+            ",repeat and, for late-reply, ,late=MS (default 1500). KIND is one of:\n") +
         r36::sim::faultKindNames() + QLatin1Char('.'));
     parser.addHelpOption();
     const QCommandLineOption baud(QStringLiteral("baud"),
@@ -107,9 +109,8 @@ int main(int argc, char* argv[]) {
     if (signalFd < 0)
         return fail(QStringLiteral("cannot watch for signals"));
     QSocketNotifier signalNotifier(signalFd, QSocketNotifier::Read);
-    QObject::connect(&signalNotifier, &QSocketNotifier::activated, &app, [] {
-        QCoreApplication::quit();
-    });
+    QObject::connect(&signalNotifier, &QSocketNotifier::activated, &app,
+                     [] { QCoreApplication::quit(); });
 
     std::printf("%s\n", qPrintable(server.devicePath()));
     std::fflush(stdout);
