@@ -1,27 +1,14 @@
 #pragma once
 
+#include "clone_text.h"
 #include "image/clone_image.h"
 #include "image/outcome.h"
 
 #include <QString>
 
 #include <functional>
-#include <string>
-#include <vector>
 
 namespace r36::files {
-
-/// A line of a clone file that was not loaded, and why ("MR record is not 64 hex digits").
-struct SkippedLine {
-    int lineNumber = 0; // 1-based
-    std::string reason;
-};
-
-/// What a clone-file load found besides the image.
-struct CloneFileReport {
-    std::vector<SkippedLine> skipped;
-    bool hadBankTable = false; // a BK line was loaded
-};
 
 /// True when the last four characters, upper-cased, are ".R36".
 bool hasCloneExtension(const QString& path);
@@ -35,13 +22,15 @@ Outcome writeCloneFile(const QString& path, image::CloneImage& image, const imag
                        const std::function<void()>& storeSettings = {});
 
 /// Reads a clone file into `image` and `link`. The whole file is read and validated first: a
-/// file that cannot be read changes nothing and fails with the system's reason. User memories
+/// path without the ".R36" extension fails with "Can't open the file.", a file that cannot be
+/// read fails with the system's reason, and both change nothing. User memories
 /// are cleared and the presets restored; blocks without lines keep their contents. Lines that
 /// fail validation are skipped and listed in `report`.
 Outcome readCloneFile(const QString& path, image::CloneImage& image, image::LinkState& link,
                       CloneFileReport& report);
 
-/// Reads only the COMM and SPD lines of the settings file.
+/// Reads only the COMM and SPD lines of the settings file; a file that cannot be read fails
+/// with the system's reason and changes nothing.
 Outcome readSettingsFile(const QString& path, image::LinkState& link);
 
 /// "Save Date and Time " followed by the local date and time, for the DATE line.

@@ -1,0 +1,225 @@
+#include "clone_text.h"
+
+#include "image/hex_text.h"
+#include "image/memory_areas.h"
+#include "image/memory_map.h"
+#include "text_lines.h"
+
+#include <array>
+#include <initializer_list>
+#include <optional>
+#include <string>
+
+namespace r36::files {
+namespace {
+
+constexpr std::string_view kLineEnd = "\r\n";
+
+// Every length the receiver's blocks can have in a clone file, in hex characters.
+constexpr std::size_t kRecordHexChars = image::kLineHexChars; // 64
+constexpr std::size_t kSys3DefaultHexChars = 4;               // "0001" until read from a radio
+constexpr std::size_t kSysBlockHexChars = 256;
+
+constexpr int kFirstPort = 1, kLastPort = 16;
+constexpr int kLastSpeed = 1;
+
+void appendLine(std::string& text, std::string_view line) {
+    text += line;
+    text += kLineEnd;
+}
+
+void appendSettingsLines(std::string& text, const image::LinkState& link) {
+    appendLine(text, "COMM:" + std::to_string(link.commPort));
+    appendLine(text, "SPD:" + std::to_string(link.commSpeed));
+    appendLine(text, "END:");
+}
+
+/// A decimal number lo..hi written with digits only (leading zeros tolerated), or nullopt.
+std::optional<int> decimalIn(std::string_view text, int lo, int hi) {
+    if (text.empty() || text.size() > 9)
+        return std::nullopt;
+    int value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        value = value * 10 + (c - '0');
+    }
+    if (value < lo || value > hi)
+        return std::nullopt;
+    return value;
+}
+
+/// Upper-case hex of exactly `length` characters, or nullopt.
+std::optional<std::string> hexOfLength(std::string_view text, std::size_t length) {
+    if (!image::isHexOfLength(text, length))
+        return std::nullopt;
+    return image::toUpperAscii(text);
+}
+
+std::string rangeText(int lo, int hi) {
+    return std::to_string(lo) + ".." + std::to_string(hi);
+}
+
+// Applies one line to the image, or says why it cannot be applied. Each key needs its fields:
+// "MR:i:record", "BK:table", "LINK0:n:entry", "SYS:block", "COMM:n" and so on; fields after
+// those are ignored.
+class LineLoader {
+public:
+    LineLoader(image::CloneImage& image, image::LinkState& link, CloneFileReport& report)
+        : m_image(image), m_link(link), m_report(report) {}
+
+    /// Empty text when the line was applied or is not one the reader knows.
+    std::string apply(std::string_view line) {
+        const auto fields = splitFields(line, ':');
+        const std::string_view key = fields[0];
+        if (key == "MR")
+            return memoryLine(fields);
+        if (key == "BK")
+            return bankTableLine(fields);
+        if (key == "LINK0")
+            return linkLine(fields, "LINK0", m_image.bankLink);
+        if (key == "LINK1")
+            return linkLine(fields, "LINK1", m_image.psLink);
+        if (key == "COMM" || key == "SPD")
+            return linkStateLine(fields, m_link);
+        if (key == "SYS")
+            return blockLine(fields, "SYS", {kSysBlockHexChars}, m_image.sysBlock);
+        if (key == "SYS3")
+            return blockLine(fields, "SYS3", {kSys3DefaultHexChars, kRecordHexChars},
+                             m_image.sys3Block);
+        if (key == "REMOCONID")
+            return blockLine(fields, "REMOCONID", {image::kRemoconIdHexChars}, m_image.remoconId);
+        return {}; // DATE, END and anything else
+    }
+
+    static std::string linkStateLine(const std::vector<std::string_view>& fields,
+                                     image::LinkState& link) {
+        const bool port = fields[0] == "COMM";
+        const int hi = port ? kLastPort : kLastSpeed;
+        const int lo = port ? kFirstPort : 0;
+        const auto value = fields.size() > 1 ? decimalIn(fields[1], lo, hi) : std::nullopt;
+        if (!value)
+            return std::string(fields[0]) + " value is not a number " + rangeText(lo, hi);
+        (port ? link.commPort : link.commSpeed) = static_cast<std::uint16_t>(*value);
+        return {};
+    }
+
+private:
+    std::string memoryLine(const std::vector<std::string_view>& fields) {
+        if (fields.size() < 3)
+            return "MR line needs a memory number and a record";
+        const auto memory = decimalIn(fields[1], 0, image::kMemoryCount - 1);
+        if (!memory)
+            return "MR memory number is not " + rangeText(0, image::kMemoryCount - 1);
+        auto record = hexOfLength(fields[2], kRecordHexChars);
+        if (!record)
+            return "MR record is not 64 hex digits";
+        m_image.memRecord[static_cast<std::size_t>(*memory)] = std::move(*record);
+        return {};
+    }
+
+    std::string bankTableLine(const std::vector<std::string_view>& fields) {
+        auto table =
+            fields.size() > 1 ? hexOfLength(fields[1], image::kBankTableHexChars) : std::nullopt;
+        if (!table)
+            return "BK table is not " + std::to_string(image::kBankTableHexChars) + " hex digits";
+        m_image.bankTable = std::move(*table);
+        m_report.hadBankTable = true;
+        return {};
+    }
+
+    template <std::size_t N>
+    static std::string linkLine(const std::vector<std::string_view>& fields, std::string_view key,
+                                std::array<std::string, N>& entries) {
+        const std::string name(key);
+        if (fields.size() < 3)
+            return name + " line needs a group number and an entry";
+        const auto group = decimalIn(fields[1], 1, static_cast<int>(N));
+        if (!group)
+            return name + " group number is not " + rangeText(1, static_cast<int>(N));
+        auto entry = hexOfLength(fields[2], image::kLinkEntryHexChars);
+        if (!entry)
+            return name + " entry is not " + std::to_string(image::kLinkEntryHexChars) +
+                   " hex digits";
+        entries[static_cast<std::size_t>(*group - 1)] = std::move(*entry);
+        return {};
+    }
+
+    static std::string blockLine(const std::vector<std::string_view>& fields, std::string_view key,
+                                 std::initializer_list<std::size_t> lengths, std::string& block) {
+        std::string lengthText;
+        for (std::size_t length : lengths) {
+            if (fields.size() > 1) {
+                if (auto hex = hexOfLength(fields[1], length)) {
+                    block = std::move(*hex);
+                    return {};
+                }
+            }
+            lengthText += (lengthText.empty() ? "" : " or ") + std::to_string(length);
+        }
+        return std::string(key) + " block is not " + lengthText + " hex digits";
+    }
+
+    image::CloneImage& m_image;
+    image::LinkState& m_link;
+    CloneFileReport& m_report;
+};
+
+} // namespace
+
+std::string cloneText(const image::CloneImage& image, const image::LinkState& link,
+                      std::string_view dateText) {
+    std::string text;
+    text.reserve(160'000);
+    appendLine(text, "DATE:" + std::string(dateText));
+    for (int i = 0; i <= image::lastStoredMemory && i < static_cast<int>(image.memRecord.size());
+         ++i) {
+        const std::string& record = image.memRecord[static_cast<std::size_t>(i)];
+        if (image::isRecordInUse(record))
+            appendLine(text, "MR:" + std::to_string(i) + ":" + record);
+    }
+    appendLine(text, "BK:" + image.bankTable);
+    for (std::size_t k = 0; k < image.bankLink.size(); ++k)
+        appendLine(text, "LINK0:" + std::to_string(k + 1) + ":" + image.bankLink[k]);
+    for (std::size_t k = 0; k < image.psLink.size(); ++k)
+        appendLine(text, "LINK1:" + std::to_string(k + 1) + ":" + image.psLink[k]);
+    appendLine(text, "SYS:" + image.sysBlock);
+    appendLine(text, "SYS3:" + image.sys3Block);
+    appendLine(text, "REMOCONID:" + image.remoconId);
+    appendSettingsLines(text, link);
+    return text;
+}
+
+std::string settingsText(const image::LinkState& link, std::string_view dateText) {
+    std::string text;
+    appendLine(text, "DATE:" + std::string(dateText));
+    appendSettingsLines(text, link);
+    return text;
+}
+
+void parseCloneText(std::string_view text, image::CloneImage& image, image::LinkState& link,
+                    CloneFileReport& report) {
+    report = {};
+    image.memRecord.resize(image::kMemoryCount);
+    image::clearMemories(image);
+    LineLoader loader(image, link, report);
+    int lineNumber = 0;
+    for (std::string_view line : splitLines(text)) {
+        ++lineNumber;
+        std::string reason = loader.apply(line);
+        if (!reason.empty())
+            report.skipped.push_back({lineNumber, std::move(reason)});
+    }
+}
+
+void parseSettingsText(std::string_view text, image::LinkState& link) {
+    for (std::string_view line : splitLines(text)) {
+        const auto fields = splitFields(line, ':');
+        // A line out of range leaves the value as it was; the settings file has no reader
+        // to report to.
+        if (fields[0] == "COMM" || fields[0] == "SPD")
+            (void)LineLoader::linkStateLine(fields, link);
+    }
+}
+
+} // namespace r36::files

@@ -1,0 +1,45 @@
+#include "csv_text.h"
+
+#include "image/memory_record.h"
+
+namespace r36::files {
+namespace {
+
+// Columns of the memory list whose non-empty texts the CSV marks with a leading "*": DCS codes
+// like "023" and names with leading spaces or digits survive spreadsheet programs that way.
+constexpr std::size_t kDcsColumn = 6;
+constexpr std::size_t kNameColumn = 11;
+
+} // namespace
+
+std::string csvText(const image::CloneImage& image, const std::vector<std::string>& labels,
+                    const std::function<void(int row)>& progress) {
+    std::string text;
+    text.reserve(kCsvLineCount * 100);
+    if (progress)
+        progress(0);
+    text += kCsvHeader;
+    text += "\r\n";
+    for (int memory = 0; memory < image::kUserMemoryCount; ++memory) {
+        if (progress)
+            progress(memory + 1);
+        const auto index = static_cast<std::size_t>(memory);
+        if (index < labels.size())
+            text += labels[index];
+        const std::string_view record = index < image.memRecord.size()
+                                            ? std::string_view(image.memRecord[index])
+                                            : image::kEmptyRecord;
+        const image::DisplayTexts texts = image::renderRecord(record, memory);
+        for (std::size_t column = 1; column <= texts.size(); ++column) {
+            const std::string& cell = texts[column - 1];
+            text += ',';
+            if ((column == kDcsColumn || column == kNameColumn) && !cell.empty())
+                text += '*';
+            text += cell;
+        }
+        text += "\r\n";
+    }
+    return text;
+}
+
+} // namespace r36::files

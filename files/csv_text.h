@@ -1,0 +1,40 @@
+#pragma once
+
+// The CSV channel list as text, without files or Qt: the export's lines and the import's parser.
+
+#include "image/clone_image.h"
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace r36::files {
+
+/// Line 1 of the CSV file: the memory list's column headings.
+inline constexpr std::string_view kCsvHeader =
+    "BANK-CH,Frequency,Mode,Step,Subtone,TSQ,DCS,Train,Shift,Offset Freq.,Skip,Name";
+
+/// Lines of a complete file: the header and one line per user memory.
+inline constexpr int kCsvLineCount = 1 + image::kUserMemoryCount; // 1701
+
+/// The 1701 lines of the memory list as text (header, then memory 0..1699 with its label),
+/// each ended by CR LF. `progress` is called with the row 0..1700 being written.
+std::string csvText(const image::CloneImage& image, const std::vector<std::string>& labels,
+                    const std::function<void(int row)>& progress = {});
+
+/// Result of parsing a CSV file into new records for memories 0..1720.
+struct CsvImport {
+    bool ok = false;
+    int errorLine = 0;                // the number the message shows ("Error at line" + errorLine)
+    std::string reason;               // why, for the detailed text
+    std::vector<std::string> records; // 1721 records when ok
+};
+
+/// Parses CSV text; nothing is applied to any image. Line k (k >= 2) gives memory k - 2; a line
+/// with fewer than twelve fields or an empty frequency gives a free memory. Reading stops at the
+/// first line that cannot be stored; a file that does not hold exactly 1701 lines fails too
+/// (errorLine = number of lines + 1, or 1702 when there are more).
+CsvImport parseCsv(const std::string& text);
+
+} // namespace r36::files
