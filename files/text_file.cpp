@@ -27,13 +27,23 @@ Outcome readTextFile(const QString& path, std::string& text) {
 
 Outcome writeTextFileAtomically(const QString& path, std::string_view text) {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered, so a short write (disk full, file-size limit) shows here: a buffered QSaveFile
+    // flushes inside commit() and can rename a truncated file over the old one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return failure("Cannot create", path, file.errorString());
-    const auto size = static_cast<qint64>(text.size());
-    if (file.write(text.data(), size) != size) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return failure("Cannot write", path, reason);
+    // A short write is retried, so the system's reason for stopping (disk full, file too large)
+    // is the one reported.
+    const char* data = text.data();
+    auto remaining = static_cast<qint64>(text.size());
+    while (remaining > 0) {
+        const qint64 written = file.write(data, remaining);
+        if (written <= 0) {
+            const QString reason = file.errorString();
+            file.cancelWriting();
+            return failure("Cannot write", path, reason);
+        }
+        data += written;
+        remaining -= written;
     }
     if (!file.commit())
         return failure("Cannot write", path, file.errorString());
