@@ -120,10 +120,10 @@ SettingsPage::SettingsPage(QWidget* parent) : QWidget(parent), d(std::make_uniqu
     columns->addStretch();
 
     std::map<std::string_view, QFormLayout*> forms;
-    std::map<std::string_view, QGroupBox*> groups;
+    // Tab goes through the groups as they are read, not in the lists' visiting order.
+    std::map<std::string_view, std::vector<QWidget*>> focusChain;
     for (const GroupPlace& place : kGroupPlaces) {
         auto* group = new QGroupBox(qText(place.caption), this);
-        groups[place.caption] = group;
         forms[place.caption] = makeForm(group);
         columnLayouts[static_cast<size_t>(place.column)]->addWidget(group);
     }
@@ -132,10 +132,12 @@ SettingsPage::SettingsPage(QWidget* parent) : QWidget(parent), d(std::make_uniqu
     const image::SettingDef& sys3 = image::sys3Setting();
     d->sys3List = makeList(sys3, QStringLiteral("cmbSys3"), this);
     forms.at(sys3.group)->addRow(qText(sys3.label), d->sys3List);
+    focusChain[sys3.group].push_back(d->sys3List);
 
     for (const image::SettingDef& setting : image::sysSettings()) {
         QComboBox* list = makeList(setting, QStringLiteral("cmbSys%1").arg(setting.byte), this);
         forms.at(setting.group)->addRow(qText(setting.label), list);
+        focusChain[setting.group].push_back(list);
         d->sysLists.push_back(list);
         d->listOfByte[setting.byte] = list;
         connect(list, &QComboBox::activated, this, &SettingsPage::edited);
@@ -174,6 +176,8 @@ SettingsPage::SettingsPage(QWidget* parent) : QWidget(parent), d(std::make_uniqu
     }
     keypad->setColumnStretch(5, 1);
     forms.at(kTvGroup)->addRow(keypad);
+    for (QLineEdit* box : d->tvBoxes)
+        focusChain[kTvGroup].push_back(box);
 
     d->read = new QPushButton(QStringLiteral("Read This Page"), this);
     d->read->setObjectName(QStringLiteral("cmdReadSys"));
@@ -185,6 +189,17 @@ SettingsPage::SettingsPage(QWidget* parent) : QWidget(parent), d(std::make_uniqu
     lastColumn->addWidget(d->write);
     for (size_t column = 0; column + 1 < columnLayouts.size(); ++column)
         columnLayouts[column]->addStretch();
+
+    QWidget* previous = nullptr;
+    for (const GroupPlace& place : kGroupPlaces) {
+        for (QWidget* widget : focusChain[place.caption]) {
+            if (previous)
+                setTabOrder(previous, widget);
+            previous = widget;
+        }
+    }
+    setTabOrder(previous, d->read);
+    setTabOrder(d->read, d->write);
 
     // A new page shows the default blocks, as start-up does: EXPERT "OFF", AREA "******", every
     // TV box "-" and open for typing.
