@@ -1,21 +1,561 @@
-// Placeholder until the detail editor lands.
 #include "memory_detail_dialog.h"
+
+#include "image/hex_text.h"
+#include "image/memory_areas.h"
+#include "image/memory_record.h"
+#include "image/value_lists.h"
+#include "ui/user_dialogs.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
+#include <QStyle>
+#include <QVBoxLayout>
+
+#include <cstdint>
+#include <optional>
 
 namespace r36::ui {
 
+namespace {
+
+constexpr int kTwipsPerPixel = 15; // at 96 dpi
+constexpr int kTopOffsetTwips = 1000;
+
+constexpr std::uint32_t kHzPerMHz = 1'000'000;
+constexpr int kFractionDigits = 6;
+constexpr int kFrequencyMHzChars = 4; // 0..1299 and a little room for what the receiver holds
+constexpr int kOffsetMHzChars = 3;    // offsets stay below 1000 MHz
+
+// What Clear selects: FM, 5KHz, Off, None, "88.5Hz", "023", "300Hz".
+constexpr int kClearedTone = 7;
+
+constexpr int kModeColumns = 3;
+constexpr int kStepColumns = 4;
+constexpr int kSubtoneColumns = 5;
+
+int twipsToPixels(int twips) {
+    return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
+}
+
+QString latin1(std::string_view text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+template <std::size_t N> QStringList listTexts(const std::array<std::string_view, N>& list) {
+    QStringList texts;
+    for (const auto name : list)
+        texts << latin1(name);
+    return texts;
+}
+
+// A text box just wide enough for `chars` digits, so the form reads like the receiver's display.
+QLineEdit* digitBox(QWidget* parent, const QString& name, int chars, Qt::Alignment alignment,
+                    const QFont& font) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(name);
+    box->setFont(font);
+    box->setMaxLength(chars);
+    box->setAlignment(alignment | Qt::AlignVCenter);
+    const int frameWidth = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+    box->setFixedWidth(box->fontMetrics().horizontalAdvance(QString(chars + 1, QLatin1Char('0'))) +
+                       2 * frameWidth + 8);
+    return box;
+}
+
+QLabel* fullWidthPoint(QWidget* parent) {
+    return new QLabel(QStringLiteral("\uFF0E"), parent); // "．"
+}
+
+// Option buttons whose ids are the record's list positions. A hidden option keeps its place so
+// the frame does not change shape when "auto" hides it.
+QButtonGroup* addOptions(QWidget* frame, QGridLayout* grid, const QStringList& captions,
+                         const QString& name, int columns) {
+    auto* group = new QButtonGroup(frame);
+    for (int k = 0; k < captions.size(); ++k) {
+        auto* button = new QRadioButton(captions[k], frame);
+        button->setObjectName(name + QString::number(k));
+        QSizePolicy policy = button->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        button->setSizePolicy(policy);
+        group->addButton(button, k);
+        grid->addWidget(button, k / columns, k % columns);
+    }
+    grid->setColumnStretch(columns, 1); // options stay packed to the left, in even columns
+    return group;
+}
+
+QCheckBox* autoBox(QWidget* frame, const QString& name) {
+    auto* box = new QCheckBox(QStringLiteral("auto"), frame);
+    box->setObjectName(name);
+    QSizePolicy policy = box->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    box->setSizePolicy(policy);
+    return box;
+}
+
+// Selects option `index`, or none when the record's byte lies beyond the list.
+void selectOption(QButtonGroup* group, int index) {
+    if (QAbstractButton* button = group->button(index)) {
+        button->setChecked(true);
+        return;
+    }
+    if (QAbstractButton* checked = group->checkedButton()) {
+        group->setExclusive(false);
+        checked->setChecked(false);
+        group->setExclusive(true);
+    }
+}
+
+void selectEntry(QComboBox* list, int index) {
+    list->setCurrentIndex(index < list->count() ? index : -1);
+}
+
+// The chosen position, or the record's own byte while nothing is chosen.
+int chosenOption(const QButtonGroup* group, int loadedByte) {
+    const int id = group->checkedId();
+    return id >= 0 ? id : loadedByte;
+}
+
+int chosenEntry(const QComboBox* list, int loadedByte) {
+    const int index = list->currentIndex();
+    return index >= 0 ? index : loadedByte;
+}
+
+// A flag byte is 0 or 1; any other byte shows as the undecided state and is kept until the
+// user clicks the box.
+void showFlag(QCheckBox* box, std::optional<std::uint8_t> byte) {
+    const int value = byte.value_or(0);
+    box->setTristate(value > 1);
+    box->setCheckState(value == 1 ? Qt::Checked : value > 1 ? Qt::PartiallyChecked : Qt::Unchecked);
+}
+
+void resetFlag(QCheckBox* box) {
+    box->setTristate(false);
+    box->setCheckState(Qt::Unchecked);
+}
+
+} // namespace
+
 struct MemoryDetailDialog::Private {
-    int curMemory = 0;
+    Private(MemoryDetailDialog* dialog, image::CloneImage& cloneImage,
+            const std::vector<std::string>& memoryLabels, int memory, UserDialogs& userDialogs)
+        : q(dialog), image(cloneImage), labels(memoryLabels), curMemory(memory),
+          dialogs(userDialogs) {}
+
+    MemoryDetailDialog* q;
+    image::CloneImage& image;
+    std::vector<std::string> labels; // a copy: the caller's list may be a temporary
+    int curMemory;
+    UserDialogs& dialogs;
     std::set<int> stored;
+
+    // The record as loaded: the source of every byte the form shows as unset.
+    std::string loadedRecord;
+    image::MemoryChannel loaded;
+
+    QLabel* memoryLabel = nullptr;
+    QLineEdit* freqMHz = nullptr;
+    QLineEdit* freqFraction = nullptr;
+    QButtonGroup* modeGroup = nullptr;
+    QCheckBox* autoMode = nullptr;
+    QButtonGroup* stepGroup = nullptr;
+    QCheckBox* autoStep = nullptr;
+    QButtonGroup* shiftGroup = nullptr;
+    QLineEdit* offsetMHz = nullptr;
+    QLineEdit* offsetFraction = nullptr;
+    QButtonGroup* subtoneGroup = nullptr;
+    QComboBox* toneList = nullptr;
+    QComboBox* dcsList = nullptr;
+    QComboBox* trainList = nullptr;
+    QCheckBox* skip = nullptr;
+    QLineEdit* name = nullptr;
+    QPushButton* prevButton = nullptr;
+    QPushButton* nextButton = nullptr;
+    QPushButton* clearButton = nullptr;
+    QPushButton* okButton = nullptr;
+    QPushButton* cancelButton = nullptr;
+
+    void buildForm();
+    QWidget* buildModeFrame();
+    QWidget* buildStepFrame();
+    QWidget* buildShiftFrame();
+    QWidget* buildSubtoneFrame();
+    void setTabOrder();
+
+    void loadRecord();
+    void clearControls();
+    void applyVisibility();
+    std::string buildRecord() const;
+    void store(const std::string& record);
+    void walk(int delta);
+    void confirm();
 };
 
-MemoryDetailDialog::MemoryDetailDialog(image::CloneImage&, const std::vector<std::string>&,
-                                       int curMemory, UserDialogs&, QWidget* parent)
-    : QDialog(parent), d(std::make_unique<Private>()) {
-    d->curMemory = curMemory;
-    setWindowTitle(QStringLiteral("Memory Setting"));
+void MemoryDetailDialog::Private::buildForm() {
+    auto* layout = new QVBoxLayout(q);
+
+    auto* header = new QHBoxLayout;
+    header->addWidget(new QLabel(QStringLiteral("Memory"), q));
+    memoryLabel = new QLabel(q);
+    memoryLabel->setObjectName(QStringLiteral("Label2"));
+    QFont labelFont = memoryLabel->font();
+    labelFont.setBold(true);
+    memoryLabel->setFont(labelFont);
+    header->addWidget(memoryLabel);
+    header->addStretch();
+    layout->addLayout(header);
+
+    // The frequency in a larger face, as the receiver's display shows it: "145．500000 ＭＨｚ".
+    auto* frequency = new QHBoxLayout;
+    QFont displayFont = q->font();
+    displayFont.setPointSizeF(displayFont.pointSizeF() * 1.5);
+    freqMHz =
+        digitBox(q, QStringLiteral("txtFreqM"), kFrequencyMHzChars, Qt::AlignRight, displayFont);
+    freqFraction =
+        digitBox(q, QStringLiteral("txtFreqK"), kFractionDigits, Qt::AlignLeft, displayFont);
+    QLabel* point = fullWidthPoint(q);
+    point->setFont(displayFont);
+    auto* unit = new QLabel(QStringLiteral("\uFF2D\uFF28\uFF5A"), q); // "ＭＨｚ"
+    unit->setFont(displayFont);
+    frequency->addWidget(freqMHz);
+    frequency->addWidget(point);
+    frequency->addWidget(freqFraction);
+    frequency->addWidget(unit);
+    frequency->addStretch();
+    layout->addLayout(frequency);
+
+    auto* columns = new QHBoxLayout;
+    auto* left = new QVBoxLayout;
+    left->addWidget(buildModeFrame());
+    left->addWidget(buildStepFrame());
+    left->addStretch();
+    auto* right = new QVBoxLayout;
+    right->addWidget(buildShiftFrame());
+    right->addWidget(buildSubtoneFrame());
+    right->addStretch();
+    columns->addLayout(left);
+    columns->addLayout(right);
+    layout->addLayout(columns);
+
+    auto* bottom = new QHBoxLayout;
+    skip = new QCheckBox(QStringLiteral("Skip"), q);
+    skip->setObjectName(QStringLiteral("chkSkip"));
+    bottom->addWidget(skip);
+    bottom->addSpacing(24);
+    auto* nameLabel = new QLabel(QStringLiteral("\uFF2E\uFF21\uFF2D\uFF25"), q); // "ＮＡＭＥ"
+    name = new QLineEdit(q);
+    name->setObjectName(QStringLiteral("txtName"));
+    // The record holds single-byte codes 0x20..0x7E; nothing else may enter the box. The length
+    // is free while typing: storing keeps the first six characters.
+    name->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("[\\x{20}-\\x{7E}]*")), name));
+    name->setFixedWidth(name->fontMetrics().horizontalAdvance(QString(12, QLatin1Char('W'))));
+    nameLabel->setBuddy(name);
+    bottom->addWidget(nameLabel);
+    bottom->addWidget(name);
+    bottom->addStretch();
+    layout->addLayout(bottom);
+
+    auto* buttons = new QHBoxLayout;
+    prevButton = new QPushButton(QStringLiteral("   PREV.     <<"), q);
+    prevButton->setObjectName(QStringLiteral("cmdBack"));
+    nextButton = new QPushButton(QStringLiteral("   NEXT      >>"), q);
+    nextButton->setObjectName(QStringLiteral("cmdNext"));
+    clearButton = new QPushButton(QStringLiteral("Clear"), q);
+    clearButton->setObjectName(QStringLiteral("DETAIL_CLEAR"));
+    okButton = new QPushButton(QStringLiteral("OK"), q);
+    okButton->setObjectName(QStringLiteral("DETAIL_ENTER"));
+    cancelButton = new QPushButton(QStringLiteral("Cancel"), q);
+    cancelButton->setObjectName(QStringLiteral("DETAIL_CANCEL"));
+    // Enter always means OK, wherever the focus is; Space presses the focused button.
+    for (QPushButton* button : {prevButton, nextButton, clearButton, cancelButton})
+        button->setAutoDefault(false);
+    okButton->setAutoDefault(false);
+    okButton->setDefault(true);
+    buttons->addWidget(prevButton);
+    buttons->addWidget(nextButton);
+    buttons->addStretch();
+    buttons->addWidget(clearButton);
+    buttons->addWidget(okButton);
+    buttons->addWidget(cancelButton);
+    layout->addLayout(buttons);
+
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 }
+
+QWidget* MemoryDetailDialog::Private::buildModeFrame() {
+    auto* frame = new QGroupBox(QStringLiteral("Modulation Mode"), q);
+    auto* grid = new QGridLayout(frame);
+    modeGroup = addOptions(frame, grid, listTexts(image::modeNames), QStringLiteral("optMode"),
+                           kModeColumns);
+    autoMode = autoBox(frame, QStringLiteral("chkAutoMode"));
+    grid->addWidget(autoMode, 1, 0);
+    return frame;
+}
+
+QWidget* MemoryDetailDialog::Private::buildStepFrame() {
+    auto* frame = new QGroupBox(QStringLiteral("Step"), q);
+    auto* grid = new QGridLayout(frame);
+    stepGroup = addOptions(frame, grid, listTexts(image::stepNames), QStringLiteral("optStep"),
+                           kStepColumns);
+    autoStep = autoBox(frame, QStringLiteral("chkAutoStep"));
+    grid->addWidget(autoStep, static_cast<int>(image::stepNames.size()) / kStepColumns, 0);
+    return frame;
+}
+
+QWidget* MemoryDetailDialog::Private::buildShiftFrame() {
+    auto* frame = new QGroupBox(QStringLiteral("Shift"), q);
+    auto* layout = new QVBoxLayout(frame);
+    auto* grid = new QGridLayout;
+    // The editor says "Off" where the memory list says "OFF".
+    shiftGroup =
+        addOptions(frame, grid, {QStringLiteral("Off"), QStringLiteral("+"), QStringLiteral("-")},
+                   QStringLiteral("optShift"), kModeColumns);
+    layout->addLayout(grid);
+
+    auto* caption = new QLabel(QStringLiteral("Offset Frequency"), frame);
+    layout->addWidget(caption);
+    auto* offset = new QHBoxLayout;
+    offsetMHz = digitBox(frame, QStringLiteral("txtShiftFreqM"), kOffsetMHzChars, Qt::AlignRight,
+                         frame->font());
+    offsetFraction = digitBox(frame, QStringLiteral("txtShiftFreqK"), kFractionDigits,
+                              Qt::AlignLeft, frame->font());
+    caption->setBuddy(offsetMHz);
+    offset->addWidget(offsetMHz);
+    offset->addWidget(fullWidthPoint(frame));
+    offset->addWidget(offsetFraction);
+    offset->addWidget(new QLabel(QStringLiteral("MHz"), frame));
+    offset->addStretch();
+    layout->addLayout(offset);
+    return frame;
+}
+
+QWidget* MemoryDetailDialog::Private::buildSubtoneFrame() {
+    auto* frame = new QGroupBox(QStringLiteral("TSQ/DCS"), q);
+    auto* layout = new QVBoxLayout(frame);
+    auto* grid = new QGridLayout;
+    // The editor says "None", "TSQ" and "SQ" for the kinds the memory list calls "OFF", "CTCSS"
+    // and "REV".
+    subtoneGroup = addOptions(frame, grid,
+                              {QStringLiteral("None"), QStringLiteral("Train"),
+                               QStringLiteral("TSQ"), QStringLiteral("SQ"), QStringLiteral("DCS")},
+                              QStringLiteral("optSubtone"), kSubtoneColumns);
+    layout->addLayout(grid);
+
+    auto* lists = new QFormLayout;
+    const auto addList = [&](const QString& caption, const QString& objectName,
+                             const QStringList& entries) {
+        auto* list = new QComboBox(frame);
+        list->setObjectName(objectName);
+        list->addItems(entries);
+        list->setMaxVisibleItems(15);
+        auto* label = new QLabel(caption, frame);
+        label->setBuddy(list);
+        lists->addRow(label, list);
+        return list;
+    };
+    toneList =
+        addList(QStringLiteral("Tone"), QStringLiteral("cmbTone"), listTexts(image::ctcssTones));
+    dcsList =
+        addList(QStringLiteral("DCS Code"), QStringLiteral("cmbDCS"), listTexts(image::dcsCodes));
+    trainList =
+        addList(QStringLiteral("Train"), QStringLiteral("cmbTrain"), listTexts(image::trainTones));
+    layout->addLayout(lists);
+    return frame;
+}
+
+void MemoryDetailDialog::Private::setTabOrder() {
+    std::vector<QWidget*> order{freqMHz, freqFraction};
+    for (QAbstractButton* button : modeGroup->buttons())
+        order.push_back(button);
+    order.push_back(autoMode);
+    for (QAbstractButton* button : stepGroup->buttons())
+        order.push_back(button);
+    order.push_back(autoStep);
+    for (QAbstractButton* button : shiftGroup->buttons())
+        order.push_back(button);
+    order.insert(order.end(), {offsetMHz, offsetFraction});
+    for (QAbstractButton* button : subtoneGroup->buttons())
+        order.push_back(button);
+    order.insert(order.end(), {toneList, dcsList, trainList, skip, name, prevButton, nextButton,
+                               clearButton, okButton, cancelButton});
+    for (std::size_t k = 1; k < order.size(); ++k)
+        QWidget::setTabOrder(order[k - 1], order[k]);
+}
+
+void MemoryDetailDialog::Private::loadRecord() {
+    memoryLabel->setText(curMemory >= 0 && curMemory < static_cast<int>(labels.size())
+                             ? QString::fromStdString(labels[static_cast<std::size_t>(curMemory)])
+                             : QString());
+    const bool known = curMemory >= 0 && curMemory < static_cast<int>(image.memRecord.size());
+    loadedRecord = known ? image.memRecord[static_cast<std::size_t>(curMemory)] : std::string();
+
+    const std::optional<image::MemoryChannel> channel = image::decodeRecord(loadedRecord);
+    if (!channel) {
+        clearControls();
+        return;
+    }
+    loaded = *channel;
+
+    freqMHz->setText(QString::number(loaded.frequencyHz / kHzPerMHz));
+    freqFraction->setText(
+        QStringLiteral("%1").arg(loaded.frequencyHz % kHzPerMHz, kFractionDigits, 10, QChar('0')));
+    offsetMHz->setText(QString::number(loaded.offsetHz / kHzPerMHz));
+    offsetFraction->setText(
+        QStringLiteral("%1").arg(loaded.offsetHz % kHzPerMHz, kFractionDigits, 10, QChar('0')));
+
+    selectOption(modeGroup, loaded.mode);
+    selectOption(stepGroup, loaded.step);
+    selectOption(shiftGroup, loaded.shift);
+    selectOption(subtoneGroup, loaded.subtone);
+    selectEntry(toneList, loaded.toneIndex);
+    selectEntry(dcsList, loaded.dcsIndex);
+    selectEntry(trainList, loaded.trainIndex);
+    showFlag(skip, image::byteAt(loadedRecord, image::rec::kSkip));
+    if (image::isPrgMemory(curMemory)) {
+        showFlag(autoStep, image::byteAt(loadedRecord, image::rec::kAutoStep));
+        showFlag(autoMode, image::byteAt(loadedRecord, image::rec::kAutoMode));
+    } else {
+        resetFlag(autoStep);
+        resetFlag(autoMode);
+    }
+    applyVisibility();
+    name->setText(QString::fromStdString(loaded.name));
+}
+
+void MemoryDetailDialog::Private::clearControls() {
+    loaded = image::MemoryChannel{};
+    for (QLineEdit* box : {freqMHz, freqFraction, offsetMHz, offsetFraction, name})
+        box->clear();
+    for (QButtonGroup* group : {modeGroup, stepGroup, shiftGroup, subtoneGroup})
+        selectOption(group, 0);
+    selectEntry(toneList, kClearedTone);
+    selectEntry(dcsList, 0);
+    selectEntry(trainList, 0);
+    for (QCheckBox* box : {skip, autoStep, autoMode})
+        resetFlag(box);
+    applyVisibility();
+}
+
+void MemoryDetailDialog::Private::applyVisibility() {
+    // The receiver honours the auto flags only in the program-scan edges.
+    const bool prg = image::isPrgMemory(curMemory);
+    for (QCheckBox* box : {autoMode, autoStep}) {
+        if (!prg)
+            resetFlag(box);
+        box->setVisible(prg);
+    }
+    // A hidden option keeps its selection, and the record still stores it.
+    for (QAbstractButton* button : modeGroup->buttons())
+        button->setVisible(autoMode->checkState() != Qt::Checked);
+    for (QAbstractButton* button : stepGroup->buttons())
+        button->setVisible(autoStep->checkState() != Qt::Checked);
+}
+
+std::string MemoryDetailDialog::Private::buildRecord() const {
+    image::RecordFields fields;
+    fields.frequencyMHz = freqMHz->text().toStdString();
+    fields.frequencyFraction = freqFraction->text().toStdString();
+    fields.offsetMHz = offsetMHz->text().toStdString();
+    fields.offsetFraction = offsetFraction->text().toStdString();
+    fields.mode = chosenOption(modeGroup, loaded.mode);
+    fields.step = chosenOption(stepGroup, loaded.step);
+    fields.shift = chosenOption(shiftGroup, loaded.shift);
+    fields.subtone = chosenOption(subtoneGroup, loaded.subtone);
+    fields.toneIndex = chosenEntry(toneList, loaded.toneIndex);
+    fields.dcsIndex = chosenEntry(dcsList, loaded.dcsIndex);
+    fields.trainIndex = chosenEntry(trainList, loaded.trainIndex);
+    fields.skip = skip->checkState() == Qt::Checked;
+    fields.autoStep = autoStep->checkState() == Qt::Checked;
+    fields.autoMode = autoMode->checkState() == Qt::Checked;
+    fields.name = name->text().toStdString();
+
+    std::string record = image::composeRecord(fields);
+    if (record.empty())
+        return record;
+    // A flag byte other than 0 or 1 that the user left undecided goes back as it came.
+    for (auto [box, offset] :
+         {std::pair{skip, image::rec::kSkip}, std::pair{autoStep, image::rec::kAutoStep},
+          std::pair{autoMode, image::rec::kAutoMode}})
+        if (box->checkState() == Qt::PartiallyChecked)
+            image::setByteAt(record, offset, image::byteAt(loadedRecord, offset).value_or(0));
+    return record;
+}
+
+void MemoryDetailDialog::Private::store(const std::string& record) {
+    image.memRecord[static_cast<std::size_t>(curMemory)] = record;
+    stored.insert(curMemory);
+}
+
+void MemoryDetailDialog::Private::walk(int delta) {
+    const int target = curMemory + delta;
+    // The preset memories past the last user memory are never shown.
+    if (target < 0 || target > image::lastStoredMemory)
+        return;
+    // Moving on stores what is valid and silently drops the rest.
+    if (const std::string record = buildRecord(); !record.empty())
+        store(record);
+    curMemory = target;
+    loadRecord();
+}
+
+void MemoryDetailDialog::Private::confirm() {
+    const std::string record = buildRecord();
+    if (record.empty()) {
+        dialogs.message(q, UserDialogs::Icon::Critical, QStringLiteral("Error"),
+                        QStringLiteral("Data invalid"));
+        return;
+    }
+    store(record);
+    q->accept();
+}
+
+MemoryDetailDialog::MemoryDetailDialog(image::CloneImage& image,
+                                       const std::vector<std::string>& labels, int curMemory,
+                                       UserDialogs& dialogs, QWidget* parent)
+    : QDialog(parent), d(std::make_unique<Private>(this, image, labels, curMemory, dialogs)) {
+    Q_ASSERT(curMemory >= 0 && curMemory <= image::lastStoredMemory);
+    setWindowTitle(QStringLiteral("Memory Setting"));
+    d->buildForm();
+    d->setTabOrder();
+
+    for (QCheckBox* box : {d->skip, d->autoStep, d->autoMode})
+        connect(box, &QCheckBox::clicked, box, [box] { box->setTristate(false); });
+    for (QCheckBox* box : {d->autoStep, d->autoMode})
+        connect(box, &QCheckBox::stateChanged, this, [this] { d->applyVisibility(); });
+    connect(d->prevButton, &QPushButton::clicked, this, [this] { d->walk(-1); });
+    connect(d->nextButton, &QPushButton::clicked, this, [this] { d->walk(+1); });
+    connect(d->clearButton, &QPushButton::clicked, this, [this] { d->clearControls(); });
+    connect(d->okButton, &QPushButton::clicked, this, [this] { d->confirm(); });
+    connect(d->cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+
+    if (parent) {
+        const QRect frame = parent->window()->frameGeometry();
+        move(frame.left(), frame.top() + twipsToPixels(kTopOffsetTwips));
+    }
+    d->loadRecord();
+    d->freqMHz->setFocus();
+}
+
 MemoryDetailDialog::~MemoryDetailDialog() = default;
-int MemoryDetailDialog::curMemory() const { return d->curMemory; }
-const std::set<int>& MemoryDetailDialog::storedMemories() const { return d->stored; }
+
+int MemoryDetailDialog::curMemory() const {
+    return d->curMemory;
+}
+
+const std::set<int>& MemoryDetailDialog::storedMemories() const {
+    return d->stored;
+}
 
 } // namespace r36::ui
