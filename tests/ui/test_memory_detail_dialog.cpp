@@ -108,10 +108,10 @@ TEST_F(MemoryDetailDialogTest, UsedMemoryFillsTheBoxesWithPaddedFraction) {
     EXPECT_EQ(list("cmbTrain")->currentText(), "2300Hz");
 }
 
-class AutoBoxVisibility : public MemoryDetailDialogTest,
-                          public ::testing::WithParamInterface<std::pair<int, bool>> {};
+class MemoryDetailAutoBoxes : public MemoryDetailDialogTest,
+                              public ::testing::WithParamInterface<std::pair<int, bool>> {};
 
-TEST_P(AutoBoxVisibility, OnlyInProgramScanEdges) {
+TEST_P(MemoryDetailAutoBoxes, OnlyInProgramScanEdges) {
     const auto [memory, visible] = GetParam();
     open(memory);
     EXPECT_EQ(shown("chkAutoMode"), visible);
@@ -120,7 +120,7 @@ TEST_P(AutoBoxVisibility, OnlyInProgramScanEdges) {
     EXPECT_TRUE(shown("optStep15"));
 }
 
-INSTANTIATE_TEST_SUITE_P(Areas, AutoBoxVisibility,
+INSTANTIATE_TEST_SUITE_P(MemoryDetailAreas, MemoryDetailAutoBoxes,
                          ::testing::Values(std::pair{1199, false}, std::pair{1200, true},
                                            std::pair{1250, true}, std::pair{1299, true},
                                            std::pair{1300, false}, std::pair{0, false}));
@@ -366,6 +366,22 @@ TEST_F(MemoryDetailDialogTest, KeyboardAlone) {
     QTest::keyClick(box("txtFreqM"), Qt::Key_Escape);
     EXPECT_EQ(dialog->result(), QDialog::Rejected);
     EXPECT_EQ(record(4), image::kEmptyRecord);
+}
+
+TEST_F(MemoryDetailDialogTest, TabVisitsEveryFieldOnceInReadingOrder) {
+    open(1250);
+    QApplication::setActiveWindow(dialog.get());
+    box("txtFreqM")->setFocus();
+    QStringList visited;
+    for (int k = 0; k < 21; ++k) {
+        visited << QApplication::focusWidget()->objectName();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    // An option group is one stop, at its selected option; arrow keys move inside it.
+    EXPECT_EQ(visited.join(' '),
+              "txtFreqM txtFreqK optMode0 chkAutoMode optStep0 chkAutoStep optShift0 "
+              "txtShiftFreqM txtShiftFreqK optSubtone0 cmbTone cmbDCS cmbTrain chkSkip txtName "
+              "cmdBack cmdNext DETAIL_CLEAR DETAIL_ENTER DETAIL_CANCEL txtFreqM");
 }
 
 TEST_F(MemoryDetailDialogTest, StandsBelowTheMainWindowsTopLeft) {
