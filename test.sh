@@ -5,6 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 scripts/install-deps.sh
 
+export QT_QPA_PLATFORM=offscreen
 build=build-test
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DR36_SANITIZE=ON
 cmake --build "$build" -j "$(nproc)"
