@@ -9,7 +9,9 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -196,12 +198,36 @@ private:
     std::array<bool, image::kLinkItems> m_unavailable{};
 };
 
+// Marks the current cell while the grid has the focus, so a keyboard user sees where Space
+// acts: a black frame with a white one inside shows on white, navy and grey cells alike.
+class CurrentCellDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyleOptionViewItem plain = option;
+        plain.state &= ~QStyle::State_HasFocus;
+        QStyledItemDelegate::paint(painter, plain, index);
+        if (!(option.state & QStyle::State_HasFocus))
+            return;
+        painter->save();
+        painter->setBrush(Qt::NoBrush);
+        painter->setPen(Qt::black);
+        painter->drawRect(option.rect.adjusted(0, 0, -1, -1));
+        painter->setPen(Qt::white);
+        painter->drawRect(option.rect.adjusted(1, 1, -2, -2));
+        painter->restore();
+    }
+};
+
 // The grid: a click toggles a cell; the arrow keys move and Space toggles the current cell, so
 // the dialog works without a mouse.
 class LinkGridView : public QTableView {
 public:
     LinkGridView(LinkGridModel& model, QWidget* parent) : QTableView(parent), m_model(model) {
         setModel(&model);
+        setItemDelegate(new CurrentCellDelegate(this));
         // A quick second click arrives as a double-click, not as a click: it toggles too, so
         // every click counts however fast the user clicks.
         const auto toggle = [this](const QModelIndex& index) {

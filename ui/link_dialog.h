@@ -10,7 +10,9 @@ namespace r36::ui {
 
 /// "BANK-LINK Setting" (ten groups over banks; empty banks unavailable; last-group flag in the
 /// tenth entry) and "PS LINK Setting" (nine groups over program-scan pairs): one dialog, two
-/// configurations. OK stores every entry; Clear zeroes the table in the image at once.
+/// configurations. OK stores every entry; Clear zeroes the table in the image at once; any other
+/// way of closing stores nothing. Children keep the design's names: the grid "ltc" (a
+/// QTableView; a click or Space toggles a cell), the buttons "cmdOK" and "cmdInit".
 class LinkDialog : public QDialog {
     Q_OBJECT
 public:
