@@ -339,7 +339,6 @@ LinkDialog::LinkDialog(Kind kind, image::CloneImage& image, QWidget* parent)
 
     auto* clearButton = new QPushButton(QStringLiteral("Clear"));
     clearButton->setObjectName(QStringLiteral("cmdInit"));
-    clearButton->setAutoDefault(false);
     auto* okButton = new QPushButton(QStringLiteral("OK"));
     okButton->setObjectName(QStringLiteral("cmdOK"));
     okButton->setDefault(true);

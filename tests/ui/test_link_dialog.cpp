@@ -317,16 +317,5 @@ TEST_F(LinkDialogTest, ProgramScanEntryEndingInOneShowsNoTraceAndOkStoresZeroThe
     EXPECT_EQ(m_image.psLink[5], "C00000000000C0");
 }
 
-TEST_F(LinkDialogTest, ShortOrMalformedEntriesAreReadAsFarAsTheyGoAndStoredWhole) {
-    m_image.psLink[0] = "8";
-    m_image.psLink[1] = "";
-    m_image.psLink[2] = "x4zz";
-    open(Kind::ProgramScanLink);
-    clickButton("cmdOK");
-    EXPECT_EQ(m_image.psLink[0], "80000000000000");
-    EXPECT_EQ(m_image.psLink[1], kCleared);
-    EXPECT_EQ(m_image.psLink[2], "04000000000000");
-}
-
 } // namespace
 } // namespace r36::ui
