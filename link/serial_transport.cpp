@@ -13,17 +13,29 @@ SerialTransport::SerialTransport(QObject* parent)
             [this](QSerialPort::SerialPortError error) {
                 // An unplugged cable makes the port report ReadError over and over while it
                 // stays open: close on the first one and report it once.
-                const bool breaksThePipe = error == QSerialPort::ReadError ||
-                                           error == QSerialPort::WriteError ||
-                                           error == QSerialPort::ResourceError;
-                if (!breaksThePipe || !m_port->isOpen() || m_broken)
+                const QString reason = failureReason(error);
+                if (reason.isEmpty() || !m_port->isOpen() || m_broken)
                     return;
                 m_broken = true;
-                const QString reason = m_port->errorString();
                 // The port's own notifier is running this: close once it has returned.
                 QMetaObject::invokeMethod(this, &SerialTransport::close, Qt::QueuedConnection);
                 emit failed(reason);
             });
+}
+
+QString SerialTransport::failureReason(int error) const {
+    // The system's text after a hang-up is often a stale errno ("Inappropriate ioctl for
+    // device"), so a read failure is described by what it means for the user.
+    switch (static_cast<QSerialPort::SerialPortError>(error)) {
+    case QSerialPort::ReadError:
+        return QStringLiteral("cannot read from %1 (is the cable unplugged?)").arg(m_device);
+    case QSerialPort::WriteError:
+        return QStringLiteral("cannot write to %1: %2").arg(m_device, m_port->errorString());
+    case QSerialPort::ResourceError:
+        return QStringLiteral("%1 is no longer available (is the cable unplugged?)").arg(m_device);
+    default:
+        return {}; // not one that breaks the connection
+    }
 }
 
 SerialTransport::~SerialTransport() = default;

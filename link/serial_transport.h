@@ -29,6 +29,9 @@ public:
     QString description() const override;
 
 private:
+    /// Our text for a port error that breaks the connection; empty for any other error.
+    QString failureReason(int error) const;
+
     std::unique_ptr<QSerialPort> m_port;
     QString m_device;
     int m_baud = 115200;
