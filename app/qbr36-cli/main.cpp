@@ -6,7 +6,13 @@
 #include <QCoreApplication>
 
 #include <cstdio>
+#ifdef Q_OS_WIN
+#include <io.h>
+#define isatty _isatty
+#define fileno _fileno
+#else
 #include <unistd.h>
+#endif
 
 namespace {
 
@@ -17,7 +23,8 @@ constexpr const char* kAppVersion = "0.09";
 /// error is a terminal, so logs of scripted runs stay clean.
 class ProgressLine {
 public:
-    ProgressLine() : m_enabled(isatty(fileno(stderr)) != 0) {}
+    explicit ProgressLine(const char* command)
+        : m_command(command), m_enabled(isatty(fileno(stderr)) != 0) {}
     ~ProgressLine() {
         if (m_shown)
             std::fputc('\n', stderr);
@@ -27,13 +34,14 @@ public:
         if (!m_enabled)
             return {};
         return [this](int value, int maximum) {
-            std::fprintf(stderr, "\rmemory %d of %d", value, maximum);
+            std::fprintf(stderr, "\r%s: memory %d of %d", m_command, value, maximum);
             std::fflush(stderr);
             m_shown = true;
         };
     }
 
 private:
+    const char* m_command;
     bool m_enabled;
     bool m_shown = false;
 };
@@ -63,7 +71,8 @@ int main(int argc, char* argv[]) {
     r36::cli::CommandOutput output;
     r36::Outcome outcome = r36::Outcome::success();
     {
-        ProgressLine progress;
+        ProgressLine progress(invocation->command == r36::cli::Command::Write ? "Write all"
+                                                                              : "Read all");
         output.progress = progress.sink();
         outcome = r36::cli::runCommand(*invocation, output);
     }
