@@ -133,7 +133,7 @@ INSTANTIATE_TEST_SUITE_P(
                                 "Read all: reading memory 300 at 02F80: bad reply"},
                       FaultCase{"ShortLine", "short-line@address=0x00500", "read",
                                 "Read all: reading the settings block at 00500: bad reply"},
-                      FaultCase{"LateReply", "late-reply@command=1", "read",
+                      FaultCase{"LateReply", "late-reply@command=1,late=4000", "read",
                                 "Read all: greeting: no reply within"},
                       FaultCase{"PortVanishes", "port-vanishes@address=0x02F80", "read",
                                 "Read all: reading memory 300 at 02F80: port error"},
