@@ -1,0 +1,77 @@
+#include "memory_grid.h"
+
+#include "memory_list_model.h"
+#include "twips.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+
+#include <algorithm>
+
+namespace r36::ui {
+
+namespace {
+constexpr int kRowHeightTwips = 300;
+}
+
+MemoryGrid::MemoryGrid(QWidget* parent) : QTableView(parent) {
+    setObjectName(QStringLiteral("ltc"));
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::ContiguousSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setWordWrap(false);
+    setCornerButtonEnabled(false);
+    verticalHeader()->hide();
+    // 1700 rows: fixed heights keep scrolling and whole-list refreshes cheap.
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setMinimumSectionSize(1);
+    verticalHeader()->setDefaultSectionSize(px(kRowHeightTwips));
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    horizontalHeader()->setHighlightSections(false);
+    connect(this, &QAbstractItemView::doubleClicked, this,
+            [this](const QModelIndex& index) { emit openEditorRequested(index.row()); });
+}
+
+void MemoryGrid::setMemoryModel(MemoryListModel* model) {
+    setModel(model);
+    for (int column = 0; column < MemoryListModel::kColumnCount; ++column)
+        setColumnWidth(column, px(MemoryListModel::kColumnWidthsTwips[column]));
+}
+
+int MemoryGrid::currentMemory() const {
+    const QModelIndex current = currentIndex();
+    return current.isValid() ? current.row() : -1;
+}
+
+std::pair<int, int> MemoryGrid::selectedRange() const {
+    const int current = currentMemory();
+    if (current < 0)
+        return {-1, -1};
+    int first = current;
+    int last = current;
+    // The selection is one contiguous block of rows; the current row is one of its ends.
+    for (const QItemSelectionRange& range : selectionModel()->selection()) {
+        if (range.top() <= current && current <= range.bottom()) {
+            first = std::min(first, range.top());
+            last = std::max(last, range.bottom());
+        }
+    }
+    return {first, last};
+}
+
+void MemoryGrid::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (currentMemory() >= 0)
+            emit openEditorRequested(currentMemory());
+        return;
+    case Qt::Key_Delete:
+        emit clearSelectedRequested();
+        return;
+    default:
+        QTableView::keyPressEvent(event);
+    }
+}
+
+} // namespace r36::ui

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QTableView>
+
+#include <utility>
+
+namespace r36::ui {
+
+class MemoryListModel;
+
+/// The memory list `ltc`: one 20-pixel row per memory, fixed column widths, whole-row selection.
+/// Enter and double-click ask for the detail editor, Delete for clearing the selection.
+class MemoryGrid : public QTableView {
+    Q_OBJECT
+public:
+    explicit MemoryGrid(QWidget* parent = nullptr);
+
+    /// Sets the model and the column widths.
+    void setMemoryModel(MemoryListModel* model);
+
+    /// (first, last) memories between the current row and the other end of the selection;
+    /// both are the current row's memory without a multi-row selection, (-1, -1) without one.
+    std::pair<int, int> selectedRange() const;
+    /// The memory of the current row, or -1.
+    int currentMemory() const;
+
+signals:
+    void openEditorRequested(int memory);
+    void clearSelectedRequested();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
+} // namespace r36::ui

@@ -1,0 +1,66 @@
+#include "memory_page.h"
+
+#include "memory_grid.h"
+#include "partition_editor.h"
+#include "twips.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace r36::ui {
+
+namespace {
+
+QPushButton* makeButton(const QString& caption, const QString& name, QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    return button;
+}
+
+constexpr int kGridWidthTwips = 12500;
+constexpr int kGridHeightTwips = 6000;
+
+} // namespace
+
+MemoryPage::MemoryPage(image::CloneImage& image, QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("A_FRAME0"));
+    m_grid = new MemoryGrid(this);
+    m_grid->setFixedSize(px(kGridWidthTwips), px(kGridHeightTwips));
+
+    m_clearAll =
+        makeButton(QStringLiteral("Clear all memories"), QStringLiteral("cmdClearAll"), this);
+    m_clear = makeButton(QStringLiteral("Clear selected memory"), QStringLiteral("cmdClear"), this);
+    m_read1mem =
+        makeButton(QStringLiteral("Read selected memory"), QStringLiteral("cmdRead1mem"), this);
+    m_write1mem =
+        makeButton(QStringLiteral("Write selected memory"), QStringLiteral("cmdWrite1mem"), this);
+    m_bankLink = makeButton(QStringLiteral("Bank-Link"), QStringLiteral("cmdGrpDialog0"), this);
+    m_psLink = makeButton(QStringLiteral("PS-Link"), QStringLiteral("cmdGrpDialog1"), this);
+
+    auto* buttons = new QGridLayout;
+    buttons->addWidget(m_clearAll, 0, 0);
+    buttons->addWidget(m_clear, 0, 1);
+    buttons->addWidget(m_read1mem, 0, 2);
+    buttons->addWidget(m_write1mem, 0, 3);
+    buttons->setColumnStretch(4, 1);
+    buttons->addWidget(m_bankLink, 0, 5);
+    buttons->addWidget(m_psLink, 0, 6);
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(m_grid);
+    left->addLayout(buttons);
+    left->addStretch();
+
+    m_partition = new PartitionEditor(image, this);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addLayout(left);
+    layout->addWidget(m_partition, 0, Qt::AlignTop);
+    layout->addStretch();
+}
+
+} // namespace r36::ui

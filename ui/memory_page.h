@@ -1,0 +1,41 @@
+#pragma once
+
+#include "image/clone_image.h"
+
+#include <QWidget>
+
+class QPushButton;
+
+namespace r36::ui {
+
+class MemoryGrid;
+class PartitionEditor;
+
+/// The "Memory" page: the memory list with its four commands, the two link buttons and the
+/// bank partition box. Only layout lives here; the main window wires the commands.
+class MemoryPage : public QWidget {
+    Q_OBJECT
+public:
+    explicit MemoryPage(image::CloneImage& image, QWidget* parent = nullptr);
+
+    MemoryGrid* grid() const { return m_grid; }
+    PartitionEditor* partitionEditor() const { return m_partition; }
+    QPushButton* clearAllButton() const { return m_clearAll; }
+    QPushButton* clearSelectedButton() const { return m_clear; }
+    QPushButton* readSelectedButton() const { return m_read1mem; }
+    QPushButton* writeSelectedButton() const { return m_write1mem; }
+    QPushButton* bankLinkButton() const { return m_bankLink; }
+    QPushButton* psLinkButton() const { return m_psLink; }
+
+private:
+    MemoryGrid* m_grid = nullptr;
+    PartitionEditor* m_partition = nullptr;
+    QPushButton* m_clearAll = nullptr;
+    QPushButton* m_clear = nullptr;
+    QPushButton* m_read1mem = nullptr;
+    QPushButton* m_write1mem = nullptr;
+    QPushButton* m_bankLink = nullptr;
+    QPushButton* m_psLink = nullptr;
+};
+
+} // namespace r36::ui

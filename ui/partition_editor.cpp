@@ -1,0 +1,194 @@
+#include "partition_editor.h"
+
+#include "twips.h"
+
+#include "image/memory_record.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+
+namespace r36::ui {
+
+namespace {
+
+constexpr int kRows = 10;
+constexpr int kColumns = image::kBankCount / kRows;
+
+// A box shows what the bank table will store for it: counts below 0 count as empty banks.
+int boxValue(const QLineEdit* box) {
+    const double value = image::numericValue(box->text().toStdString());
+    return std::clamp(static_cast<int>(std::lround(value)), 0, 9999);
+}
+
+} // namespace
+
+PartitionEditor::PartitionEditor(image::CloneImage& image, QWidget* parent)
+    : QGroupBox(parent), m_image(image) {
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(4);
+    grid->setVerticalSpacing(2);
+    for (int column = 0; column < kColumns; ++column) {
+        auto* heading = new QLabel(QStringLiteral("%1x").arg(column), this);
+        heading->setAlignment(Qt::AlignCenter);
+        grid->addWidget(heading, 0, column + 1);
+    }
+    for (int row = 0; row < kRows; ++row)
+        grid->addWidget(new QLabel(QString::number(row), this), row + 1, 0, Qt::AlignRight);
+
+    // Digits only, at most four: the key filter below does the work; the validator also stops
+    // what does not come as keys (input methods).
+    auto* validator =
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("-?\\d{0,4}")), this);
+    for (int bank = 0; bank < image::kBankCount; ++bank) {
+        auto* box = new QLineEdit(this);
+        box->setObjectName(QStringLiteral("txtPartition%1").arg(bank));
+        box->setFixedWidth(px(600));
+        box->setAlignment(Qt::AlignRight);
+        box->setValidator(validator);
+        box->setContextMenuPolicy(Qt::NoContextMenu);
+        box->setDragEnabled(false);
+        box->setAcceptDrops(false);
+        box->installEventFilter(this);
+        m_boxes[bank] = box;
+        grid->addWidget(box, bank % kRows + 1, bank / kRows + 1);
+    }
+
+    m_total = new QLineEdit(QStringLiteral("1000"), this);
+    m_total->setObjectName(QStringLiteral("total_mem"));
+    m_total->setReadOnly(true);
+    m_total->setFixedWidth(px(800));
+    m_total->setAlignment(Qt::AlignRight);
+    m_total->setContextMenuPolicy(Qt::NoContextMenu);
+    m_total->installEventFilter(this);
+
+    auto* totalRow = new QHBoxLayout;
+    totalRow->addStretch();
+    totalRow->addWidget(new QLabel(QStringLiteral("Total"), this));
+    totalRow->addWidget(m_total);
+
+    m_read = new QPushButton(QStringLiteral("Bank Read"), this);
+    m_read->setObjectName(QStringLiteral("cmdReadBank"));
+    m_write = new QPushButton(QStringLiteral("Bank Write"), this);
+    m_write->setObjectName(QStringLiteral("cmdWriteBank"));
+    m_reset = new QPushButton(QStringLiteral("Reset"), this);
+    m_reset->setObjectName(QStringLiteral("cmdInitBank"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_read);
+    buttons->addWidget(m_write);
+    buttons->addWidget(m_reset);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addLayout(totalRow);
+    layout->addLayout(buttons);
+    layout->addStretch();
+}
+
+PartitionEditor::~PartitionEditor() {
+    // The boxes lose the focus while they are destroyed; that must not commit into an image
+    // that may already be gone.
+    for (QLineEdit* box : m_boxes)
+        box->removeEventFilter(this);
+}
+
+void PartitionEditor::loadBoxes() {
+    const auto counts = image::bankCounts(m_image.bankTable);
+    for (int bank = 0; bank < image::kBankCount; ++bank)
+        m_boxes[bank]->setText(QString::number(counts[bank]));
+}
+
+int PartitionEditor::displayedTotal() const {
+    return m_total->text().toInt();
+}
+
+void PartitionEditor::showTotalValid() {
+    showTotal(image::kBankAreaSize);
+}
+
+void PartitionEditor::showTotal(int total) {
+    m_total->setText(QString::number(total));
+    QPalette palette = m_total->palette();
+    palette.setColor(QPalette::Text, total == image::kBankAreaSize
+                                         ? QWidget::palette().color(QPalette::WindowText)
+                                         : QColor(255, 0, 0));
+    m_total->setPalette(palette);
+}
+
+void PartitionEditor::commitPartitionEdit(int bank) {
+    QLineEdit* edited = m_boxes.at(bank);
+    edited->setText(QString::number(boxValue(edited)));
+
+    std::array<int, image::kBankCount> counts{};
+    int total = 0;
+    for (int b = 0; b < image::kBankCount; ++b) {
+        counts[b] = boxValue(m_boxes[b]);
+        total += counts[b];
+    }
+    showTotal(total);
+    const bool valid = total == image::kBankAreaSize;
+    m_write->setEnabled(valid);
+    if (valid) {
+        m_image.bankTable = image::bankTableFromCounts(counts);
+        emit bankTableEdited();
+    }
+}
+
+void PartitionEditor::commitFocusedBox() {
+    const int bank = boxIndex(focusWidget());
+    if (bank >= 0 && m_boxes[bank]->hasFocus())
+        commitPartitionEdit(bank);
+}
+
+int PartitionEditor::boxIndex(QObject* object) const {
+    const auto found = std::find(m_boxes.begin(), m_boxes.end(), object);
+    return found == m_boxes.end() ? -1 : static_cast<int>(found - m_boxes.begin());
+}
+
+bool PartitionEditor::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_total)
+        return event->type() == QEvent::KeyPress; // read-only for the user, every key dropped
+    const int bank = boxIndex(watched);
+    if (bank < 0)
+        return QGroupBox::eventFilter(watched, event);
+
+    if (event->type() == QEvent::FocusOut) {
+        commitPartitionEdit(bank); // leaving a box is the same as pressing Enter in it
+        return false;
+    }
+    if (event->type() != QEvent::KeyPress)
+        return false;
+
+    const auto* key = static_cast<QKeyEvent*>(event);
+    switch (key->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        commitPartitionEdit(bank);
+        return true;
+    case Qt::Key_Backspace:
+        return false;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return false; // moving the focus on commits through FocusOut
+    default:
+        break;
+    }
+    const QString text = key->text();
+    const bool digit = text.size() == 1 && text[0] >= QLatin1Char('0') &&
+                       text[0] <= QLatin1Char('9') &&
+                       !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+    // Four characters is the limit even when they are selected: a fifth digit is refused.
+    if (digit && m_boxes[bank]->text().size() < image::kMaxBankCountDigits)
+        return false;
+    return true;
+}
+
+} // namespace r36::ui
