@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 namespace r36::test {
@@ -22,20 +23,26 @@ public:
         QString details;
     };
 
-    std::deque<QString> fileNames;   // answers to open/save dialogs; empty queue = cancel
-    std::deque<bool> answers;        // answers to OK/Cancel questions; empty queue = Cancel
-    std::vector<Message> messages;   // every message shown, in order
-    std::vector<QString> questions;  // every OK/Cancel question's text
-    QStringList filters;             // the filter of every file dialog shown
+    std::deque<QString> fileNames;       // answers to open/save dialogs; empty queue = cancel
+    std::deque<bool> answers;            // answers to OK/Cancel questions; empty queue = Cancel
+    std::vector<Message> messages;       // every message shown, in order
+    std::vector<QString> questions;      // every OK/Cancel question's text
+    std::vector<QString> questionTitles; // and its title
+    /// Runs as each message is shown, while the program still waits for it.
+    std::function<void(const Message&)> onMessage;
+    QStringList filters; // the filter of every file dialog shown
 
     QString openFileName(QWidget*, const QString& filter) override { return nextFile(filter); }
     QString saveFileName(QWidget*, const QString& filter) override { return nextFile(filter); }
     void message(QWidget*, Icon icon, const QString& title, const QString& text,
                  const QString& details) override {
         messages.push_back({icon, title, text, details});
+        if (onMessage)
+            onMessage(messages.back());
     }
-    bool askOkCancel(QWidget*, Icon, const QString&, const QString& text) override {
+    bool askOkCancel(QWidget*, Icon, const QString& title, const QString& text) override {
         questions.push_back(text);
+        questionTitles.push_back(title);
         if (answers.empty())
             return false;
         const bool answer = answers.front();
