@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QProgressBar>
+#include <QStackedWidget>
 #include <QTabBar>
 
 namespace r36::test {
