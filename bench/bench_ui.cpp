@@ -62,7 +62,9 @@ double median(std::vector<double> values) {
     return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
-double milliseconds(const QElapsedTimer& timer) { return double(timer.nsecsElapsed()) / 1e6; }
+double milliseconds(const QElapsedTimer& timer) {
+    return double(timer.nsecsElapsed()) / 1e6;
+}
 
 ui::MainWindow::Options windowOptions(const QTemporaryDir& dir, QuietDialogs& dialogs) {
     ui::MainWindow::Options options;
