@@ -15,7 +15,7 @@ namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
 
-// Every length the receiver's blocks can have in a clone file, in hex characters.
+// Lengths of the blocks in a clone file, in hex characters.
 constexpr std::size_t kRecordHexChars = image::kLineHexChars; // 64
 constexpr std::size_t kSys3DefaultHexChars = 4;               // "0001" until read from a radio
 constexpr std::size_t kSysBlockHexChars = 256;
