@@ -32,8 +32,10 @@ Outcome writeCloneFile(const QString& path, image::CloneImage& image, const imag
 }
 
 Outcome readCloneFile(const QString& path, image::CloneImage& image, image::LinkState& link,
-                      CloneFileReport& report) {
+                      CloneFileReport& report, const QString& settingsFilePath) {
     report = {};
+    if (!path.isEmpty() && path == settingsFilePath)
+        return readSettingsFile(path, link);
     if (!hasCloneExtension(path))
         return Outcome::failure("Can't open the file.");
     std::string text;

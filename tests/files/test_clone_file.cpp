@@ -190,6 +190,14 @@ TEST_F(CloneFileTest, TheSettingsPathWritesAndReadsOnlyThePortAndSpeed) {
     ASSERT_TRUE(readSettingsFile(path("odd.ini"), link).ok());
     EXPECT_EQ(link, (image::LinkState{2, 1, 0}));
     EXPECT_FALSE(readSettingsFile(path("none.ini"), link).ok());
+
+    // Opened as a clone file under its exact path, it still changes only the port and speed.
+    const image::CloneImage before = image;
+    CloneFileReport report;
+    ASSERT_TRUE(
+        readCloneFile(dataPath("QB-R36w.ini"), image, link, report, dataPath("QB-R36w.ini")).ok());
+    EXPECT_EQ(image, before);
+    EXPECT_EQ(link, (image::LinkState{4, 1, 0}));
 }
 
 TEST_F(CloneFileTest, TheSettingsPageIsStoredBeforeTheBlocksAreWritten) {
