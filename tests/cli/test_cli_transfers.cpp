@@ -46,12 +46,14 @@ TEST(CliTransfers, ReadWriteReadRoundTrips) {
     SimulatorProcess simulator;
     ASSERT_FALSE(simulator.device().isEmpty());
 
+    // COM3 as the window's Port menu names it; the saved file remembers port and speed.
     const QString first = dir.filePath("first.R36");
-    CliRun run = runCli({"read", "--port", simulator.device(), "--speed", "38400", first});
+    CliRun run = runCli({"read", "--port", "COM3", "--speed", "38400", first},
+                        {{"QBR36_COM3", simulator.device()}});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.err, ""); // no progress when standard error is not a terminal
     const std::string firstText = fileBytes(first);
-    EXPECT_NE(firstText.find("\r\nSPD:1\r\n"), std::string::npos);
+    EXPECT_NE(firstText.find("\r\nCOMM:3\r\nSPD:1\r\nEND:\r\n"), std::string::npos);
 
     // Change the file the way a user would: a new memory 0, memory 1 cleared.
     const std::string newRecord = [] {
