@@ -30,7 +30,7 @@ std::string at(std::uint32_t address) {
 }
 
 std::string quoted(const QString& text) {
-    return "\"" + text.toStdString() + "\"";
+    return QStringLiteral("\"%1\"").arg(text).toStdString();
 }
 
 bool isHexText(const std::string& text) {

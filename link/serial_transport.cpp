@@ -89,7 +89,11 @@ QByteArray SerialTransport::readAll() {
 bool SerialTransport::write(const QByteArray& bytes) {
     if (!isOpen())
         return false;
-    return m_port->write(bytes) == bytes.size();
+    if (m_port->write(bytes) != bytes.size())
+        return false;
+    // Hand the command to the driver now rather than on the next pass of the event loop.
+    m_port->flush();
+    return true;
 }
 
 QString SerialTransport::description() const {

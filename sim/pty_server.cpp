@@ -8,6 +8,7 @@
 #include <deque>
 #include <fcntl.h>
 #include <pty.h>
+#include <sys/prctl.h>
 #include <sys/timerfd.h>
 #include <termios.h>
 #include <time.h>
@@ -19,9 +20,10 @@ namespace {
 
 constexpr int kBitsPerCharacter = 10; // start bit, 8 data bits, stop bit
 constexpr qint64 kNanosecondsPerSecond = 1'000'000'000;
-// While a paced answer is on the line, the characters due so far are handed over at most this
-// far apart; the last character of an answer always leaves exactly when it is due.
-constexpr qint64 kChunkNanoseconds = 1'000'000;
+// While a paced answer is on the line, the characters due so far are handed over in chunks this
+// far apart (no character before the line has carried it); the last character of an answer
+// always leaves exactly when it is due, so chunking never delays the end of an exchange.
+constexpr qint64 kChunkNanoseconds = 4'000'000;
 
 qint64 nowNs() {
     timespec now{};

@@ -22,7 +22,9 @@ public:
     [[nodiscard]] bool start(QString& error);
     /// The slave device path the program opens, e.g. "/dev/pts/7".
     QString devicePath() const;
-    void setBaudRate(int baud); // 0 = unpaced
+    /// 0 = unpaced. A paced line also sets the calling thread's timer slack to 1 ns so the
+    /// characters leave on time.
+    void setBaudRate(int baud);
     /// Closes the master: to the program it looks like the cable was pulled.
     void vanish();
     /// Characters sent to the program so far (echo included), for wire-time figures.

@@ -1,0 +1,129 @@
+// bench-link: Read all and Write all through the real serial-port code against the simulated
+// receiver on a pseudo-terminal, paced like a real cable. Prints, per speed and command, the
+// wall time, the wire-time bound (every character the receiver sends, echo included, at 10 bits
+// per character: the line cannot carry them faster), their ratio, and the process's CPU time as
+// a share of the wall time. Medians over several runs.
+//
+//   bench-link [runs [baud]]     (default 3 runs at 115200 and at 38400)
+
+#include "image/clone_image.h"
+#include "link/clone_transfer.h"
+#include "link/radio_link.h"
+#include "link/serial_transport.h"
+#include "sim/pty_server.h"
+#include "sim/receiver_simulator.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+#include <functional>
+#include <vector>
+
+using namespace r36;
+
+namespace {
+
+constexpr int kBitsPerCharacter = 10;
+
+double processCpuSeconds() {
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return double(t.tv_sec) + double(t.tv_nsec) / 1e9;
+}
+
+struct Figures {
+    double wallSeconds = 0;
+    double wireSeconds = 0;
+    double cpuSeconds = 0;
+    double ratio() const { return wallSeconds / wireSeconds; }
+    double cpuShare() const { return cpuSeconds / wallSeconds; }
+};
+
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const std::size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+/// One command over a fresh pseudo-terminal; false when it failed.
+bool measure(int baud, bool write, Figures& figures) {
+    sim::ReceiverSimulator receiver;
+    receiver.loadRealisticMemory();
+    sim::PtyServer server(receiver);
+    server.setBaudRate(baud);
+    QString error;
+    if (!server.start(error)) {
+        std::fprintf(stderr, "%s\n", qPrintable(error));
+        return false;
+    }
+    link::SerialTransport serial;
+    serial.setPort(server.devicePath(), baud == 115200 ? 0 : 1);
+    image::LinkState state;
+    state.commSpeed = baud == 115200 ? 0 : 1;
+    link::RadioLink radio(serial, state);
+    image::CloneImage image = image::freshImage();
+    link::CloneTransfer transfer(radio, image);
+    if (write) {
+        // Write back what the receiver holds, as a user does after editing.
+        if (!transfer.readAll()) {
+            std::fprintf(stderr, "Read all before Write all failed\n");
+            return false;
+        }
+        radio.disconnectRadio();
+    }
+
+    const qint64 sentBefore = server.bytesSent();
+    const double cpuBefore = processCpuSeconds();
+    QElapsedTimer wall;
+    wall.start();
+    const Outcome outcome = write ? transfer.writeAll() : transfer.readAll();
+    figures.wallSeconds = double(wall.nsecsElapsed()) / 1e9;
+    figures.cpuSeconds = processCpuSeconds() - cpuBefore;
+    figures.wireSeconds =
+        double(server.bytesSent() - sentBefore) * kBitsPerCharacter / double(baud);
+    radio.disconnectRadio();
+    if (!outcome) {
+        std::fprintf(stderr, "%s\n", outcome.reason().c_str());
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
+
+    std::printf("%-9s %-10s %9s %9s %7s %7s   (medians of %d runs)\n", "baud", "command", "wall s",
+                "wire s", "ratio", "CPU", runs);
+    std::vector<int> speeds{115200, 38400};
+    if (argc > 2)
+        speeds = {std::atoi(argv[2])};
+    for (int baud : speeds) {
+        for (bool write : {false, true}) {
+            std::vector<double> wall, wire, ratio, cpu;
+            for (int run = 0; run < runs; ++run) {
+                Figures figures;
+                if (!measure(baud, write, figures))
+                    return 1;
+                wall.push_back(figures.wallSeconds);
+                wire.push_back(figures.wireSeconds);
+                ratio.push_back(figures.ratio());
+                cpu.push_back(figures.cpuShare());
+                std::fprintf(stderr,
+                             "  run %d: %d %s wall %.3f s wire %.3f s ratio %.4f CPU %.2f%%\n",
+                             run + 1, baud, write ? "write" : "read", figures.wallSeconds,
+                             figures.wireSeconds, figures.ratio(), 100 * figures.cpuShare());
+            }
+            std::printf("%-9d %-10s %9.3f %9.3f %7.4f %6.2f%%\n", baud,
+                        write ? "Write all" : "Read all", median(wall), median(wire), median(ratio),
+                        100 * median(cpu));
+            std::fflush(stdout);
+        }
+    }
+    return 0;
+}
