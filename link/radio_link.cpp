@@ -29,6 +29,11 @@ RadioLink::RadioLink(Transport& transport, image::LinkState& state, QObject* par
     : QObject(parent), m_transport(transport), m_state(state) {}
 
 QString RadioLink::transact(const QString& command) {
+    if (m_inTransaction) {
+        // Window events run while a command waits; a second command would take its reply.
+        m_lastError = QStringLiteral("another command is still waiting for its reply");
+        return {};
+    }
     m_lastError.clear();
     if (m_stopRequested) {
         m_lastError = QStringLiteral("stopped");
@@ -84,7 +89,9 @@ QString RadioLink::transact(const QString& command) {
     }
     if (end == End::Waiting) {
         timer.start(m_timeout);
+        m_inTransaction = true;
         loop.exec();
+        m_inTransaction = false;
     }
     disconnect(readConnection);
     disconnect(failConnection);
@@ -106,8 +113,10 @@ QString RadioLink::transact(const QString& command) {
     if (m_transport.isOpen())
         collected += m_transport.readAll();
     const QByteArray reply = replyText(collected, commandLength);
-    if (!reply.isEmpty())
+    if (!reply.isEmpty()) {
+        m_lastError.clear();
         return QString::fromLatin1(reply);
+    }
 
     const QString waited = QString::number(m_timeout.count()) + QStringLiteral(" ms");
     if ((sent + "\r\n").startsWith(collected))

@@ -22,7 +22,8 @@ public:
     RadioLink(Transport& transport, image::LinkState& state, QObject* parent = nullptr);
 
     /// The reply text, or empty text when no well-formed reply came within the time-out, the
-    /// port could not be opened or broke, or a stop was requested. lastError() says which.
+    /// port could not be opened or broke, or a stop was requested. lastError() says which. A
+    /// transact started from a window event while another one waits fails at once.
     QString transact(const QString& command);
 
     /// Opens the port if needed, greets the receiver ("VK~QB-R36J" -> "OK") and reads its
@@ -54,6 +55,7 @@ private:
     std::chrono::milliseconds m_timeout = kReplyTimeout;
     QString m_lastError;
     bool m_stopRequested = false;
+    bool m_inTransaction = false;
 };
 
 } // namespace r36::link

@@ -58,6 +58,19 @@ TEST_P(Link, StopEndsTheWaitAtOnceAndEveryCommandAfterIt) {
     EXPECT_EQ(radio->transact(QStringLiteral("VK~VER")), QStringLiteral("002-06"));
 }
 
+TEST_P(Link, ACommandStartedWhileAnotherWaitsIsRefused) {
+    QString nested;
+    QString nestedError;
+    QTimer::singleShot(0, radio.get(), [&] {
+        nested = radio->transact(QStringLiteral("VK~VER"));
+        nestedError = radio->lastError();
+    });
+    EXPECT_EQ(radio->transact(QStringLiteral("VK~QB-R36J")), QStringLiteral("OK"));
+    EXPECT_EQ(nested, QString());
+    EXPECT_EQ(nestedError, QStringLiteral("another command is still waiting for its reply"));
+    EXPECT_EQ(log(), std::vector<std::string>{"VK~QB-R36J"});
+}
+
 TEST_P(Link, StopDuringReadAllEndsItAtTheNextCommand) {
     link::TransferHooks h = hooks();
     h.memoryChanged = [this](int memory) {
