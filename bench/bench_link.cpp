@@ -15,6 +15,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QThread>
 
 #include <algorithm>
 #include <cstdio>
@@ -42,6 +43,17 @@ struct Figures {
     double cpuShare() const { return cpuSeconds / wallSeconds; }
 };
 
+/// The 1-minute load average: the figures depend on how busy the machine's cores are.
+double loadAverage() {
+    double load = 0;
+    if (std::FILE* file = std::fopen("/proc/loadavg", "r")) {
+        if (std::fscanf(file, "%lf", &load) != 1)
+            load = 0;
+        std::fclose(file);
+    }
+    return load;
+}
+
 double median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
     const std::size_t n = values.size();
@@ -67,12 +79,15 @@ bool measure(int baud, bool write, Figures& figures) {
     image::CloneImage image = image::freshImage();
     link::CloneTransfer transfer(radio, image);
     if (write) {
-        // Write back what the receiver holds, as a user does after editing.
+        // Write back what the receiver holds, as a user does after editing; the read that
+        // fills the image is not measured, so it runs unpaced.
+        server.setBaudRate(0);
         if (!transfer.readAll()) {
             std::fprintf(stderr, "Read all before Write all failed\n");
             return false;
         }
         radio.disconnectRadio();
+        server.setBaudRate(baud);
     }
 
     const qint64 sentBefore = server.bytesSent();
@@ -115,9 +130,11 @@ int main(int argc, char* argv[]) {
                 ratio.push_back(figures.ratio());
                 cpu.push_back(figures.cpuShare());
                 std::fprintf(stderr,
-                             "  run %d: %d %s wall %.3f s wire %.3f s ratio %.4f CPU %.2f%%\n",
+                             "  run %d: %d %s wall %.3f s wire %.3f s ratio %.4f CPU %.2f%% "
+                             "(load average %.2f on %d cores)\n",
                              run + 1, baud, write ? "write" : "read", figures.wallSeconds,
-                             figures.wireSeconds, figures.ratio(), 100 * figures.cpuShare());
+                             figures.wireSeconds, figures.ratio(), 100 * figures.cpuShare(),
+                             loadAverage(), QThread::idealThreadCount());
             }
             std::printf("%-9d %-10s %9.3f %9.3f %7.4f %6.2f%%\n", baud,
                         write ? "Write all" : "Read all", median(wall), median(wire), median(ratio),
