@@ -35,6 +35,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <chrono>
+
 namespace r36::ui {
 
 namespace {
@@ -50,6 +52,9 @@ constexpr int kSettingsTab = 2;
 constexpr int kWindowWidth = 17100, kWindowHeight = 8500, kWindowLeft = 1000;
 constexpr int kFrameWidth = 16700, kFrameHeight = 7155;
 constexpr int kVersionOffsetX = 2000, kVersionOffsetY = 1000;
+
+// The progress display is repainted at most this often during a transfer.
+constexpr std::chrono::milliseconds kProgressInterval{40};
 
 } // namespace
 
@@ -169,7 +174,9 @@ void MainWindow::buildPages() {
     m_pBar->setValue(0);
     m_progress = new QLabel(central);
     m_progress->setObjectName(QStringLiteral("Progress"));
-    m_progress->setMinimumWidth(px(900));
+    // A fixed size: the text changes with every memory of a transfer, and a label that could
+    // grow would lay the whole window out again each time.
+    m_progress->setFixedSize(px(900), m_pBar->sizeHint().height());
     m_progress->setFrameShape(QFrame::StyledPanel);
     m_progress->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     auto* progressRow = new QHBoxLayout;
@@ -255,6 +262,13 @@ void MainWindow::wireCommands() {
         showMemoryRow(memory);
     };
     hooks.progress = [this](int minimum, int maximum, int value, const std::string& text) {
+        // A memory takes a few milliseconds on the line; painting the display for each one
+        // would slow the transfer down, and the eye cannot follow it anyway.
+        const bool rangeChanged = minimum != m_pBar->minimum() || maximum != m_pBar->maximum();
+        if (!rangeChanged && value != maximum && m_progressShown.isValid() &&
+            m_progressShown.elapsed() < kProgressInterval.count())
+            return;
+        m_progressShown.start();
         m_pBar->setRange(minimum, maximum);
         m_pBar->setValue(value);
         m_progress->setText(QString::fromStdString(text));
@@ -272,8 +286,9 @@ void MainWindow::startUp() {
         if (m_linkState.commPort < 1 || m_linkState.commPort > kPortCount)
             m_linkState.commPort = 1;
     }
+    // The devices beside the COM items are looked up when the Port menu opens: enumerating
+    // the serial ports is slow and they come and go while the program runs.
     showLinkChoices();
-    refreshPortDevices();
 
     resetPartition();
     showAllMemoryRows();
@@ -405,6 +420,7 @@ void MainWindow::runTransfer(const std::function<Outcome()>& command, ErrorTitle
     if (m_serial)
         m_serial->setPort(link::deviceForPort(m_linkState.commPort), m_linkState.commSpeed);
     m_link->clearStop();
+    m_progressShown.invalidate();
 
     const Outcome outcome = command();
 

@@ -3,6 +3,7 @@
 #include "image/clone_image.h"
 #include "image/outcome.h"
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QString>
 
@@ -167,6 +168,7 @@ private:
     bool m_closeRequested = false;
     bool m_switchingTabBack = false;
     int m_currentTab = 0; // 0 = none yet, 1 = Memory, 2 = Settings
+    QElapsedTimer m_progressShown;
 
     QTabBar* m_tabs = nullptr;
     QStackedWidget* m_pages = nullptr;

@@ -59,6 +59,19 @@ std::pair<int, int> MemoryGrid::selectedRange() const {
     return {first, last};
 }
 
+void MemoryGrid::dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
+                             const QList<int>& roles) {
+    if (topLeft.isValid() && bottomRight.isValid() && isVisible()) {
+        const int firstShown = rowAt(0);
+        const int lastShown = rowAt(viewport()->height() - 1);
+        const bool aboveView = firstShown >= 0 && bottomRight.row() < firstShown;
+        const bool belowView = lastShown >= 0 && topLeft.row() > lastShown;
+        if (aboveView || belowView)
+            return;
+    }
+    QTableView::dataChanged(topLeft, bottomRight, roles);
+}
+
 void MemoryGrid::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
     case Qt::Key_Return:

@@ -30,6 +30,10 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    /// A row that is scrolled out of sight needs no repaint: a whole-image transfer changes
+    /// 1700 rows one by one while only a few are on screen.
+    void dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
+                     const QList<int>& roles = {}) override;
 };
 
 } // namespace r36::ui

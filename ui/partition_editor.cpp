@@ -116,10 +116,12 @@ void PartitionEditor::showTotalValid() {
 
 void PartitionEditor::showTotal(int total) {
     m_total->setText(QString::number(total));
+    // The same colour in every state: the box may be repainted while the page is disabled.
     QPalette palette = m_total->palette();
-    palette.setColor(QPalette::Text, total == image::kBankAreaSize
-                                         ? QWidget::palette().color(QPalette::WindowText)
-                                         : QColor(255, 0, 0));
+    palette.setColor(QPalette::Text,
+                     total == image::kBankAreaSize
+                         ? QWidget::palette().color(QPalette::Active, QPalette::WindowText)
+                         : QColor(255, 0, 0));
     m_total->setPalette(palette);
 }
 
