@@ -5,6 +5,7 @@
 
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QScrollBar>
 
 #include <algorithm>
 
@@ -30,12 +31,57 @@ MemoryGrid::MemoryGrid(QWidget* parent) : QTableView(parent) {
     horizontalHeader()->setHighlightSections(false);
     connect(this, &QAbstractItemView::doubleClicked, this,
             [this](const QModelIndex& index) { emit openEditorRequested(index.row()); });
+
+    // The label column: a second view over the same model and selection, laid over column 0.
+    m_labelColumn = new QTableView(this);
+    m_labelColumn->setObjectName(QStringLiteral("ltcLabels"));
+    m_labelColumn->setFocusPolicy(Qt::NoFocus);
+    m_labelColumn->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_labelColumn->setSelectionMode(QAbstractItemView::ContiguousSelection);
+    m_labelColumn->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_labelColumn->setWordWrap(false);
+    m_labelColumn->setCornerButtonEnabled(false);
+    m_labelColumn->verticalHeader()->hide();
+    m_labelColumn->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_labelColumn->verticalHeader()->setMinimumSectionSize(1);
+    m_labelColumn->verticalHeader()->setDefaultSectionSize(px(kRowHeightTwips));
+    m_labelColumn->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_labelColumn->horizontalHeader()->setHighlightSections(false);
+    m_labelColumn->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_labelColumn->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_labelColumn->setFrameShape(QFrame::NoFrame);
+    viewport()->stackUnder(m_labelColumn);
+    connect(m_labelColumn->verticalScrollBar(), &QScrollBar::valueChanged, verticalScrollBar(),
+            &QScrollBar::setValue);
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, m_labelColumn->verticalScrollBar(),
+            &QScrollBar::setValue);
+    connect(m_labelColumn, &QAbstractItemView::pressed, this, [this] { setFocus(); });
+    connect(m_labelColumn, &QAbstractItemView::doubleClicked, this,
+            [this](const QModelIndex& index) { emit openEditorRequested(index.row()); });
 }
 
 void MemoryGrid::setMemoryModel(MemoryListModel* model) {
     setModel(model);
-    for (int column = 0; column < MemoryListModel::kColumnCount; ++column)
+    m_labelColumn->setModel(model);
+    m_labelColumn->setSelectionModel(selectionModel());
+    for (int column = 0; column < MemoryListModel::kColumnCount; ++column) {
         setColumnWidth(column, px(MemoryListModel::kColumnWidthsTwips[column]));
+        m_labelColumn->setColumnHidden(column, column != MemoryListModel::kLabelColumn);
+    }
+    m_labelColumn->setColumnWidth(MemoryListModel::kLabelColumn,
+                                  columnWidth(MemoryListModel::kLabelColumn));
+    placeLabelColumn();
+}
+
+void MemoryGrid::placeLabelColumn() {
+    m_labelColumn->setGeometry(frameWidth(), frameWidth(),
+                               columnWidth(MemoryListModel::kLabelColumn),
+                               viewport()->height() + horizontalHeader()->height());
+}
+
+void MemoryGrid::resizeEvent(QResizeEvent* event) {
+    QTableView::resizeEvent(event);
+    placeLabelColumn();
 }
 
 int MemoryGrid::currentMemory() const {

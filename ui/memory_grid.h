@@ -9,7 +9,8 @@ namespace r36::ui {
 class MemoryListModel;
 
 /// The memory list `ltc`: one 20-pixel row per memory, fixed column widths, whole-row selection.
-/// Enter and double-click ask for the detail editor, Delete for clearing the selection.
+/// Enter and double-click ask for the detail editor, Delete for clearing the selection. The
+/// label column stays in place when the other columns scroll sideways.
 class MemoryGrid : public QTableView {
     Q_OBJECT
 public:
@@ -30,10 +31,16 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     /// A row that is scrolled out of sight needs no repaint: a whole-image transfer changes
     /// 1700 rows one by one while only a few are on screen.
     void dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
                      const QList<int>& roles = {}) override;
+
+private:
+    void placeLabelColumn();
+
+    QTableView* m_labelColumn = nullptr; // column 0 drawn over the scrolling columns
 };
 
 } // namespace r36::ui

@@ -119,6 +119,31 @@ TEST_F(MemoryPageTest, RowsChangedInTheEditorAreShownAfterItCloses) {
     EXPECT_EQ(window().curMemory(), 5);
 }
 
+TEST_F(MemoryPageTest, TheFixedLabelColumnSelectsAndOpensRowsToo) {
+    auto* labels = grid().findChild<QTableView*>(QStringLiteral("ltcLabels"));
+    ASSERT_NE(labels, nullptr);
+    auto labelCentre = [&](int memory) {
+        return labels->visualRect(window().memoryModel()->index(memory, 0)).center();
+    };
+    QTest::mouseClick(labels->viewport(), Qt::LeftButton, {}, labelCentre(3));
+    EXPECT_EQ(window().selectedRange(), std::make_pair(3, 3));
+    QTest::keyClick(&grid(), Qt::Key_Delete);
+    EXPECT_TRUE(isFree(3));
+
+    std::vector<int> opened;
+    m_driveDialog = [&](QDialog& dialog) {
+        opened.push_back(dynamic_cast<ui::MemoryDetailDialog&>(dialog).curMemory());
+        return static_cast<int>(QDialog::Rejected);
+    };
+    QTest::mouseClick(labels->viewport(), Qt::LeftButton, {}, labelCentre(6));
+    QTest::mouseDClick(labels->viewport(), Qt::LeftButton, {}, labelCentre(6));
+    EXPECT_EQ(opened, std::vector<int>{6});
+
+    // Scrolling the list keeps the labels beside their rows.
+    grid().scrollTo(window().memoryModel()->index(1500, 1), QAbstractItemView::PositionAtTop);
+    EXPECT_EQ(labels->rowAt(0), grid().rowAt(0));
+}
+
 TEST_F(MemoryPageTest, KeyFilterTakesFourDigitsBackspaceAndEnterOnly) {
     typeInBox(0, QStringLiteral("0100"));
     EXPECT_EQ(partition().box(0)->text(), QStringLiteral("0100"));
