@@ -145,6 +145,24 @@ TEST_F(TransferTest, WriteAllSendsTheImageAndReadsBackTheSame) {
     EXPECT_NE(std::find(log.begin(), log.end(), "VK~F00AA0W00"), log.end());
 }
 
+TEST_F(TransferTest, WriteAllRefusedHalfWayReportsTheMemoryAndStops) {
+    auto& w = openWindow();
+    for (int memory = 0; memory <= image::lastStoredMemory; ++memory)
+        w.cloneImage().memRecord[memory] = usedRecord(100'000'000 + 1000u * memory);
+    m_receiver.addFault(
+        {sim::Fault::Kind::WriteRefused, 0, static_cast<int>(image::memoryAddress(800)), false});
+    w.writeAllAction()->trigger();
+    ASSERT_EQ(m_dialogs.messages.size(), 1u);
+    EXPECT_EQ(lastMessage().icon, Icon::Critical);
+    EXPECT_EQ(lastMessage().title, QStringLiteral("Error"));
+    EXPECT_TRUE(lastMessage().details.contains(QStringLiteral("800")))
+        << lastMessage().details.toStdString();
+    EXPECT_EQ(receiverRecord(799), QString::fromStdString(records()[799]));
+    EXPECT_NE(receiverRecord(801), QString::fromStdString(records()[801]));
+    EXPECT_TRUE(w.hasUnsavedChanges()) << "a failed write leaves the changes unsent";
+    EXPECT_EQ(transferControlStates(), std::vector<bool>(18, true));
+}
+
 TEST_F(TransferTest, PartCommandsReportFailureWithTheSpacedTitle) {
     auto& w = openWindow();
     m_receiver.addFault(
