@@ -109,8 +109,8 @@ QString RadioLink::transact(const QString& command) {
         break;
     }
 
-    // Whatever arrived by now is judged, complete or not.
-    if (m_transport.isOpen())
+    // A time-out judges whatever arrived by then, complete or not.
+    if (end == End::TimedOut && m_transport.isOpen())
         collected += m_transport.readAll();
     const QByteArray reply = replyText(collected, commandLength);
     if (!reply.isEmpty()) {
