@@ -137,7 +137,9 @@ std::string frequencyText(std::uint32_t hz) {
 }
 
 std::string outOfListText(std::uint8_t value) {
-    return "?" + hexByte(value);
+    std::string text = "?";
+    text += hexByte(value);
+    return text;
 }
 
 DisplayTexts renderRecord(std::string_view record, int memory) {

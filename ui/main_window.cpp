@@ -555,7 +555,22 @@ void MainWindow::openCloneFile() {
     const QString path = m_dialogs->openFileName(this, kCloneFilter);
     if (path.isEmpty())
         return;
-    if (path != m_options.settingsFilePath && !files::hasCloneExtension(path)) {
+    if (path == m_options.settingsFilePath) {
+        // The settings file opened by name carries only the port and speed choices.
+        const Outcome read = files::readSettingsFile(path, m_linkState);
+        if (!read) {
+            m_dialogs->message(this, UserDialogs::Icon::Critical, QStringLiteral("Error"),
+                               QStringLiteral("Can't open the file."),
+                               QString::fromStdString(read.reason()));
+            return;
+        }
+        if (m_linkState.commPort < 1 || m_linkState.commPort > kPortCount)
+            m_linkState.commPort = 1;
+        showLinkChoices();
+        setWindowTitle(titleText(path));
+        return;
+    }
+    if (!files::hasCloneExtension(path)) {
         m_dialogs->message(this, UserDialogs::Icon::Critical, QStringLiteral("Error"),
                            QStringLiteral("Can't open the file."));
         return;

@@ -48,7 +48,17 @@ TEST_P(Link, StopEndsTheWaitAtOnceAndEveryCommandAfterIt) {
     sim::Fault silent;
     silent.atCommand = 1;
     receiver.addFault(silent);
-    QTimer::singleShot(20, radio.get(), [this] { radio->requestStop(); });
+    // Stop only once the receiver has the greeting: over a pseudo-terminal it may take a while
+    // to arrive, and the test is about a stop during the wait for the reply.
+    QTimer stopOnceSent;
+    stopOnceSent.setInterval(5);
+    QObject::connect(&stopOnceSent, &QTimer::timeout, [&] {
+        if (!receiver.commandLog().empty()) {
+            radio->requestStop();
+            stopOnceSent.stop();
+        }
+    });
+    stopOnceSent.start();
     EXPECT_EQ(radio->transact(QStringLiteral("VK~QB-R36J")), QString());
     EXPECT_EQ(radio->lastError(), QStringLiteral("stopped"));
 

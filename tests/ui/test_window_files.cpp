@@ -92,6 +92,22 @@ TEST_F(FileMenuTest, WrongExtensionIsRefusedAndNothingChanges) {
     EXPECT_EQ(window().windowTitle(), title);
 }
 
+TEST_F(FileMenuTest, OpeningTheSettingsFileByNameTakesOnlyPortAndSpeed) {
+    fillSomeMemories();
+    const auto before = window().cloneImage();
+    QFile settings(m_settingsPath);
+    ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
+    settings.write("DATE:x\r\nMR:0:0100\r\nCOMM:7\r\nSPD:1\r\nEND:\r\n");
+    settings.close();
+    m_dialogs.fileNames = {m_settingsPath};
+    window().openAction()->trigger();
+    EXPECT_TRUE(m_dialogs.messages.empty());
+    EXPECT_EQ(window().cloneImage(), before) << "the settings file never touches the image";
+    EXPECT_TRUE(window().portAction(7)->isChecked());
+    EXPECT_TRUE(window().speedAction(1)->isChecked());
+    EXPECT_TRUE(window().windowTitle().endsWith(QStringLiteral("QB-R36w.ini]")));
+}
+
 TEST_F(FileMenuTest, LowerCaseExtensionIsAcceptedAndSkippedLinesAreListedOnce) {
     writeFile(QStringLiteral("odd.r36"), "MR:3:0100\r\nMR:4:XYZ\r\nEND:\r\n");
     m_dialogs.fileNames = {path(QStringLiteral("odd.r36"))};
