@@ -30,20 +30,10 @@ std::optional<std::vector<std::uint8_t>> hexBytes(std::string_view hex) {
         return std::nullopt;
     std::vector<std::uint8_t> bytes;
     for (std::size_t i = 0; i < hex.size(); i += 2) {
-        const auto value = [](char c) -> int {
-            if (c >= '0' && c <= '9')
-                return c - '0';
-            if (c >= 'A' && c <= 'F')
-                return c - 'A' + 10;
-            if (c >= 'a' && c <= 'f')
-                return c - 'a' + 10;
-            return -1;
-        };
-        const int high = value(hex[i]);
-        const int low = value(hex[i + 1]);
-        if (high < 0 || low < 0)
+        const auto byte = image::byteAt(hex, static_cast<int>(i / 2));
+        if (!byte)
             return std::nullopt;
-        bytes.push_back(static_cast<std::uint8_t>(high * 16 + low));
+        bytes.push_back(*byte);
     }
     return bytes;
 }

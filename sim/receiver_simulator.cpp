@@ -1,5 +1,7 @@
 #include "receiver_simulator.h"
 
+#include "image/hex_text.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
@@ -16,23 +18,14 @@ constexpr int kGarbledPosition = 10;
 
 const std::string kReadPrefix = "VK~F";
 
-std::optional<int> hexValue(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return std::nullopt;
-}
-
 /// The five-digit address of a "VK~F" command, or -1.
 int commandAddress(const std::string& command) {
     if (command.rfind(kReadPrefix, 0) != 0 || command.size() < kReadPrefix.size() + kAddressDigits)
         return -1;
     int address = 0;
     for (int i = 0; i < kAddressDigits; ++i) {
-        const auto digit = hexValue(command[kReadPrefix.size() + static_cast<std::size_t>(i)]);
+        const auto digit =
+            image::hexDigitValue(command[kReadPrefix.size() + static_cast<std::size_t>(i)]);
         if (!digit)
             return -1;
         address = address * 16 + *digit;
@@ -103,8 +96,8 @@ std::string ReceiverSimulator::execute(const std::string& command) {
         return "NG";
     std::vector<std::uint8_t> bytes;
     for (int i = 0; i < count; ++i) {
-        const auto high = hexValue(data[static_cast<std::size_t>(2 * i)]);
-        const auto low = hexValue(data[static_cast<std::size_t>(2 * i + 1)]);
+        const auto high = image::hexDigitValue(data[static_cast<std::size_t>(2 * i)]);
+        const auto low = image::hexDigitValue(data[static_cast<std::size_t>(2 * i + 1)]);
         if (!high || !low)
             return "NG";
         bytes.push_back(static_cast<std::uint8_t>(*high * 16 + *low));
