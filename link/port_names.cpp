@@ -39,22 +39,34 @@ QStringList orderSerialDevices(QStringList devices) {
     return devices;
 }
 
-QString deviceForPort(int commPort) {
-#ifdef Q_OS_WIN
-    return QStringLiteral("COM%1").arg(commPort);
-#else
-    const QByteArray overrideName = "QBR36_COM" + QByteArray::number(commPort);
-    const QString overridden = qEnvironmentVariable(overrideName.constData());
-    if (!overridden.isEmpty())
-        return overridden;
-    QStringList devices;
+QStringList devicesForPorts() {
+    constexpr int kPortCount = 16;
+    QStringList detected;
+#ifndef Q_OS_WIN
     for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
-        devices << info.systemLocation();
-    devices = orderSerialDevices(devices);
+        detected << info.systemLocation();
+    detected = orderSerialDevices(detected);
+#endif
+    QStringList devices;
+    for (int port = 1; port <= kPortCount; ++port) {
+#ifdef Q_OS_WIN
+        devices << QStringLiteral("COM%1").arg(port);
+#else
+        const QByteArray overrideName = "QBR36_COM" + QByteArray::number(port);
+        const QString overridden = qEnvironmentVariable(overrideName.constData());
+        devices << (!overridden.isEmpty()     ? overridden
+                    : port <= detected.size() ? detected[port - 1]
+                                              : QString());
+#endif
+    }
+    return devices;
+}
+
+QString deviceForPort(int commPort) {
+    const QStringList devices = devicesForPorts();
     if (commPort < 1 || commPort > devices.size())
         return {};
     return devices[commPort - 1];
-#endif
 }
 
 QString portSettingsText(int commSpeed) {

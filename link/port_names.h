@@ -10,6 +10,10 @@ namespace r36::link {
 /// serial adapters in a stable order, then the other serial ports; empty text when there is none.
 QString deviceForPort(int commPort);
 
+/// deviceForPort for COM1..COM16 at once (index 0 is COM1): the machine's ports are listed once,
+/// which is what the Port menu needs.
+QStringList devicesForPorts();
+
 /// The order COM1, COM2, ... take on Linux: USB and ACM adapters first, then the other devices,
 /// each by name with trailing numbers compared as numbers (ttyUSB2 before ttyUSB10).
 QStringList orderSerialDevices(QStringList devices);

@@ -313,8 +313,9 @@ void MainWindow::showLinkChoices() {
 }
 
 void MainWindow::refreshPortDevices() {
+    const QStringList devices = link::devicesForPorts();
     for (int port = 1; port <= kPortCount; ++port) {
-        const QString device = link::deviceForPort(port);
+        const QString& device = devices[port - 1];
         QString caption = QStringLiteral("COM%1").arg(port);
         if (!device.isEmpty())
             caption += QLatin1Char('\t') + device;
