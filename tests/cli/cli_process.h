@@ -2,6 +2,8 @@
 
 // Runs the real qbr36-cli and qbr36-sim executables for the command-line tests.
 
+#include "support/test_files.h"
+
 #include <QFile>
 #include <QProcess>
 #include <QString>
@@ -19,16 +21,8 @@ inline QString binPath(const char* name) {
     return QStringLiteral(R36_BIN_DIR "/") + QString::fromLatin1(name);
 }
 
-inline QString dataPath(const char* name) {
-    return QStringLiteral(R36_TEST_DATA "/") + QString::fromLatin1(name);
-}
-
-inline std::string fileBytes(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll().toStdString();
-}
+using r36::test::dataPath;
+using r36::test::fileBytes;
 
 inline void writeBytes(const QString& path, const std::string& bytes) {
     QFile file(path);

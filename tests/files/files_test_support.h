@@ -2,6 +2,8 @@
 
 // Shared by the file suites: sample files, scratch folders and a receiver image in real use.
 
+#include "support/test_files.h"
+
 #include "image/clone_image.h"
 #include "image/memory_record.h"
 
@@ -15,16 +17,8 @@
 
 namespace r36::files::test {
 
-inline QString dataPath(const char* name) {
-    return QStringLiteral(R36_TEST_DATA "/") + QString::fromLatin1(name);
-}
-
-inline std::string fileBytes(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll().toStdString();
-}
+using r36::test::dataPath;
+using r36::test::fileBytes;
 
 inline void writeBytes(const QString& path, std::string_view bytes) {
     QFile file(path);
