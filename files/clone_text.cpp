@@ -1,5 +1,6 @@
 #include "clone_text.h"
 
+#include "image/program_constants.h"
 #include "image/hex_text.h"
 #include "image/memory_areas.h"
 #include "image/memory_map.h"
@@ -20,7 +21,7 @@ constexpr std::size_t kRecordHexChars = image::kLineHexChars; // 64
 constexpr std::size_t kSys3DefaultHexChars = 4;               // "0001" until read from a radio
 constexpr std::size_t kSysBlockHexChars = 256;
 
-constexpr int kFirstPort = 1, kLastPort = 16;
+constexpr int kFirstPort = 1, kLastPort = kPortCount;
 constexpr int kLastSpeed = 1;
 
 void appendLine(std::string& text, std::string_view line) {

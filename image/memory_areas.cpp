@@ -1,7 +1,10 @@
 #include "memory_areas.h"
 
 #include "image/hex_text.h"
+#include "image/memory_record.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 
@@ -106,6 +109,11 @@ std::vector<std::string> defaultMemoryLabels() {
     std::vector<std::string> labels(lastStoredMemory + 1);
     relabelMemoryList(defaultPartition(), labels);
     return labels;
+}
+
+int bankCountOfText(std::string_view text) {
+    const double value = numericValue(text);
+    return std::clamp(static_cast<int>(std::lround(value)), 0, 9999);
 }
 
 } // namespace r36::image

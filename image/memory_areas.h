@@ -34,6 +34,10 @@ std::array<int, kBankCount> bankCounts(std::string_view bankTable);
 /// Bank table text of 50 counts (each 0..9999): "6400" for 100.
 std::string bankTableFromCounts(const std::array<int, kBankCount>& counts);
 
+/// What a partition box stores for its text: the number the text begins with, rounded to the
+/// nearest whole count and held to 0..9999 (so "-5" is an empty bank).
+int bankCountOfText(std::string_view text);
+
 /// True when word `bank` of the table is the text "0000"; any other text makes the bank available.
 bool isBankEmpty(std::string_view bankTable, int bank);
 

@@ -98,8 +98,10 @@ LineRead readFourLines(RadioLink& link, const std::string& what, std::uint32_t b
 
 /// One write of `data` at `address`. Data that is not 1..maxBytes bytes of hex is never sent:
 /// the receiver would store garbage or spill into the next block.
-Outcome writePiece(RadioLink& link, const std::string& what, std::uint32_t address,
-                   const std::string& data, int maxBytes) {
+using Acknowledged = std::function<void(const std::string& piece)>;
+
+Outcome writePiece(RadioLink& link, const Acknowledged& acknowledged, const std::string& what,
+                   std::uint32_t address, const std::string& data, int maxBytes) {
     const std::string step = "writing " + what + at(address);
     if (data.empty() || data.size() % 2 != 0 ||
         data.size() > static_cast<std::size_t>(2 * maxBytes) || !isHexText(data))
@@ -107,8 +109,11 @@ Outcome writePiece(RadioLink& link, const std::string& what, std::uint32_t addre
                                 std::to_string(maxBytes) + " bytes of hexadecimal text; not sent");
     const QString reply =
         link.transact(QString::fromStdString("VK~F" + hexAddress(address) + "W" + data));
-    if (reply == QLatin1String("OK"))
+    if (reply == QLatin1String("OK")) {
+        if (acknowledged)
+            acknowledged(what);
         return Outcome::success();
+    }
     if (reply.isEmpty())
         return Outcome::failure(step + ": " + link.lastError().toStdString());
     return Outcome::failure(step + ": receiver answered " + quoted(reply) + " instead of \"OK\"");
@@ -120,14 +125,14 @@ std::string piece(const std::string& block, std::size_t first, std::size_t count
 }
 
 /// 32, 32, 32 and 4 bytes from the start of a block (settings block, bank table).
-Outcome writeHundredBytes(RadioLink& link, const std::string& what, std::uint32_t base,
-                          const std::string& block) {
+Outcome writeHundredBytes(RadioLink& link, const Acknowledged& acknowledged,
+                          const std::string& what, std::uint32_t base, const std::string& block) {
     constexpr std::array<int, 4> kPieceBytes{32, 32, 32, 4};
     std::size_t character = 0;
     std::uint32_t address = base;
     for (int bytes : kPieceBytes) {
         const Outcome written =
-            writePiece(link, what, address, piece(block, character, 2 * bytes), bytes);
+            writePiece(link, acknowledged, what, address, piece(block, character, 2 * bytes), bytes);
         if (!written)
             return written;
         character += 2 * bytes;
@@ -224,7 +229,7 @@ Outcome CloneTransfer::writeSysBlock() {
         return read;
     if (m_hooks.storeSysBlock)
         m_hooks.storeSysBlock();
-    return writeHundredBytes(m_link, "the settings block",
+    return writeHundredBytes(m_link, m_hooks.acknowledged, "the settings block",
                              image::sysBlockBase(m_link.state().radioVersion), m_image.sysBlock);
 }
 
@@ -235,30 +240,30 @@ Outcome CloneTransfer::writeSys3Block() {
     if (m_hooks.storeSys3Block)
         m_hooks.storeSys3Block();
     // Only byte 1 is edited; the receiver takes it at the block's own address.
-    return writePiece(m_link, "the third settings block", image::kSys3WriteAddress,
+    return writePiece(m_link, m_hooks.acknowledged, "the third settings block", image::kSys3WriteAddress,
                       piece(m_image.sys3Block, 2, 2), 1);
 }
 
 Outcome CloneTransfer::writeRemoconId() {
     if (m_hooks.storeRemoconId)
         m_hooks.storeRemoconId();
-    return writePiece(m_link, "the remote key IDs", image::kRemoconIdAddress, m_image.remoconId,
+    return writePiece(m_link, m_hooks.acknowledged, "the remote key IDs", image::kRemoconIdAddress, m_image.remoconId,
                       image::kRemoconIdHexChars / 2);
 }
 
 Outcome CloneTransfer::writeBankTable() {
-    return writeHundredBytes(m_link, "the bank table", image::kBankTableArea, m_image.bankTable);
+    return writeHundredBytes(m_link, m_hooks.acknowledged, "the bank table", image::kBankTableArea, m_image.bankTable);
 }
 
 namespace {
 
 template <std::size_t N>
-Outcome writeLinkEntries(RadioLink& link, const std::string& what,
+Outcome writeLinkEntries(RadioLink& link, const Acknowledged& acknowledged, const std::string& what,
                          const std::array<std::string, N>& entries, std::uint32_t (*address)(int)) {
     for (std::size_t k = 0; k < N; ++k) {
         // An entry longer than its 7 bytes would overwrite the slot's eighth byte and beyond.
         const Outcome written =
-            writePiece(link, what + " " + std::to_string(k + 1), address(static_cast<int>(k)),
+            writePiece(link, acknowledged, what + " " + std::to_string(k + 1), address(static_cast<int>(k)),
                        entries[k], image::kLinkEntryHexChars / 2);
         if (!written)
             return written;
@@ -269,11 +274,11 @@ Outcome writeLinkEntries(RadioLink& link, const std::string& what,
 } // namespace
 
 Outcome CloneTransfer::writeBankLinks() {
-    return writeLinkEntries(m_link, "bank-link group", m_image.bankLink, image::bankLinkAddress);
+    return writeLinkEntries(m_link, m_hooks.acknowledged, "bank-link group", m_image.bankLink, image::bankLinkAddress);
 }
 
 Outcome CloneTransfer::writePsLinks() {
-    return writeLinkEntries(m_link, "program-scan-link group", m_image.psLink,
+    return writeLinkEntries(m_link, m_hooks.acknowledged, "program-scan-link group", m_image.psLink,
                             image::psLinkAddress);
 }
 
@@ -284,7 +289,7 @@ Outcome CloneTransfer::writeMemory(int memory) {
     if (!image::isPrgMemory(memory) && record.size() >= kAutoFlagsChar + kAutoFlagsChars)
         record.replace(kAutoFlagsChar, kAutoFlagsChars, "0000");
     // The empty record "00" is a one-byte write that clears only the in-use flag.
-    return writePiece(m_link, "memory " + std::to_string(memory), image::memoryAddress(memory),
+    return writePiece(m_link, m_hooks.acknowledged, "memory " + std::to_string(memory), image::memoryAddress(memory),
                       record, kMaxWriteBytes);
 }
 

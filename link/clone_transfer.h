@@ -22,6 +22,8 @@ struct TransferHooks {
     std::function<void()> storeRemoconId;  // page -> remoconId, before it is sent
     std::function<void()> bankTableLoaded; // bankTable replaced: reload the partition editor
     std::function<void(int memory)> memoryChanged; // memRecord(memory) replaced or changed
+    /// A write the receiver answered "OK": what it was ("memory 12", "the bank table").
+    std::function<void(const std::string& piece)> acknowledged;
     /// Progress bar range and value; `text` is what the progress box beside it shows.
     std::function<void(int minimum, int maximum, int value, const std::string& text)> progress;
 };

@@ -1,5 +1,7 @@
 #include "port_names.h"
 
+#include "image/program_constants.h"
+
 #include <QSerialPortInfo>
 #include <QStringList>
 #include <QtGlobal>
@@ -40,7 +42,6 @@ QStringList orderSerialDevices(QStringList devices) {
 }
 
 QStringList devicesForPorts() {
-    constexpr int kPortCount = 16;
     QStringList detected;
 #ifndef Q_OS_WIN
     for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())

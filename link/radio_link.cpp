@@ -36,7 +36,7 @@ QString RadioLink::transact(const QString& command) {
     }
     m_lastError.clear();
     if (m_stopRequested) {
-        m_lastError = QStringLiteral("stopped");
+        m_lastError = QStringLiteral("cancelled");
         return {};
     }
     if (!m_transport.isOpen()) {
@@ -53,7 +53,7 @@ QString RadioLink::transact(const QString& command) {
     // Stray characters of an earlier, timed-out exchange must not reach this reply.
     m_transport.readAll();
 
-    enum class End { Waiting, Complete, TimedOut, PortFailed, Stopped };
+    enum class End { Waiting, Complete, TimedOut, PortFailed };
     End end = End::Waiting;
     QString portFailure;
     QByteArray collected;
@@ -78,7 +78,6 @@ QString RadioLink::transact(const QString& command) {
             finish(End::PortFailed);
         });
     connect(&timer, &QTimer::timeout, &loop, [&] { finish(End::TimedOut); });
-    connect(this, &RadioLink::stopRequestedSignal, &loop, [&] { finish(End::Stopped); });
 
     if (!m_transport.write(sent)) {
         disconnect(readConnection);
@@ -99,9 +98,6 @@ QString RadioLink::transact(const QString& command) {
     switch (end) {
     case End::PortFailed:
         m_lastError = QStringLiteral("port error: ") + portFailure;
-        return {};
-    case End::Stopped:
-        m_lastError = QStringLiteral("stopped");
         return {};
     case End::Complete:
     case End::TimedOut:
@@ -171,15 +167,6 @@ Outcome RadioLink::connectRadio() {
 void RadioLink::disconnectRadio() {
     if (m_transport.isOpen())
         m_transport.close();
-}
-
-void RadioLink::requestStop() {
-    m_stopRequested = true;
-    emit stopRequestedSignal();
-}
-
-void RadioLink::clearStop() {
-    m_stopRequested = false;
 }
 
 } // namespace r36::link

@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QString>
 
+#include <atomic>
 #include <chrono>
 
 namespace r36::link {
@@ -13,7 +14,7 @@ namespace r36::link {
 class Transport;
 
 /// One command in flight at a time over a transport: send the command and CR, wait event-driven
-/// (the window keeps repainting) for the framed reply or the time-out, judge it.
+/// (on the transfer's own thread) for the framed reply or the time-out, judge it.
 class RadioLink : public QObject {
     Q_OBJECT
 public:
@@ -36,25 +37,23 @@ public:
     /// Why the last transact returned empty text (or the greeting failed), for messages.
     const QString& lastError() const { return m_lastError; }
 
-    /// Makes the running and every following transact fail at once ("stopped") until
-    /// clearStop(); used when the window closes during a transfer and by Cancel.
-    void requestStop();
-    void clearStop();
+    /// Makes every following transact fail at once ("cancelled") until clearStop(). A
+    /// command already waiting gets its reply first, so a write in flight is never left
+    /// unjudged. Safe to call from any thread.
+    void requestStop() { m_stopRequested = true; }
+    void clearStop() { m_stopRequested = false; }
     bool stopRequested() const { return m_stopRequested; }
 
     void setReplyTimeout(std::chrono::milliseconds timeout) { m_timeout = timeout; }
     image::LinkState& state() { return m_state; }
     Transport& transport() { return m_transport; }
 
-signals:
-    void stopRequestedSignal();
-
 private:
     Transport& m_transport;
     image::LinkState& m_state;
     std::chrono::milliseconds m_timeout = kReplyTimeout;
     QString m_lastError;
-    bool m_stopRequested = false;
+    std::atomic<bool> m_stopRequested = false;
     bool m_inTransaction = false;
 };
 

@@ -19,7 +19,7 @@ public:
 
     /// Device path or Windows port name, and the speed choice (0 = 115200, else 38400). Takes
     /// effect the next time the port opens.
-    void setPort(const QString& device, int commSpeed);
+    void setPort(const QString& device, int commSpeed) override;
 
     [[nodiscard]] bool open(QString& reason) override;
     void close() override;

@@ -25,6 +25,12 @@ public:
     virtual QByteArray readAll() = 0;
     /// Queues the bytes for sending; false (and failed) when the pipe is broken.
     [[nodiscard]] virtual bool write(const QByteArray& bytes) = 0;
+    /// The port to open next time and its speed choice (0 = 115200 baud, else 38400); a pipe
+    /// without ports ignores it.
+    virtual void setPort(const QString& device, int commSpeed) {
+        (void)device;
+        (void)commSpeed;
+    }
     /// Human-readable name of the far end, for messages ("/dev/ttyUSB0").
     virtual QString description() const = 0;
 

@@ -44,7 +44,6 @@ namespace {
 const QString kCloneFilter = QStringLiteral("R36 Files (*.R36);;All Files (*.*)");
 const QString kCsvFilter = QStringLiteral("csv Files (*.csv);;All Files (*.*)");
 
-constexpr int kPortCount = 16;
 constexpr int kMemoryTab = 1;
 constexpr int kSettingsTab = 2;
 

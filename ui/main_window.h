@@ -2,6 +2,7 @@
 
 #include "image/clone_image.h"
 #include "image/outcome.h"
+#include "image/program_constants.h"
 
 #include <QElapsedTimer>
 #include <QMainWindow>
@@ -183,7 +184,7 @@ private:
     QMenu* m_menuSpeed = nullptr;
     QMenu* m_menuComm = nullptr;
     QMenu* m_menuHelp = nullptr;
-    std::array<QAction*, 16> m_portActions{};
+    std::array<QAction*, kPortCount> m_portActions{};
     std::array<QAction*, 2> m_speedActions{};
     QAction* m_open = nullptr;
     QAction* m_save = nullptr;

@@ -1,0 +1,359 @@
+#include "session.h"
+
+#include "transfer_worker.h"
+
+#include "files/clone_file.h"
+#include "files/csv_file.h"
+#include "image/memory_record.h"
+#include "image/program_constants.h"
+#include "link/port_names.h"
+#include "link/serial_transport.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace r36::session {
+
+Session::Session(Options options, QObject* parent)
+    : QObject(parent), m_options(std::move(options)) {
+    m_transport = m_options.transport;
+    if (!m_transport) {
+        m_ownTransport = std::make_unique<link::SerialTransport>();
+        m_transport = m_ownTransport.get();
+    }
+    TransferEvents events;
+    events.memoryRead = [this](int memory, const std::string& record) {
+        m_image.memRecord[static_cast<std::size_t>(memory)] = record;
+        emit memoryChanged(memory);
+    };
+    events.blockRead = [this](Block block, const std::string& text) { onBlockRead(block, text); };
+    events.progress = [this](int minimum, int maximum, int value, const QString& text) {
+        emit transferProgress(minimum, maximum, value, text);
+    };
+    events.finished = [this](const TransferResult& result, const image::CloneImage& ended,
+                             std::int16_t radioVersion) {
+        onTransferEnded(result, ended, radioVersion);
+    };
+    m_worker = new TransferWorker(*m_transport, *this, std::move(events));
+    m_transport->moveToThread(&m_thread);
+    m_worker->moveToThread(&m_thread);
+    m_thread.setObjectName(QStringLiteral("transfers"));
+    m_thread.start();
+
+    // Start-up: the fresh image, the port choice of the settings file, the default partition.
+    m_image = image::freshImage();
+    m_labels = image::defaultMemoryLabels();
+    if (!m_options.settingsFilePath.isEmpty()) {
+        // An unreadable settings file leaves the defaults, as a missing one does.
+        (void)files::readSettingsFile(m_options.settingsFilePath, m_link);
+        if (m_link.commPort < 1 || m_link.commPort > kPortCount)
+            m_link.commPort = 1;
+    }
+    resetPartition();
+    showSettingsBlocks();
+    markSaved();
+}
+
+Session::~Session() {
+    cancelTransfer();
+    // The transport goes back to this thread, so whoever owns it can delete it here.
+    QMetaObject::invokeMethod(
+        m_worker,
+        [this, home = thread()] {
+            m_transport->close();
+            m_transport->moveToThread(home);
+            delete m_worker;
+        },
+        Qt::BlockingQueuedConnection);
+    m_thread.quit();
+    m_thread.wait();
+}
+
+// ---- State --------------------------------------------------------------------------------
+
+image::CloneImage Session::withSettingsStored() const {
+    image::CloneImage stored = m_image;
+    image::storeSysBlock(m_settings, stored.sysBlock);
+    image::storeSys3Block(m_settings, stored.sys3Block);
+    stored.remoconId = image::storeRemoconId(m_settings.tvText);
+    return stored;
+}
+
+void Session::markSaved() {
+    m_savedImage = withSettingsStored();
+}
+
+bool Session::hasUnsavedChanges() const {
+    return withSettingsStored() != m_savedImage;
+}
+
+void Session::showSettingsBlocks() {
+    image::showSysBlock(m_settings, m_image.sysBlock);
+    image::showSys3Block(m_settings, m_image.sys3Block);
+    image::showRemoconId(m_settings, m_image.remoconId);
+    emit settingsChanged();
+}
+
+void Session::relabelIfValid() {
+    // Labels follow the bank table only while the displayed total reads 1000.
+    if (partitionValid()) {
+        image::relabelMemoryList(m_image.bankTable, m_labels);
+        emit labelsChanged();
+    }
+}
+
+void Session::loadPartition(bool totalValid) {
+    m_bankCounts = image::bankCounts(m_image.bankTable);
+    relabelIfValid();
+    if (totalValid)
+        m_displayedTotal = image::kBankAreaSize;
+    emit partitionChanged();
+}
+
+// ---- Files --------------------------------------------------------------------------------
+
+Session::OpenReport Session::open(const QString& path) {
+    OpenReport report;
+    if (path == m_options.settingsFilePath) {
+        // The settings file opened by name carries only the port and speed choices.
+        image::LinkState link = m_link;
+        report.outcome = files::readSettingsFile(path, link);
+        report.settingsOnly = true;
+        if (!report.outcome)
+            return report;
+        m_link = link;
+        if (m_link.commPort < 1 || m_link.commPort > kPortCount)
+            m_link.commPort = 1;
+        emit linkChoicesChanged();
+        m_fileName = path;
+        emit fileNameChanged(m_fileName);
+        return report;
+    }
+    files::CloneFileReport loaded;
+    image::CloneImage image = m_image;
+    image::LinkState link = m_link;
+    report.outcome = files::readCloneFile(path, image, link, loaded);
+    if (!report.outcome)
+        return report;
+    report.skipped = loaded.skipped;
+    m_image = std::move(image);
+    m_link = link;
+    if (m_link.commPort < 1 || m_link.commPort > kPortCount)
+        m_link.commPort = 1;
+    emit linkChoicesChanged();
+    // A file's bank table sets the total to 1000 as it is read, so its labels are written.
+    if (loaded.hadBankTable)
+        m_displayedTotal = image::kBankAreaSize;
+    emit imageReplaced();
+    loadPartition(true);
+    showSettingsBlocks();
+    m_fileName = path;
+    emit fileNameChanged(m_fileName);
+    markSaved();
+    return report;
+}
+
+Outcome Session::save(const QString& path) {
+    image::CloneImage stored = withSettingsStored();
+    const Outcome saved =
+        files::writeCloneFile(path, stored, m_link, m_options.settingsFilePath);
+    if (!saved)
+        return saved;
+    m_image = std::move(stored);
+    m_fileName = path;
+    emit fileNameChanged(m_fileName);
+    if (path != m_options.settingsFilePath)
+        markSaved();
+    return saved;
+}
+
+Outcome Session::importCsv(const QString& path, int* errorLine) {
+    files::CsvImport imported = files::importCsv(path);
+    if (errorLine)
+        *errorLine = imported.errorLine;
+    if (!imported.ok)
+        return Outcome::failure(imported.reason);
+    if (imported.records.size() == static_cast<std::size_t>(image::kMemoryCount))
+        m_image.memRecord = std::move(imported.records);
+    emit imageReplaced();
+    m_fileName = path;
+    emit fileNameChanged(m_fileName);
+    return Outcome::success();
+}
+
+Outcome Session::exportCsv(const QString& path, const std::function<void(int row)>& progress) {
+    return files::exportCsv(path, m_image, m_labels, progress);
+}
+
+// ---- Port and speed -----------------------------------------------------------------------
+
+namespace {
+
+Outcome saveSettings(const QString& path, const image::CloneImage& image,
+                     const image::LinkState& link) {
+    if (path.isEmpty())
+        return Outcome::success();
+    image::CloneImage copy = image; // only the settings lines are written
+    return files::writeCloneFile(path, copy, link, path);
+}
+
+} // namespace
+
+Outcome Session::choosePort(int commPort) {
+    m_link.commPort = static_cast<std::uint16_t>(std::clamp(commPort, 1, kPortCount));
+    m_device.clear();
+    emit linkChoicesChanged();
+    return saveSettings(m_options.settingsFilePath, m_image, m_link);
+}
+
+Outcome Session::chooseSpeed(int commSpeed) {
+    m_link.commSpeed = static_cast<std::uint16_t>(commSpeed);
+    emit linkChoicesChanged();
+    return saveSettings(m_options.settingsFilePath, m_image, m_link);
+}
+
+void Session::useDevice(const QString& device, int commPort, int commSpeed) {
+    m_device = device;
+    if (commPort > 0)
+        m_link.commPort = static_cast<std::uint16_t>(commPort);
+    m_link.commSpeed = static_cast<std::uint16_t>(commSpeed);
+    emit linkChoicesChanged();
+}
+
+// ---- Edits --------------------------------------------------------------------------------
+
+void Session::setMemory(int memory, const std::string& record) {
+    if (memory < 0 || memory > image::lastStoredMemory)
+        return;
+    m_image.memRecord[static_cast<std::size_t>(memory)] = record;
+    emit memoryChanged(memory);
+}
+
+void Session::clearMemories(int first, int last) {
+    first = std::max(first, 0);
+    last = std::min(last, image::lastStoredMemory);
+    for (int memory = first; memory <= last; ++memory)
+        m_image.memRecord[static_cast<std::size_t>(memory)] = std::string(image::kEmptyRecord);
+    if (first == 0 && last == image::lastStoredMemory)
+        emit imageReplaced();
+    else
+        for (int memory = first; memory <= last; ++memory)
+            emit memoryChanged(memory);
+}
+
+int Session::commitBankCount(int bank, const QString& text) {
+    if (bank < 0 || bank >= image::kBankCount)
+        return 0;
+    m_bankCounts[static_cast<std::size_t>(bank)] = image::bankCountOfText(text.toStdString());
+    int total = 0;
+    for (int count : m_bankCounts)
+        total += count;
+    m_displayedTotal = total;
+    if (partitionValid()) {
+        m_image.bankTable = image::bankTableFromCounts(m_bankCounts);
+        relabelIfValid();
+    }
+    emit partitionChanged();
+    return m_bankCounts[static_cast<std::size_t>(bank)];
+}
+
+void Session::resetPartition() {
+    m_image.bankTable = image::defaultPartition();
+    loadPartition(false); // relabels only if the total still reads 1000 at this moment
+    m_displayedTotal = image::kBankAreaSize;
+    emit partitionChanged();
+}
+
+void Session::setBankLinks(const std::array<std::string, image::kBankLinkCount>& entries) {
+    m_image.bankLink = entries;
+}
+
+void Session::setPsLinks(const std::array<std::string, image::kPsLinkCount>& entries) {
+    m_image.psLink = entries;
+}
+
+void Session::setSettings(const image::SettingsSelections& settings) {
+    m_settings = settings;
+}
+
+// ---- Transfers ----------------------------------------------------------------------------
+
+bool Session::startTransfer(Transfer kind, int first, int last) {
+    if (m_running)
+        return false;
+    m_running = true;
+    TransferRequest request;
+    request.kind = kind;
+    request.first = first;
+    request.last = last;
+    request.image = m_image;
+    request.link = m_link;
+    request.settings = m_settings;
+    request.device = m_device.isEmpty() ? link::deviceForPort(m_link.commPort) : m_device;
+    m_transferStart = m_image;
+    m_worker->clearStop();
+    emit transferStarted(kind);
+    QMetaObject::invokeMethod(
+        m_worker, [worker = m_worker, request] { worker->run(request); }, Qt::QueuedConnection);
+    return true;
+}
+
+void Session::cancelTransfer() {
+    if (m_running)
+        m_worker->requestStop();
+}
+
+void Session::onBlockRead(Block block, const std::string& text) {
+    switch (block) {
+    case Block::BankTable:
+        m_image.bankTable = text;
+        loadPartition(false);
+        break;
+    case Block::SysBlock:
+        m_image.sysBlock = text;
+        image::showSysBlock(m_settings, text);
+        emit settingsChanged();
+        break;
+    case Block::Sys3Block:
+        m_image.sys3Block = text;
+        image::showSys3Block(m_settings, text);
+        emit settingsChanged();
+        break;
+    case Block::RemoconId:
+        m_image.remoconId = text;
+        image::showRemoconId(m_settings, text);
+        emit settingsChanged();
+        break;
+    }
+}
+
+void Session::onTransferEnded(const TransferResult& result, const image::CloneImage& ended,
+                              std::int16_t radioVersion) {
+    // What the transfer changed (reads, flags cleared before writing) is taken over; what the
+    // user's side changed meanwhile (a tab-guard reset) stays.
+    const image::CloneImage& start = m_transferStart;
+    for (std::size_t m = 0; m < ended.memRecord.size(); ++m)
+        if (ended.memRecord[m] != start.memRecord[m] && ended.memRecord[m] != m_image.memRecord[m]) {
+            m_image.memRecord[m] = ended.memRecord[m];
+            emit memoryChanged(static_cast<int>(m));
+        }
+    if (ended.bankTable != start.bankTable)
+        m_image.bankTable = ended.bankTable;
+    if (ended.bankLink != start.bankLink)
+        m_image.bankLink = ended.bankLink;
+    if (ended.psLink != start.psLink)
+        m_image.psLink = ended.psLink;
+    if (ended.sysBlock != start.sysBlock)
+        m_image.sysBlock = ended.sysBlock;
+    if (ended.sys3Block != start.sys3Block)
+        m_image.sys3Block = ended.sys3Block;
+    if (ended.remoconId != start.remoconId)
+        m_image.remoconId = ended.remoconId;
+    m_link.radioVersion = radioVersion;
+    m_running = false;
+    if (result.ok() && isWholeImageTransfer(result.kind))
+        markSaved(); // the image and the receiver now hold the same
+    emit transferFinished(result);
+}
+
+} // namespace r36::session

@@ -1,0 +1,158 @@
+#pragma once
+
+#include "transfer.h"
+
+#include "files/clone_text.h"
+#include "image/clone_image.h"
+#include "image/memory_areas.h"
+#include "image/outcome.h"
+#include "image/settings_block.h"
+
+#include <QObject>
+#include <QString>
+#include <QThread>
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace r36::link {
+class Transport;
+}
+
+namespace r36::session {
+
+class TransferWorker;
+enum class Block;
+
+/// The open document and every command of the program: the clone image, the link choices, the
+/// settings page's selections, the memory labels, the partition as the boxes show it, the file
+/// name and what is unsaved. The window and the command-line tool drive it and show what it
+/// reports; neither keeps state of its own. Transfers run on a thread of their own that owns
+/// the transport, so nothing they do can re-enter the caller; what they read arrives as
+/// signals while they run.
+class Session : public QObject {
+    Q_OBJECT
+public:
+    struct Options {
+        /// The settings file (port and speed). Empty: none (the command-line tool).
+        QString settingsFilePath;
+        /// Another cable to the receiver (the simulator), without a parent: the session moves
+        /// it to its transfer thread for its lifetime. Null: a serial port of the session's own.
+        link::Transport* transport = nullptr;
+    };
+
+    explicit Session(Options options, QObject* parent = nullptr);
+    ~Session() override;
+
+    // ---- State ------------------------------------------------------------------------------
+    const image::CloneImage& image() const { return m_image; }
+    const image::LinkState& linkState() const { return m_link; }
+    const image::SettingsSelections& settings() const { return m_settings; }
+    const std::vector<std::string>& labels() const { return m_labels; }
+    /// The 50 counts the partition boxes show, and the total they show (recomputed only by a
+    /// committed box, Reset and opening a file).
+    const std::array<int, image::kBankCount>& bankCounts() const { return m_bankCounts; }
+    int displayedTotal() const { return m_displayedTotal; }
+    bool partitionValid() const { return m_displayedTotal == image::kBankAreaSize; }
+    /// The file named in the title: the last one opened, saved or imported; empty at first.
+    const QString& fileName() const { return m_fileName; }
+    const QString& settingsFilePath() const { return m_options.settingsFilePath; }
+    /// True when the image (with the settings page applied) differs from what was last saved,
+    /// loaded, or read from or written to the receiver as a whole.
+    bool hasUnsavedChanges() const;
+    bool transferRunning() const { return m_running; }
+
+    // ---- Files ------------------------------------------------------------------------------
+    struct OpenReport {
+        Outcome outcome = Outcome::success();
+        std::vector<files::SkippedLine> skipped;
+        bool settingsOnly = false; // the settings file opened by name: only the port and speed
+    };
+    /// File > Open. A failure changes nothing.
+    OpenReport open(const QString& path);
+    /// File > Save: the settings page is stored into the blocks, then the file is written.
+    Outcome save(const QString& path);
+    /// File > Import: every record replaced when the whole file is good; nothing otherwise.
+    /// `errorLine` is the failing line, 0 when the file could not be read at all.
+    Outcome importCsv(const QString& path, int* errorLine = nullptr);
+    /// File > Export; `progress` gets each row written.
+    Outcome exportCsv(const QString& path, const std::function<void(int row)>& progress = {});
+
+    // ---- Port and speed ---------------------------------------------------------------------
+    /// A menu choice: kept, and the settings file rewritten at once.
+    Outcome choosePort(int commPort);
+    Outcome chooseSpeed(int commSpeed);
+    /// The command line's choice: a device path and the speed, nothing saved. `commPort` is
+    /// the COM number the device stands for (written to saved files), 0 to keep it.
+    void useDevice(const QString& device, int commPort, int commSpeed);
+
+    // ---- Edits ------------------------------------------------------------------------------
+    void setMemory(int memory, const std::string& record);
+    /// Clears memories first..last (clipped to 0..1699).
+    void clearMemories(int first, int last);
+    /// A partition box committed with `text`: the box's count becomes the text's value rounded
+    /// to 0..9999; the total is recomputed; at 1000 the bank table and the labels follow.
+    /// Returns the count the box now shows.
+    int commitBankCount(int bank, const QString& text);
+    /// Reset: the default partition, its labels, the total "1000".
+    void resetPartition();
+    void setBankLinks(const std::array<std::string, image::kBankLinkCount>& entries);
+    void setPsLinks(const std::array<std::string, image::kPsLinkCount>& entries);
+    /// A settings page change: the selections as the page now shows them.
+    void setSettings(const image::SettingsSelections& settings);
+
+    // ---- Transfers --------------------------------------------------------------------------
+    /// Starts a transfer; false (nothing started) while one runs. Its end comes as
+    /// transferFinished, also for a refusal before the greeting. `first`, `last`: the selected
+    /// memories of ReadSelected and WriteSelected.
+    bool startTransfer(Transfer kind, int first = 0, int last = 0);
+    /// The running transfer stops before its next exchange and ends as Cancelled.
+    void cancelTransfer();
+
+signals:
+    void memoryChanged(int memory);
+    /// Every memory row, the labels, the partition and the settings may have changed.
+    void imageReplaced();
+    void labelsChanged();
+    /// The partition boxes and the total: a new bank table, a commit, Reset.
+    void partitionChanged();
+    void settingsChanged();
+    void linkChoicesChanged();
+    void fileNameChanged(const QString& fileName);
+    void transferStarted(r36::session::Transfer kind);
+    void transferProgress(int minimum, int maximum, int value, const QString& text);
+    void transferFinished(const r36::session::TransferResult& result);
+
+private:
+    void loadPartition(bool totalValid);
+    void relabelIfValid();
+    void showSettingsBlocks();
+    image::CloneImage withSettingsStored() const;
+    void markSaved();
+    void onBlockRead(Block block, const std::string& text);
+    void onTransferEnded(const TransferResult& result, const image::CloneImage& ended,
+                         std::int16_t radioVersion);
+
+    Options m_options;
+    image::CloneImage m_image;
+    image::LinkState m_link;
+    image::SettingsSelections m_settings;
+    std::vector<std::string> m_labels;
+    std::array<int, image::kBankCount> m_bankCounts{};
+    int m_displayedTotal = image::kBankAreaSize;
+    QString m_fileName;
+    QString m_device; // the command line's device; empty: the COM port's
+    image::CloneImage m_savedImage;
+
+    std::unique_ptr<link::Transport> m_ownTransport;
+    link::Transport* m_transport = nullptr;
+    QThread m_thread;
+    TransferWorker* m_worker = nullptr; // lives in m_thread
+    bool m_running = false;
+    image::CloneImage m_transferStart; // what the running transfer was given
+};
+
+} // namespace r36::session

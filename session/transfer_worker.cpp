@@ -1,0 +1,180 @@
+#include "transfer_worker.h"
+
+#include "link/clone_transfer.h"
+#include "link/radio_link.h"
+#include "link/transport.h"
+
+#include <QMetaObject>
+
+#include <optional>
+#include <regex>
+
+namespace r36::session {
+
+TransferWorker::TransferWorker(link::Transport& transport, QObject& receiver,
+                               TransferEvents events)
+    : m_transport(transport), m_receiver(receiver), m_events(std::move(events)),
+      m_radio(new link::RadioLink(transport, m_state, this)) {}
+
+void TransferWorker::requestStop() {
+    m_radio->requestStop();
+}
+
+void TransferWorker::clearStop() {
+    m_radio->clearStop();
+}
+
+void TransferWorker::post(std::function<void()> call) {
+    QMetaObject::invokeMethod(&m_receiver, std::move(call), Qt::QueuedConnection);
+}
+
+namespace {
+
+Outcome runCommand(link::CloneTransfer& transfer, const TransferRequest& request) {
+    switch (request.kind) {
+    case Transfer::ReadAll:
+        return transfer.readAll();
+    case Transfer::WriteAll:
+        return transfer.writeAll();
+    case Transfer::ReadThisPage:
+        return transfer.readThisPage();
+    case Transfer::WriteThisPage:
+        return transfer.writeThisPage();
+    case Transfer::BankRead:
+        return transfer.bankRead();
+    case Transfer::BankWrite:
+        return transfer.bankWrite();
+    case Transfer::ReadSelected:
+        return transfer.readSelected(request.first, request.last);
+    case Transfer::WriteSelected:
+        return transfer.writeSelected(request.first, request.last);
+    }
+    return Outcome::failure("unknown command");
+}
+
+bool isWrite(Transfer kind) {
+    return kind == Transfer::WriteAll || kind == Transfer::WriteThisPage ||
+           kind == Transfer::BankWrite || kind == Transfer::WriteSelected;
+}
+
+/// "Read all: reading memory 500 at 04280: cancelled" -> "reading memory 500 at 04280".
+std::string stoppedAt(const std::string& reason) {
+    std::string step = reason;
+    const std::string suffix = ": cancelled";
+    if (step.size() >= suffix.size() && step.compare(step.size() - suffix.size(), suffix.size(),
+                                                     suffix) == 0)
+        step.resize(step.size() - suffix.size());
+    const auto colon = step.find(": ");
+    return colon == std::string::npos ? step : step.substr(colon + 2);
+}
+
+} // namespace
+
+void TransferWorker::run(const TransferRequest& request) {
+    image::CloneImage image = request.image;
+    m_state = request.link;
+    if (!request.device.isEmpty())
+        m_transport.setPort(request.device, m_state.commSpeed);
+    link::RadioLink& radio = *m_radio;
+
+    std::vector<std::string> written;
+    link::TransferHooks hooks;
+    auto reportBlock = [this](Block block, const std::string& text) {
+        post([this, block, text] { m_events.blockRead(block, text); });
+    };
+    hooks.showSysBlock = [&] { reportBlock(Block::SysBlock, image.sysBlock); };
+    hooks.showSys3Block = [&] { reportBlock(Block::Sys3Block, image.sys3Block); };
+    hooks.showRemoconId = [&] { reportBlock(Block::RemoconId, image.remoconId); };
+    hooks.bankTableLoaded = [&] { reportBlock(Block::BankTable, image.bankTable); };
+    hooks.storeSysBlock = [&] { image::storeSysBlock(request.settings, image.sysBlock); };
+    hooks.storeSys3Block = [&] { image::storeSys3Block(request.settings, image.sys3Block); };
+    hooks.storeRemoconId = [&] { image.remoconId = image::storeRemoconId(request.settings.tvText); };
+    hooks.memoryChanged = [&](int memory) {
+        const std::string record = image.memRecord[static_cast<std::size_t>(memory)];
+        post([this, memory, record] { m_events.memoryRead(memory, record); });
+    };
+    hooks.acknowledged = [&](const std::string& piece) { written.push_back(piece); };
+    hooks.progress = [&](int minimum, int maximum, int value, const std::string& text) {
+        post([this, minimum, maximum, value, text = QString::fromStdString(text)] {
+            m_events.progress(minimum, maximum, value, text);
+        });
+    };
+
+    link::CloneTransfer transfer(radio, image, std::move(hooks));
+    const Outcome outcome = runCommand(transfer, request);
+    radio.disconnectRadio();
+
+    TransferResult result;
+    result.kind = request.kind;
+    if (outcome) {
+        result.status = TransferResult::Status::Complete;
+    } else if (radio.stopRequested()) {
+        result.status = TransferResult::Status::Cancelled;
+        std::string text = "Stopped before " + stoppedAt(outcome.reason()) + ".";
+        if (isWrite(request.kind))
+            text += written.empty() ? " Nothing reached the receiver."
+                                    : " The receiver took " + describeWrittenPieces(written) + ".";
+        else
+            text += " Everything read before it is kept.";
+        result.reason = QString::fromStdString(text);
+    } else {
+        result.status = TransferResult::Status::Failed;
+        result.reason = QString::fromStdString(outcome.reason());
+    }
+    post([this, result, image, version = m_state.radioVersion] {
+        m_events.finished(result, image, version);
+    });
+}
+
+namespace {
+
+/// "memory 12" -> ("memory", 12); "bank-link group 3" -> ("bank-link group", 3).
+std::optional<std::pair<std::string, int>> numberedPiece(const std::string& piece) {
+    static const std::regex pattern(R"(^(.*) (\d+)$)");
+    std::smatch match;
+    if (!std::regex_match(piece, match, pattern))
+        return std::nullopt;
+    return std::make_pair(match[1].str(), std::stoi(match[2].str()));
+}
+
+std::string plural(const std::string& noun) {
+    return noun == "memory" ? "memories" : noun + "s";
+}
+
+} // namespace
+
+std::string describeWrittenPieces(const std::vector<std::string>& pieces) {
+    std::vector<std::string> parts;
+    for (std::size_t i = 0; i < pieces.size();) {
+        std::size_t j = i + 1;
+        const auto first = numberedPiece(pieces[i]);
+        if (first) {
+            // A run of consecutive numbers of one kind: "memories 0..499".
+            int last = first->second;
+            while (j < pieces.size()) {
+                const auto next = numberedPiece(pieces[j]);
+                if (!next || next->first != first->first || next->second != last + 1)
+                    break;
+                last = next->second;
+                ++j;
+            }
+            parts.push_back(last == first->second
+                                ? pieces[i]
+                                : plural(first->first) + " " + std::to_string(first->second) +
+                                      ".." + std::to_string(last));
+        } else {
+            while (j < pieces.size() && pieces[j] == pieces[i])
+                ++j;
+            const std::size_t count = j - i;
+            parts.push_back(count == 1 ? pieces[i]
+                                       : pieces[i] + " (" + std::to_string(count) + " writes)");
+        }
+        i = j;
+    }
+    std::string text;
+    for (std::size_t k = 0; k < parts.size(); ++k)
+        text += (k == 0 ? "" : ", ") + parts[k];
+    return text;
+}
+
+} // namespace r36::session

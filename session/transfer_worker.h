@@ -1,0 +1,76 @@
+#pragma once
+
+#include "transfer.h"
+
+#include "image/clone_image.h"
+#include "image/settings_block.h"
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace r36::link {
+class RadioLink;
+class Transport;
+} // namespace r36::link
+
+namespace r36::session {
+
+/// What a transfer starts from: a copy of the session's state, so the transfer's thread never
+/// touches the session's own.
+struct TransferRequest {
+    Transfer kind = Transfer::ReadAll;
+    int first = 0, last = 0; // the selected memories (ReadSelected, WriteSelected)
+    image::CloneImage image;
+    image::LinkState link;
+    image::SettingsSelections settings; // stored into the blocks before they are sent
+    QString device;                     // the port to open; empty keeps the transport's own
+};
+
+/// Blocks a read replaces, reported as they arrive.
+enum class Block { BankTable, SysBlock, Sys3Block, RemoconId };
+
+/// What the transfer tells the session while it runs and when it ends. Every call is made on
+/// the thread of the receiver object given to the worker.
+struct TransferEvents {
+    std::function<void(int memory, const std::string& record)> memoryRead;
+    std::function<void(Block block, const std::string& text)> blockRead;
+    std::function<void(int minimum, int maximum, int value, const QString& text)> progress;
+    /// The image as the transfer left it (reads stored, flags cleared before writing) and the
+    /// radio version of the last greeting.
+    std::function<void(const TransferResult& result, const image::CloneImage& image,
+                       std::int16_t radioVersion)>
+        finished;
+};
+
+/// Runs transfer commands on the thread it lives in, which owns the transport. Only
+/// requestStop() may be called from another thread.
+class TransferWorker : public QObject {
+    Q_OBJECT
+public:
+    TransferWorker(link::Transport& transport, QObject& receiver, TransferEvents events);
+
+    /// Runs one command to its end and reports through the events.
+    void run(const TransferRequest& request);
+    /// The running command stops before its next exchange with the receiver.
+    void requestStop();
+    void clearStop();
+
+private:
+    void post(std::function<void()> call);
+
+    link::Transport& m_transport;
+    QObject& m_receiver;
+    TransferEvents m_events;
+    image::LinkState m_state;
+    link::RadioLink* m_radio = nullptr; // a child, so it moves to the worker's thread with it
+};
+
+/// "the bank table (4 writes), bank-link groups 1..10, memories 0..499": the pieces the
+/// receiver acknowledged, in order, consecutive memories and groups joined.
+std::string describeWrittenPieces(const std::vector<std::string>& pieces);
+
+} // namespace r36::session
