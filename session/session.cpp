@@ -35,6 +35,7 @@ Session::Session(Options options, QObject* parent)
         onTransferEnded(result, ended, radioVersion);
     };
     m_worker = new TransferWorker(*m_transport, *this, std::move(events));
+    m_worker->setReplyTimeout(m_options.replyTimeout);
     m_transport->moveToThread(&m_thread);
     m_worker->moveToThread(&m_thread);
     m_thread.setObjectName(QStringLiteral("transfers"));

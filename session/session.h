@@ -13,6 +13,7 @@
 #include <QThread>
 
 #include <array>
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <string>
@@ -42,6 +43,8 @@ public:
         /// Another cable to the receiver (the simulator), without a parent: the session moves
         /// it to its transfer thread for its lifetime. Null: a serial port of the session's own.
         link::Transport* transport = nullptr;
+        /// How long each command waits for its reply; tests shorten it.
+        std::chrono::milliseconds replyTimeout{1000};
     };
 
     explicit Session(Options options, QObject* parent = nullptr);

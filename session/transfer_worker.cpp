@@ -24,6 +24,10 @@ void TransferWorker::clearStop() {
     m_radio->clearStop();
 }
 
+void TransferWorker::setReplyTimeout(std::chrono::milliseconds timeout) {
+    m_radio->setReplyTimeout(timeout);
+}
+
 void TransferWorker::post(std::function<void()> call) {
     QMetaObject::invokeMethod(&m_receiver, std::move(call), Qt::QueuedConnection);
 }

@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QString>
 
+#include <chrono>
 #include <functional>
 #include <string>
 #include <vector>
@@ -58,6 +59,7 @@ public:
     /// The running command stops before its next exchange with the receiver.
     void requestStop();
     void clearStop();
+    void setReplyTimeout(std::chrono::milliseconds timeout);
 
 private:
     void post(std::function<void()> call);

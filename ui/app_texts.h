@@ -2,14 +2,15 @@
 
 // The program's own texts, shown by the window titles, the splash and the version window.
 
+#include "image/program_constants.h"
+
 #include <QString>
 
 namespace r36::ui {
 
-inline const QString appName = QStringLiteral("QB-R36 Clone Utility");
-inline const QString appVersion = QStringLiteral("0.09");
-inline const QString appDate = QStringLiteral("2017/11");
-inline const QString settingsFileName = QStringLiteral("QB-R36w.ini");
+inline const QString appName = QString::fromLatin1(kAppName);
+inline const QString appVersion = QString::fromLatin1(kAppVersion);
+inline const QString appDate = QString::fromLatin1(kAppDate);
 
 /// "QB-R36 Clone Utility v.0.09", and " [path]" appended once a file was saved or opened.
 inline QString titleText(const QString& path = {}) {

@@ -8,41 +8,28 @@
 #include "memory_page.h"
 #include "partition_editor.h"
 #include "settings_page.h"
+#include "transfer_bar.h"
 #include "twips.h"
 #include "user_dialogs.h"
 #include "version_window.h"
 
-#include "files/clone_file.h"
-#include "files/csv_file.h"
-#include "image/memory_areas.h"
-#include "link/clone_transfer.h"
 #include "link/port_names.h"
-#include "link/radio_link.h"
-#include "link/serial_transport.h"
+#include "session/session.h"
 
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QFileInfo>
-#include <QHBoxLayout>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMenuBar>
-#include <QProgressBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include <chrono>
-
 namespace r36::ui {
 
 namespace {
-
-const QString kCloneFilter = QStringLiteral("R36 Files (*.R36);;All Files (*.*)");
-const QString kCsvFilter = QStringLiteral("csv Files (*.csv);;All Files (*.*)");
 
 constexpr int kMemoryTab = 1;
 constexpr int kSettingsTab = 2;
@@ -52,13 +39,16 @@ constexpr int kWindowWidth = 17100, kWindowHeight = 8500, kWindowLeft = 1000;
 constexpr int kFrameWidth = 16700, kFrameHeight = 7155;
 constexpr int kVersionOffsetX = 2000, kVersionOffsetY = 1000;
 
-// The progress display is repainted at most this often during a transfer.
-constexpr std::chrono::milliseconds kProgressInterval{40};
+// The buttons that the busy state switches together with the menus and both pages.
+constexpr std::array<const char*, 11> kTransferButtons = {
+    "cmdReadBank",   "cmdWriteBank", "cmdInitBank", "cmdGrpDialog0", "cmdGrpDialog1", "cmdWrite1mem",
+    "cmdRead1mem",   "cmdClearAll",  "cmdClear",    "cmdReadSys",    "cmdWriteSys"};
 
 } // namespace
 
 QString MainWindow::defaultSettingsFilePath() {
-    return QCoreApplication::applicationDirPath() + QLatin1Char('/') + settingsFileName;
+    return QCoreApplication::applicationDirPath() + QLatin1Char('/') +
+           QString::fromLatin1(kSettingsFileName);
 }
 
 MainWindow::MainWindow(Options options, QWidget* parent)
@@ -72,74 +62,78 @@ MainWindow::MainWindow(Options options, QWidget* parent)
         m_ownDialogs = std::make_unique<QtUserDialogs>();
         m_dialogs = m_ownDialogs.get();
     }
-    link::Transport* transport = m_options.transport;
-    if (!transport) {
-        m_serial = std::make_unique<link::SerialTransport>();
-        transport = m_serial.get();
-    }
-    m_link = std::make_unique<link::RadioLink>(*transport, m_linkState);
-
-    m_image = image::freshImage();
-    m_labels = image::defaultMemoryLabels();
+    // Start-up: the session reads the settings file, fills the image and resets the partition.
+    m_session = std::make_unique<session::Session>(
+        session::Session::Options{m_options.settingsFilePath, m_options.transport,
+                                  m_options.replyTimeout});
 
     buildMenus();
     buildPages();
+    wireSession();
     wireCommands();
-    startUp();
+
+    // The devices beside the COM items are looked up when the Port menu opens: enumerating
+    // the serial ports is slow and they come and go while the program runs.
+    showLinkChoices();
+    m_currentTab = 0;
+    m_pages->setCurrentWidget(m_memoryPage);
+    resize(px(kWindowWidth), px(kWindowHeight));
+    move(px(kWindowLeft), y());
+    setWindowTitle(titleText());
 }
 
 MainWindow::~MainWindow() {
-    // The pages look at the image and the labels; let them go before those members do.
+    // The pages look at the session; let them go before it does.
     delete takeCentralWidget();
 }
 
 void MainWindow::buildMenus() {
-    m_menuFile = menuBar()->addMenu(QStringLiteral("File(&F)"));
-    m_menuFile->setObjectName(QStringLiteral("MenuFile"));
-    m_open = m_menuFile->addAction(QStringLiteral("Open(&O)"), this, &MainWindow::openCloneFile);
-    m_save = m_menuFile->addAction(QStringLiteral("Save(&S)"), this, &MainWindow::saveCloneFile);
-    m_import =
-        m_menuFile->addAction(QStringLiteral("Import(&I)"), this, &MainWindow::importCsvFile);
-    m_export =
-        m_menuFile->addAction(QStringLiteral("Export(&E)"), this, &MainWindow::exportCsvFile);
+    QMenu* file = menuBar()->addMenu(QStringLiteral("File(&F)"));
+    file->setObjectName(QStringLiteral("MenuFile"));
+    file->addAction(QStringLiteral("Open(&O)"), this, &MainWindow::openCloneFile);
+    file->addAction(QStringLiteral("Save(&S)"), this, &MainWindow::saveCloneFile);
+    file->addAction(QStringLiteral("Import(&I)"), this, &MainWindow::importCsvFile);
+    file->addAction(QStringLiteral("Export(&E)"), this, &MainWindow::exportCsvFile);
 
-    m_menuPort = menuBar()->addMenu(QStringLiteral("Port(&P)"));
-    m_menuPort->setObjectName(QStringLiteral("MenuPort"));
+    QMenu* port = menuBar()->addMenu(QStringLiteral("Port(&P)"));
+    port->setObjectName(QStringLiteral("MenuPort"));
     auto* ports = new QActionGroup(this);
-    for (int port = 1; port <= kPortCount; ++port) {
-        QAction* action = m_menuPort->addAction(QStringLiteral("COM%1").arg(port));
-        action->setObjectName(QStringLiteral("MenuSetCom%1").arg(port));
+    for (int number = 1; number <= kPortCount; ++number) {
+        QAction* action = port->addAction(QStringLiteral("COM%1").arg(number));
+        action->setObjectName(QStringLiteral("MenuSetCom%1").arg(number));
         action->setCheckable(true);
         ports->addAction(action);
-        connect(action, &QAction::triggered, this, [this, port] { choosePort(port); });
-        m_portActions[port - 1] = action;
+        connect(action, &QAction::triggered, this, [this, number] { choosePort(number); });
+        m_portActions[number - 1] = action;
     }
-    connect(m_menuPort, &QMenu::aboutToShow, this, &MainWindow::refreshPortDevices);
+    connect(port, &QMenu::aboutToShow, this, &MainWindow::refreshPortDevices);
 
-    m_menuSpeed = menuBar()->addMenu(QStringLiteral("Speed(&S)"));
-    m_menuSpeed->setObjectName(QStringLiteral("MenuSpeed"));
+    QMenu* speed = menuBar()->addMenu(QStringLiteral("Speed(&S)"));
+    speed->setObjectName(QStringLiteral("MenuSpeed"));
     auto* speeds = new QActionGroup(this);
     const std::array<QString, 2> speedCaptions = {QStringLiteral("115200bps"),
                                                   QStringLiteral("38400bps")};
-    for (int speed = 0; speed < 2; ++speed) {
-        QAction* action = m_menuSpeed->addAction(speedCaptions[speed]);
-        action->setObjectName(QStringLiteral("MenuSpeedSub%1").arg(speed));
+    for (int choice = 0; choice < 2; ++choice) {
+        QAction* action = speed->addAction(speedCaptions[choice]);
+        action->setObjectName(QStringLiteral("MenuSpeedSub%1").arg(choice));
         action->setCheckable(true);
         speeds->addAction(action);
-        connect(action, &QAction::triggered, this, [this, speed] { chooseSpeed(speed); });
-        m_speedActions[speed] = action;
+        connect(action, &QAction::triggered, this, [this, choice] { chooseSpeed(choice); });
+        m_speedActions[choice] = action;
     }
 
-    m_menuComm = menuBar()->addMenu(QStringLiteral("Comm(&C)"));
-    m_menuComm->setObjectName(QStringLiteral("MenuComm"));
-    m_writeAll =
-        m_menuComm->addAction(QStringLiteral("Write all(&W)"), this, &MainWindow::writeAll);
-    m_readAll = m_menuComm->addAction(QStringLiteral("Read all(&R)"), this, &MainWindow::readAll);
+    QMenu* comm = menuBar()->addMenu(QStringLiteral("Comm(&C)"));
+    comm->setObjectName(QStringLiteral("MenuComm"));
+    comm->addAction(QStringLiteral("Write all(&W)"), this,
+                    [this] { m_session->startTransfer(session::Transfer::WriteAll); });
+    comm->addAction(QStringLiteral("Read all(&R)"), this,
+                    [this] { m_session->startTransfer(session::Transfer::ReadAll); });
 
-    m_menuHelp = menuBar()->addMenu(QStringLiteral("Help(&H)"));
-    m_menuHelp->setObjectName(QStringLiteral("MenuHelp"));
-    m_version =
-        m_menuHelp->addAction(QStringLiteral("Version(&V)"), this, &MainWindow::showVersion);
+    QMenu* help = menuBar()->addMenu(QStringLiteral("Help(&H)"));
+    help->setObjectName(QStringLiteral("MenuHelp"));
+    help->addAction(QStringLiteral("Version(&V)"), this, &MainWindow::showVersion);
+
+    m_menus = {file, port, speed, comm, help};
 }
 
 void MainWindow::buildPages() {
@@ -158,157 +152,75 @@ void MainWindow::buildPages() {
 
     m_pages = new QStackedWidget(central);
     m_pages->setFrameShape(QFrame::StyledPanel);
-    m_memoryPage = new MemoryPage(m_image, m_pages);
-    m_settingsPage = new SettingsPage(m_pages);
+    m_memoryPage = new MemoryPage(*m_session, m_pages);
+    m_settingsPage = new SettingsPage(*m_session, m_pages);
     m_settingsPage->setObjectName(QStringLiteral("A_FRAME1"));
     m_pages->addWidget(m_memoryPage);
     m_pages->addWidget(m_settingsPage);
     m_pages->setMinimumSize(px(kFrameWidth), px(kFrameHeight));
     layout->addWidget(m_pages, 1);
 
-    m_pBar = new QProgressBar(central);
-    m_pBar->setObjectName(QStringLiteral("pBar"));
-    m_pBar->setTextVisible(false);
-    m_pBar->setRange(0, 100);
-    m_pBar->setValue(0);
-    m_progress = new QLabel(central);
-    m_progress->setObjectName(QStringLiteral("Progress"));
-    // A fixed size: the text changes with every memory of a transfer, and a label that could
-    // grow would lay the whole window out again each time.
-    m_progress->setFixedSize(px(900), m_pBar->sizeHint().height());
-    m_progress->setFrameShape(QFrame::StyledPanel);
-    m_progress->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    auto* progressRow = new QHBoxLayout;
-    progressRow->setContentsMargins(0, px(90), 0, 0);
-    progressRow->addWidget(m_pBar, 1);
-    progressRow->addWidget(m_progress);
-    layout->addLayout(progressRow);
-
+    m_transferBar = new TransferBar(central);
+    layout->addWidget(m_transferBar);
     setCentralWidget(central);
 
-    m_model = new MemoryListModel(m_image, m_labels, this);
+    m_model = new MemoryListModel(m_session->image(), m_session->labels(), this);
     m_memoryPage->grid()->setMemoryModel(m_model);
 }
 
-void MainWindow::wireCommands() {
-    MemoryPage* page = m_memoryPage;
-    PartitionEditor* partition = page->partitionEditor();
-    MemoryGrid* grid = page->grid();
-
-    connect(page->clearAllButton(), &QPushButton::clicked, this,
-            [this] { clearMemories(0, image::lastStoredMemory); });
-    auto clearSelected = [this] {
-        const auto [first, last] = selectedRange();
-        if (first >= 0)
-            clearMemories(first, last);
-    };
-    connect(page->clearSelectedButton(), &QPushButton::clicked, this, clearSelected);
-    connect(grid, &MemoryGrid::clearSelectedRequested, this, clearSelected);
-    connect(grid, &MemoryGrid::openEditorRequested, this, &MainWindow::openMemoryEditor);
-
-    connect(page->readSelectedButton(), &QPushButton::clicked, this, [this] {
-        const auto [first, last] = selectedRange();
-        runTransfer(
-            [this, first = first, last = last] { return m_transfer->readSelected(first, last); },
-            ErrorTitle::Part);
+void MainWindow::wireSession() {
+    session::Session* s = m_session.get();
+    connect(s, &session::Session::memoryChanged, m_model, &MemoryListModel::showMemoryRow);
+    connect(s, &session::Session::imageReplaced, m_model, &MemoryListModel::showAllMemoryRows);
+    connect(s, &session::Session::labelsChanged, m_model, &MemoryListModel::labelsChanged);
+    connect(s, &session::Session::linkChoicesChanged, this, &MainWindow::showLinkChoices);
+    connect(s, &session::Session::fileNameChanged, this,
+            [this](const QString& path) { setWindowTitle(titleText(path)); });
+    connect(s, &session::Session::transferStarted, this, [this] {
+        setTransferControls(false);
+        m_transferBar->transferStarted();
     });
-    connect(page->writeSelectedButton(), &QPushButton::clicked, this, [this] {
-        const auto [first, last] = selectedRange();
-        runTransfer(
-            [this, first = first, last = last] { return m_transfer->writeSelected(first, last); },
-            ErrorTitle::Part);
-    });
-    connect(partition->readButton(), &QPushButton::clicked, this,
-            [this] { runTransfer([this] { return m_transfer->bankRead(); }, ErrorTitle::Part); });
-    connect(partition->writeButton(), &QPushButton::clicked, this,
-            [this] { runTransfer([this] { return m_transfer->bankWrite(); }, ErrorTitle::Part); });
-    connect(partition->resetButton(), &QPushButton::clicked, this, &MainWindow::resetPartition);
-    connect(page->bankLinkButton(), &QPushButton::clicked, this, [this] { openLinkDialog(true); });
-    connect(page->psLinkButton(), &QPushButton::clicked, this, [this] { openLinkDialog(false); });
-
-    connect(m_settingsPage->readButton(), &QPushButton::clicked, this, [this] {
-        runTransfer([this] { return m_transfer->readThisPage(); }, ErrorTitle::Part);
-    });
-    connect(m_settingsPage->writeButton(), &QPushButton::clicked, this, [this] {
-        runTransfer([this] { return m_transfer->writeThisPage(); }, ErrorTitle::Part);
-    });
-
-    connect(m_tabs, &QTabBar::currentChanged, this, &MainWindow::onTabChanged);
-
-    link::TransferHooks hooks;
-    hooks.showSysBlock = [this] {
-        m_settingsPage->showSysBlock(m_image.sysBlock);
-    };
-    hooks.showSys3Block = [this] {
-        m_settingsPage->showSys3Block(m_image.sys3Block);
-    };
-    hooks.showRemoconId = [this] {
-        m_settingsPage->showRemoconId(m_image.remoconId);
-    };
-    hooks.storeSysBlock = [this] {
-        m_settingsPage->storeSysBlock(m_image.sysBlock);
-    };
-    hooks.storeSys3Block = [this] {
-        m_settingsPage->storeSys3Block(m_image.sys3Block);
-    };
-    hooks.storeRemoconId = [this] {
-        m_settingsPage->storeRemoconId(m_image.remoconId);
-    };
-    hooks.bankTableLoaded = [this] {
-        loadPartitionEditor();
-    };
-    hooks.memoryChanged = [this](int memory) {
-        showMemoryRow(memory);
-    };
-    hooks.progress = [this](int minimum, int maximum, int value, const std::string& text) {
-        // A memory takes a few milliseconds on the line; painting the display for each one
-        // would slow the transfer down, and the eye cannot follow it anyway.
-        const bool rangeChanged = minimum != m_pBar->minimum() || maximum != m_pBar->maximum();
-        if (!rangeChanged && value != maximum && m_progressShown.isValid() &&
-            m_progressShown.elapsed() < kProgressInterval.count())
-            return;
-        m_progressShown.start();
-        m_pBar->setRange(minimum, maximum);
-        m_pBar->setValue(value);
-        m_progress->setText(QString::fromStdString(text));
-    };
-    m_transfer = std::make_unique<link::CloneTransfer>(*m_link, m_image, std::move(hooks));
+    connect(s, &session::Session::transferProgress, m_transferBar, &TransferBar::showProgress);
+    connect(s, &session::Session::transferFinished, this, &MainWindow::transferFinished);
+    connect(m_transferBar, &TransferBar::cancelRequested, s, &session::Session::cancelTransfer);
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape->setContext(Qt::WindowShortcut);
+    connect(escape, &QShortcut::activated, s, &session::Session::cancelTransfer);
 }
 
-void MainWindow::startUp() {
-    m_curMemory = 0;
-    m_linkState.commPort = 1;
-    m_linkState.commSpeed = 0;
-    if (QFileInfo::exists(m_options.settingsFilePath)) {
-        // An unreadable settings file leaves the defaults, as a missing one does.
-        (void)files::readSettingsFile(m_options.settingsFilePath, m_linkState);
-        if (m_linkState.commPort < 1 || m_linkState.commPort > kPortCount)
-            m_linkState.commPort = 1;
-    }
-    // The devices beside the COM items are looked up when the Port menu opens: enumerating
-    // the serial ports is slow and they come and go while the program runs.
-    showLinkChoices();
-
-    resetPartition();
-    showAllMemoryRows();
-    m_settingsPage->showSysBlock(m_image.sysBlock);
-    m_settingsPage->showSys3Block(m_image.sys3Block);
-    m_settingsPage->showRemoconId(m_image.remoconId);
-
-    m_currentTab = 0;
-    m_pages->setCurrentWidget(m_memoryPage);
-    resize(px(kWindowWidth), px(kWindowHeight));
-    move(px(kWindowLeft), y());
-    setWindowTitle(titleText());
-    markSaved();
+void MainWindow::wireCommands() {
+    auto button = [this](const char* name) {
+        return findChild<QPushButton*>(QString::fromLatin1(name));
+    };
+    MemoryGrid* grid = m_memoryPage->grid();
+    connect(button("cmdClearAll"), &QPushButton::clicked, this,
+            [this] { m_session->clearMemories(0, image::lastStoredMemory); });
+    connect(button("cmdClear"), &QPushButton::clicked, this, &MainWindow::clearSelected);
+    connect(grid, &MemoryGrid::clearSelectedRequested, this, &MainWindow::clearSelected);
+    connect(grid, &MemoryGrid::openEditorRequested, this, &MainWindow::openMemoryEditor);
+    connect(button("cmdRead1mem"), &QPushButton::clicked, this, [this] { startSelected(false); });
+    connect(button("cmdWrite1mem"), &QPushButton::clicked, this, [this] { startSelected(true); });
+    connect(button("cmdReadBank"), &QPushButton::clicked, this,
+            [this] { m_session->startTransfer(session::Transfer::BankRead); });
+    connect(button("cmdWriteBank"), &QPushButton::clicked, this,
+            [this] { m_session->startTransfer(session::Transfer::BankWrite); });
+    connect(button("cmdGrpDialog0"), &QPushButton::clicked, this, [this] { openLinkDialog(true); });
+    connect(button("cmdGrpDialog1"), &QPushButton::clicked, this,
+            [this] { openLinkDialog(false); });
+    connect(button("cmdReadSys"), &QPushButton::clicked, this,
+            [this] { m_session->startTransfer(session::Transfer::ReadThisPage); });
+    connect(button("cmdWriteSys"), &QPushButton::clicked, this,
+            [this] { m_session->startTransfer(session::Transfer::WriteThisPage); });
+    connect(m_tabs, &QTabBar::currentChanged, this, &MainWindow::onTabChanged);
 }
 
 // ---- Port and speed ------------------------------------------------------------------------
 
 void MainWindow::showLinkChoices() {
-    m_portActions[m_linkState.commPort - 1]->setChecked(true);
+    const image::LinkState& link = m_session->linkState();
+    m_portActions[link.commPort - 1]->setChecked(true);
     // Any speed choice other than 0 runs the port at 38400 baud.
-    m_speedActions[m_linkState.commSpeed == 0 ? 0 : 1]->setChecked(true);
+    m_speedActions[link.commSpeed == 0 ? 0 : 1]->setChecked(true);
 }
 
 void MainWindow::refreshPortDevices() {
@@ -323,170 +235,86 @@ void MainWindow::refreshPortDevices() {
 }
 
 void MainWindow::choosePort(int commPort) {
-    m_linkState.commPort = static_cast<std::uint16_t>(commPort);
-    showLinkChoices();
-    saveSettingsFile();
+    if (const Outcome saved = m_session->choosePort(commPort); !saved)
+        showError(QStringLiteral("Error"), QStringLiteral("Can't save the port and speed."),
+                  saved.reason());
 }
 
 void MainWindow::chooseSpeed(int commSpeed) {
-    m_linkState.commSpeed = static_cast<std::uint16_t>(commSpeed);
-    showLinkChoices();
-    saveSettingsFile();
+    if (const Outcome saved = m_session->chooseSpeed(commSpeed); !saved)
+        showError(QStringLiteral("Error"), QStringLiteral("Can't save the port and speed."),
+                  saved.reason());
 }
 
-void MainWindow::saveSettingsFile() {
-    const Outcome saved = files::writeCloneFile(m_options.settingsFilePath, m_image, m_linkState,
-                                                m_options.settingsFilePath);
-    if (!saved) {
-        m_dialogs->message(this, UserDialogs::Icon::Warning, QStringLiteral("Error"),
-                           QStringLiteral("Can't save the port and speed."),
-                           QString::fromStdString(saved.reason()));
-    }
+void MainWindow::showError(const QString& title, const QString& text, const std::string& reason) {
+    m_dialogs->message(this, UserDialogs::Icon::Critical, title, text,
+                       QString::fromStdString(reason));
 }
 
-// ---- Grid and partition ----------------------------------------------------------------------
-
-void MainWindow::showMemoryRow(int memory) {
-    m_model->showMemoryRow(memory);
-}
-
-void MainWindow::showAllMemoryRows() {
-    m_model->showAllMemoryRows();
-}
-
-std::pair<int, int> MainWindow::selectedRange() const {
-    return m_memoryPage->grid()->selectedRange();
-}
-
-void MainWindow::loadPartitionEditor() {
-    PartitionEditor* partition = m_memoryPage->partitionEditor();
-    partition->loadBoxes();
-    // Labels follow the bank table only while the displayed total reads 1000.
-    if (partition->displayedTotal() == image::kBankAreaSize) {
-        image::relabelMemoryList(m_image.bankTable, m_labels);
-        m_model->labelsChanged();
-    }
-}
-
-void MainWindow::resetPartition() {
-    // The tab guard may reset during a transfer: the transfer's busy state and its open port
-    // must outlive the reset, so only a reset that entered the busy state leaves it.
-    const bool entered = !m_busy;
-    if (entered)
-        setTransferControls(false);
-    m_image.bankTable = image::defaultPartition();
-    loadPartitionEditor();
-    PartitionEditor* partition = m_memoryPage->partitionEditor();
-    partition->showTotalValid();
-    if (entered) {
-        partition->writeButton()->setEnabled(true);
-        disconnectRadio();
-    }
-}
-
-// ---- Busy state --------------------------------------------------------------------------
+// ---- Busy state and transfers --------------------------------------------------------------
 
 void MainWindow::setTransferControls(bool enabled) {
-    m_busy = !enabled;
-    PartitionEditor* partition = m_memoryPage->partitionEditor();
-    for (QWidget* control : std::initializer_list<QWidget*>{
-             partition->readButton(), partition->writeButton(), partition->resetButton(),
-             m_memoryPage->bankLinkButton(), m_memoryPage->psLinkButton(),
-             m_memoryPage->writeSelectedButton(), m_memoryPage->readSelectedButton(),
-             m_memoryPage->clearAllButton(), m_memoryPage->clearSelectedButton(),
-             m_settingsPage->readButton(), m_settingsPage->writeButton()})
-        control->setEnabled(enabled);
-    for (QMenu* menu : {m_menuFile, m_menuPort, m_menuSpeed, m_menuComm, m_menuHelp})
+    for (const char* name : kTransferButtons)
+        findChild<QPushButton*>(QString::fromLatin1(name))->setEnabled(enabled);
+    for (QMenu* menu : m_menus)
         menu->menuAction()->setEnabled(enabled);
     m_memoryPage->setEnabled(enabled);
     m_settingsPage->setEnabled(enabled);
 }
 
-void MainWindow::disconnectRadio() {
-    setTransferControls(true);
-    m_link->disconnectRadio();
-    m_pBar->setValue(m_pBar->minimum());
-    m_progress->clear();
-}
-
-// ---- Transfers -----------------------------------------------------------------------------
-
-void MainWindow::runTransfer(const std::function<Outcome()>& command, ErrorTitle title,
-                             bool wholeImage) {
-    if (m_transferRunning)
-        return;
-    m_transferRunning = true;
-    setTransferControls(false);
-    if (m_serial)
-        m_serial->setPort(link::deviceForPort(m_linkState.commPort), m_linkState.commSpeed);
-    m_link->clearStop();
-    m_progressShown.invalidate();
-
-    const Outcome outcome = command();
-
+void MainWindow::transferFinished(const session::TransferResult& result) {
+    using Status = session::TransferResult::Status;
     // A close during the transfer stopped it; the user is leaving, so no message.
     if (!m_closeRequested) {
-        if (outcome) {
+        if (result.status == Status::Complete) {
             m_dialogs->message(this, UserDialogs::Icon::Information, QStringLiteral("Complete"),
                                QStringLiteral("Complete"));
+        } else if (result.status == Status::Cancelled) {
+            m_dialogs->message(this, UserDialogs::Icon::Warning, QStringLiteral("Cancelled"),
+                               QStringLiteral("Cancelled"), result.reason);
         } else {
             m_dialogs->message(this, UserDialogs::Icon::Critical,
-                               title == ErrorTitle::Whole ? QStringLiteral("Error")
-                                                          : QStringLiteral(" Error"),
-                               QStringLiteral("Error"), QString::fromStdString(outcome.reason()));
+                               session::isWholeImageTransfer(result.kind)
+                                   ? QStringLiteral("Error")
+                                   : QStringLiteral(" Error"),
+                               QStringLiteral("Error"), result.reason);
         }
     }
-    disconnectRadio();
-    m_transferRunning = false;
-    if (outcome && wholeImage)
-        markSaved(); // the image and the receiver now hold the same
-    emit transferFinished(outcome.ok());
+    setTransferControls(true);
+    m_transferBar->transferEnded();
+    m_memoryPage->grid()->setFocus();
     if (m_closeRequested)
         QTimer::singleShot(0, this, &QWidget::close);
 }
 
-void MainWindow::readAll() {
-    runTransfer([this] { return m_transfer->readAll(); }, ErrorTitle::Whole, true);
-}
-
-void MainWindow::writeAll() {
-    runTransfer([this] { return m_transfer->writeAll(); }, ErrorTitle::Whole, true);
+void MainWindow::startSelected(bool write) {
+    const auto [first, last] = m_memoryPage->grid()->selectedRange();
+    m_session->startTransfer(write ? session::Transfer::WriteSelected
+                                   : session::Transfer::ReadSelected,
+                             first, last);
 }
 
 // ---- Memory page commands ----------------------------------------------------------------
 
-void MainWindow::clearMemories(int first, int last) {
-    if (m_busy)
-        return;
-    setTransferControls(false);
-    MemoryGrid* grid = m_memoryPage->grid();
-    grid->setUpdatesEnabled(false);
-    for (int memory = first; memory <= last && memory <= image::lastStoredMemory; ++memory) {
-        m_image.memRecord[memory] = std::string(image::kEmptyRecord);
-        showMemoryRow(memory);
-    }
-    grid->setUpdatesEnabled(true);
-    disconnectRadio();
+void MainWindow::clearSelected() {
+    const auto [first, last] = m_memoryPage->grid()->selectedRange();
+    if (first >= 0)
+        m_session->clearMemories(first, last);
 }
 
 void MainWindow::openMemoryEditor(int memory) {
-    if (m_busy || memory < 0 || memory > image::lastStoredMemory)
+    if (m_session->transferRunning() || memory < 0 || memory > image::lastStoredMemory)
         return;
-    m_curMemory = memory;
-    MemoryDetailDialog dialog(m_image, m_labels, m_curMemory, *m_dialogs, this);
+    MemoryDetailDialog dialog(*m_session, memory, *m_dialogs, this);
     runDialog(dialog);
-    for (const int stored : dialog.storedMemories())
-        showMemoryRow(stored);
-    m_curMemory = dialog.curMemory();
-    showMemoryRow(m_curMemory);
 }
 
 void MainWindow::openLinkDialog(bool bankLink) {
     // Bank links need a valid partition to know which banks exist.
-    if (bankLink && m_memoryPage->partitionEditor()->displayedTotal() != image::kBankAreaSize)
+    if (bankLink && !m_session->partitionValid())
         return;
     LinkDialog dialog(bankLink ? LinkDialog::Kind::BankLink : LinkDialog::Kind::ProgramScanLink,
-                      m_image, this);
+                      *m_session, this);
     runDialog(dialog);
 }
 
@@ -499,12 +327,17 @@ void MainWindow::onTabChanged(int index) {
     const int previous = m_currentTab;
     m_currentTab = clicked;
 
-    PartitionEditor* partition = m_memoryPage->partitionEditor();
-    partition->commitFocusedBox(); // an edit in progress counts before the page is left
-    const bool totalValid = partition->displayedTotal() == image::kBankAreaSize;
+    m_memoryPage->partitionEditor()->commitFocusedBox(); // an edit in progress counts first
+    const bool totalValid = m_session->partitionValid();
+    auto guardReset = [this] {
+        m_session->resetPartition();
+        // Reset enables Bank Write, except inside a transfer's busy state.
+        if (!m_session->transferRunning())
+            findChild<QPushButton*>(QStringLiteral("cmdWriteBank"))->setEnabled(true);
+    };
     if (clicked == kMemoryTab) {
         if (!totalValid)
-            resetPartition();
+            guardReset();
         m_pages->setCurrentWidget(m_memoryPage);
         return;
     }
@@ -517,7 +350,7 @@ void MainWindow::onTabChanged(int index) {
             m_switchingTabBack = false;
             return;
         }
-        resetPartition();
+        guardReset();
     }
     m_pages->setCurrentWidget(m_settingsPage);
 }
@@ -529,166 +362,22 @@ void MainWindow::showVersion() {
 }
 
 int MainWindow::runDialog(QDialog& dialog) {
-    return m_runDialog ? m_runDialog(dialog) : dialog.exec();
-}
-
-// ---- Files ---------------------------------------------------------------------------------
-
-void MainWindow::storeSettingsPage(image::CloneImage& target) const {
-    m_settingsPage->storeSysBlock(target.sysBlock);
-    m_settingsPage->storeSys3Block(target.sys3Block);
-    m_settingsPage->storeRemoconId(target.remoconId);
-}
-
-void MainWindow::markSaved() {
-    m_savedImage = m_image;
-    storeSettingsPage(m_savedImage);
-}
-
-bool MainWindow::hasUnsavedChanges() const {
-    image::CloneImage current = m_image;
-    storeSettingsPage(current);
-    return current != m_savedImage;
-}
-
-void MainWindow::openCloneFile() {
-    const QString path = m_dialogs->openFileName(this, kCloneFilter);
-    if (path.isEmpty())
-        return;
-    if (path == m_options.settingsFilePath) {
-        // The settings file opened by name carries only the port and speed choices.
-        const Outcome read = files::readSettingsFile(path, m_linkState);
-        if (!read) {
-            m_dialogs->message(this, UserDialogs::Icon::Critical, QStringLiteral("Error"),
-                               QStringLiteral("Can't open the file."),
-                               QString::fromStdString(read.reason()));
-            return;
-        }
-        if (m_linkState.commPort < 1 || m_linkState.commPort > kPortCount)
-            m_linkState.commPort = 1;
-        showLinkChoices();
-        setWindowTitle(titleText(path));
-        return;
-    }
-    if (!files::hasCloneExtension(path)) {
-        m_dialogs->message(this, UserDialogs::Icon::Critical, QStringLiteral("Error"),
-                           QStringLiteral("Can't open the file."));
-        return;
-    }
-    files::CloneFileReport report;
-    const Outcome loaded = files::readCloneFile(path, m_image, m_linkState, report);
-    if (!loaded) {
-        m_dialogs->message(this, UserDialogs::Icon::Critical, QStringLiteral("Error"),
-                           QStringLiteral("Can't open the file."),
-                           QString::fromStdString(loaded.reason()));
-        return;
-    }
-    if (m_linkState.commPort < 1 || m_linkState.commPort > kPortCount)
-        m_linkState.commPort = 1;
-    showLinkChoices();
-
-    PartitionEditor* partition = m_memoryPage->partitionEditor();
-    showAllMemoryRows();
-    // A file's bank table sets the total to 1000 as it is read, so its labels are written.
-    if (report.hadBankTable)
-        partition->showTotalValid();
-    loadPartitionEditor();
-    m_settingsPage->showSysBlock(m_image.sysBlock);
-    m_settingsPage->showSys3Block(m_image.sys3Block);
-    m_settingsPage->showRemoconId(m_image.remoconId);
-    partition->showTotalValid();
-    partition->writeButton()->setEnabled(true);
-    setWindowTitle(titleText(path));
-    markSaved();
-
-    if (!report.skipped.empty()) {
-        QStringList lines;
-        for (const files::SkippedLine& skipped : report.skipped)
-            lines << QStringLiteral("line %1: %2")
-                         .arg(skipped.lineNumber)
-                         .arg(QString::fromStdString(skipped.reason));
-        m_dialogs->message(
-            this, UserDialogs::Icon::Warning, QStringLiteral("Caution"),
-            QStringLiteral("%1 lines of the file were skipped.").arg(report.skipped.size()),
-            lines.join(QLatin1Char('\n')));
-    }
-}
-
-void MainWindow::saveCloneFile() {
-    const QString path = m_dialogs->saveFileName(this, kCloneFilter);
-    if (path.isEmpty())
-        return;
-    const Outcome saved =
-        files::writeCloneFile(path, m_image, m_linkState, m_options.settingsFilePath,
-                              [this] { storeSettingsPage(m_image); });
-    if (!saved) {
-        m_dialogs->message(this, UserDialogs::Icon::Critical, QStringLiteral("Error"),
-                           QStringLiteral("Can't save the file."),
-                           QString::fromStdString(saved.reason()));
-        return;
-    }
-    setWindowTitle(titleText(path));
-    if (path != m_options.settingsFilePath)
-        markSaved();
-}
-
-void MainWindow::importCsvFile() {
-    const QString path = m_dialogs->openFileName(this, kCsvFilter);
-    if (path.isEmpty())
-        return;
-    if (!files::hasCsvExtension(path)) {
-        m_dialogs->message(this, UserDialogs::Icon::Critical, QStringLiteral("Error"),
-                           QStringLiteral("Can't open the file."));
-        return;
-    }
-    files::CsvImport imported = files::importCsv(path);
-    if (!imported.ok) {
-        // Nothing of a failed import is applied: the image, the grid and the title stay.
-        const QString text = imported.errorLine > 0
-                                 ? QStringLiteral("Error at line%1").arg(imported.errorLine)
-                                 : QStringLiteral("Can't open the file.");
-        m_dialogs->message(this, UserDialogs::Icon::Critical, QStringLiteral("Error"), text,
-                           QString::fromStdString(imported.reason));
-        return;
-    }
-    if (imported.records.size() == static_cast<std::size_t>(image::kMemoryCount))
-        m_image.memRecord = std::move(imported.records);
-    showAllMemoryRows();
-    setWindowTitle(titleText(path));
-}
-
-void MainWindow::exportCsvFile() {
-    const QString path = m_dialogs->saveFileName(this, kCsvFilter);
-    if (path.isEmpty())
-        return;
-    m_pBar->setRange(0, image::kUserMemoryCount);
-    m_pBar->setValue(0);
-    const Outcome exported = files::exportCsv(path, m_image, m_labels, [this](int row) {
-        m_pBar->setValue(row);
-        if (row % 100 == 0)
-            m_pBar->repaint(); // the export does not return to the event loop until done
-    });
-    m_pBar->setValue(m_pBar->minimum());
-    if (!exported) {
-        m_dialogs->message(this, UserDialogs::Icon::Critical, QStringLiteral("Error"),
-                           QStringLiteral("Can't write the file."),
-                           QString::fromStdString(exported.reason()));
-    }
+    return m_options.runDialog ? m_options.runDialog(dialog) : dialog.exec();
 }
 
 // ---- Closing -------------------------------------------------------------------------------
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (m_transferRunning) {
-        // Stop at the next command boundary; the transfer closes the port and calls close()
-        // again once it has returned.
+    if (m_session->transferRunning()) {
+        // The same path as Cancel: the transfer ends at its next exchange, releases the port,
+        // and then the window closes.
         m_closeRequested = true;
-        m_link->requestStop();
+        m_session->cancelTransfer();
         event->ignore();
         return;
     }
     m_closeRequested = false;
-    if (hasUnsavedChanges() &&
+    if (m_session->hasUnsavedChanges() &&
         !m_dialogs->askOkCancel(
             this, UserDialogs::Icon::Warning, QStringLiteral("Caution"),
             QStringLiteral("The changes were neither saved to a file nor written to the "
@@ -696,7 +385,6 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    m_link->disconnectRadio();
     event->accept();
 }
 

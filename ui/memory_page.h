@@ -6,6 +6,10 @@
 
 class QPushButton;
 
+namespace r36::session {
+class Session;
+}
+
 namespace r36::ui {
 
 class MemoryGrid;
@@ -16,7 +20,7 @@ class PartitionEditor;
 class MemoryPage : public QWidget {
     Q_OBJECT
 public:
-    explicit MemoryPage(image::CloneImage& image, QWidget* parent = nullptr);
+    explicit MemoryPage(session::Session& session, QWidget* parent = nullptr);
 
     MemoryGrid* grid() const { return m_grid; }
     PartitionEditor* partitionEditor() const { return m_partition; }

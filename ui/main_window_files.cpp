@@ -1,0 +1,85 @@
+// The File menu's commands: the session does the work, the window asks for the file names and
+// shows what went wrong.
+
+#include "main_window.h"
+
+#include "transfer_bar.h"
+#include "user_dialogs.h"
+
+#include "files/clone_file.h"
+#include "files/csv_file.h"
+#include "session/session.h"
+
+#include <QPushButton>
+#include <QStringList>
+
+namespace r36::ui {
+
+namespace {
+const QString kCloneFilter = QStringLiteral("R36 Files (*.R36);;All Files (*.*)");
+const QString kCsvFilter = QStringLiteral("csv Files (*.csv);;All Files (*.*)");
+} // namespace
+
+void MainWindow::openCloneFile() {
+    const QString path = m_dialogs->openFileName(this, kCloneFilter);
+    if (path.isEmpty())
+        return;
+    const session::Session::OpenReport report = m_session->open(path);
+    if (!report.outcome) {
+        showError(QStringLiteral("Error"), QStringLiteral("Can't open the file."),
+                  report.outcome.reason() == "Can't open the file." ? std::string()
+                                                                     : report.outcome.reason());
+        return;
+    }
+    if (!report.settingsOnly)
+        findChild<QPushButton*>(QStringLiteral("cmdWriteBank"))->setEnabled(true);
+    if (!report.skipped.empty()) {
+        QStringList lines;
+        for (const files::SkippedLine& skipped : report.skipped)
+            lines << QStringLiteral("line %1: %2")
+                         .arg(skipped.lineNumber)
+                         .arg(QString::fromStdString(skipped.reason));
+        m_dialogs->message(
+            this, UserDialogs::Icon::Warning, QStringLiteral("Caution"),
+            QStringLiteral("%1 lines of the file were skipped.").arg(report.skipped.size()),
+            lines.join(QLatin1Char('\n')));
+    }
+}
+
+void MainWindow::saveCloneFile() {
+    const QString path = m_dialogs->saveFileName(this, kCloneFilter);
+    if (path.isEmpty())
+        return;
+    if (const Outcome saved = m_session->save(path); !saved)
+        showError(QStringLiteral("Error"), QStringLiteral("Can't save the file."), saved.reason());
+}
+
+void MainWindow::importCsvFile() {
+    const QString path = m_dialogs->openFileName(this, kCsvFilter);
+    if (path.isEmpty())
+        return;
+    int errorLine = 0;
+    const Outcome imported = m_session->importCsv(path, &errorLine);
+    if (!imported) {
+        // Nothing of a failed import is applied: the image, the grid and the title stay.
+        const QString text = errorLine > 0 ? QStringLiteral("Error at line%1").arg(errorLine)
+                                           : QStringLiteral("Can't open the file.");
+        showError(QStringLiteral("Error"), text,
+                  imported.reason() == "Can't open the file." ? std::string()
+                                                               : imported.reason());
+    }
+}
+
+void MainWindow::exportCsvFile() {
+    const QString path = m_dialogs->saveFileName(this, kCsvFilter);
+    if (path.isEmpty())
+        return;
+    const Outcome exported = m_session->exportCsv(
+        path, [this](int row) { m_transferBar->showRows(row, image::kUserMemoryCount); });
+    m_transferBar->transferEnded();
+    if (!exported)
+        showError(QStringLiteral("Error"), QStringLiteral("Can't write the file."),
+                  exported.reason());
+}
+
+} // namespace r36::ui
