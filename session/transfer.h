@@ -2,6 +2,7 @@
 
 // The eight transfer commands and how one of them ended, as the session reports it.
 
+#include <QMetaType>
 #include <QString>
 
 namespace r36::session {
@@ -35,3 +36,5 @@ struct TransferResult {
 };
 
 } // namespace r36::session
+
+Q_DECLARE_METATYPE(r36::session::TransferResult)

@@ -1,26 +1,23 @@
 #pragma once
 
 // A main window wired to the simulated receiver, with scripted dialogs and its settings file in
-// a temporary folder: the widget tests act on it as a user would.
+// a temporary folder: the widget tests act on it as a user would, finding widgets by name.
 
 #include "scripted_dialogs.h"
 
 #include "image/memory_record.h"
+#include "session/session.h"
 #include "sim/receiver_simulator.h"
 #include "sim/sim_transport.h"
-#include "link/radio_link.h"
 #include "ui/main_window.h"
-#include "ui/memory_grid.h"
-#include "ui/memory_list_model.h"
-#include "ui/memory_page.h"
-#include "ui/partition_editor.h"
 
+#include <QAbstractItemModel>
 #include <QAction>
 #include <QDialog>
-#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -47,49 +44,69 @@ protected:
     }
 
     /// Creates and shows the window (after the test prepared the settings file).
-    ui::MainWindow& openWindow(link::Transport* transport = nullptr) {
+    ui::MainWindow& openWindow() {
         ui::MainWindow::Options options;
         options.settingsFilePath = m_settingsPath;
-        options.transport = transport ? transport : &m_transport;
+        options.transport = &m_transport;
         options.dialogs = &m_dialogs;
-        m_window = std::make_unique<ui::MainWindow>(options);
+        options.replyTimeout = std::chrono::milliseconds(200);
         // Modal dialogs are recorded and closed instead of blocking the test.
-        m_window->setDialogRunner([this](QDialog& dialog) {
+        options.runDialog = [this](QDialog& dialog) {
             m_dialogTitles << dialog.windowTitle();
-            if (m_driveDialog)
-                return m_driveDialog(dialog);
-            return static_cast<int>(QDialog::Rejected);
-        });
-        m_window->radioLink().setReplyTimeout(std::chrono::milliseconds(100));
+            return m_driveDialog ? m_driveDialog(dialog) : static_cast<int>(QDialog::Rejected);
+        };
+        m_window = std::make_unique<ui::MainWindow>(options);
         m_window->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(m_window.get()));
         return *m_window;
     }
 
     ui::MainWindow& window() { return *m_window; }
-    ui::MemoryPage& page() { return *m_window->memoryPage(); }
-    ui::MemoryGrid& grid() { return *page().grid(); }
-    ui::PartitionEditor& partition() { return *page().partitionEditor(); }
-    const std::vector<std::string>& records() { return m_window->cloneImage().memRecord; }
-
+    session::Session& session() { return m_window->session(); }
+    template <typename T = QWidget>
+    T* named(const char* name) {
+        T* found = m_window->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    QPushButton* button(const char* name) { return named<QPushButton>(name); }
+    QTableView* grid() { return named<QTableView>("ltc"); }
+    /// The menu item whose text starts with `text` ("Read all").
+    QAction* menuItem(const char* menu, const QString& text) {
+        for (QAction* action : named<QMenu>(menu)->actions())
+            if (action->text().startsWith(text))
+                return action;
+        ADD_FAILURE() << text.toStdString();
+        return nullptr;
+    }
     QString cell(int memory, int column) {
-        const auto* model = m_window->memoryModel();
+        QAbstractItemModel* model = grid()->model();
         return model->data(model->index(memory, column)).toString();
     }
-    QString label(int memory) { return cell(memory, 0); }
-
+    void selectRows(int first, int last) {
+        QAbstractItemModel* model = grid()->model();
+        grid()->setCurrentIndex(model->index(first, 1));
+        grid()->selectionModel()->select(
+            QItemSelection(model->index(first, 0), model->index(last, 11)),
+            QItemSelectionModel::ClearAndSelect);
+    }
+    /// Starts a command and waits until its message has been shown.
+    void runToEnd(const std::function<void()>& start) {
+        QSignalSpy finished(&session(), &session::Session::transferFinished);
+        start();
+        ASSERT_TRUE(finished.count() > 0 || finished.wait(60000));
+    }
     /// The last message shown, or an empty one.
     ScriptedDialogs::Message lastMessage() const {
         return m_dialogs.messages.empty()
                    ? ScriptedDialogs::Message{ui::UserDialogs::Icon::Information, {}, {}, {}}
                    : m_dialogs.messages.back();
     }
-
     /// The receiver's record of memory m as the image would hold it.
-    QString receiverRecord(int memory) const {
+    std::string receiverRecord(int memory) const {
         const auto& bytes = m_receiver.memory();
         QByteArray raw(reinterpret_cast<const char*>(bytes.data()) + 0xA00 + 32 * memory, 32);
-        return QString::fromLatin1(raw.toHex().toUpper());
+        return raw.toHex().toUpper().toStdString();
     }
 
     QTemporaryDir m_dir;
