@@ -16,6 +16,7 @@
 #include "link/serial_transport.h"
 #include "sim/pty_server.h"
 #include "sim/receiver_simulator.h"
+#include "session/session.h"
 #include "ui/main_window.h"
 #include "ui/memory_grid.h"
 #include "ui/memory_list_model.h"
@@ -25,6 +26,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QMenu>
+#include <QSignalSpy>
+#include <QTableView>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -71,6 +75,13 @@ ui::MainWindow::Options windowOptions(const QTemporaryDir& dir, QuietDialogs& di
     options.settingsFilePath = dir.filePath(QStringLiteral("QB-R36w.ini"));
     options.dialogs = &dialogs;
     return options;
+}
+
+QAction* menuItem(ui::MainWindow& window, const char* menu, const QString& text) {
+    for (QAction* action : window.findChild<QMenu*>(QString::fromLatin1(menu))->actions())
+        if (action->text().startsWith(text))
+            return action;
+    return nullptr;
 }
 
 void paint(ui::MainWindow& window) {
@@ -124,16 +135,17 @@ RefreshFigures refresh(const QTemporaryDir& dir, const QString& cloneFile) {
     RefreshFigures figures;
     QElapsedTimer timer;
     timer.start();
-    window.openAction()->trigger();
+    menuItem(window, "MenuFile", QStringLiteral("Open"))->trigger();
     paint(window);
     figures.openMs = milliseconds(timer);
 
     timer.restart();
-    window.showAllMemoryRows();
+    auto& model = *static_cast<ui::MemoryListModel*>(
+        window.findChild<QTableView*>(QStringLiteral("ltc"))->model());
+    model.showAllMemoryRows();
     paint(window);
     figures.refreshMs = milliseconds(timer);
 
-    const ui::MemoryListModel& model = *window.memoryModel();
     timer.restart();
     qsizetype characters = 0;
     for (int row = 0; row < model.rowCount(); ++row)
@@ -163,8 +175,10 @@ double readAllSeconds(const QTemporaryDir& dir, bool throughWindow) {
         ui::MainWindow window(windowOptions(dir, dialogs));
         window.show();
         paint(window);
+        QSignalSpy finished(&window.session(), &session::Session::transferFinished);
         timer.start();
-        window.readAllAction()->trigger();
+        menuItem(window, "MenuComm", QStringLiteral("Read all"))->trigger();
+        finished.wait(120000);
         const double seconds = milliseconds(timer) / 1000;
         qunsetenv("QBR36_COM1");
         return dialogs.failures ? -1 : seconds;
