@@ -77,19 +77,27 @@ TEST_F(FileMenuTest, OpeningAPartitionOf900ShowsTotal1000AndKeepsLaterLabels) {
     EXPECT_EQ(label(900), QStringLiteral("Bank13-000")) << "past the counts labels stay";
 }
 
-TEST_F(FileMenuTest, WrongExtensionIsRefusedAndNothingChanges) {
+TEST_F(FileMenuTest, WrongExtensionOrNoCloneFileIsRefusedAndNothingChanges) {
     fillSomeMemories();
     const auto before = window().cloneImage();
     const QString title = window().windowTitle();
     writeFile(QStringLiteral("radio.R36.txt"), "END:\r\n");
-    m_dialogs.fileNames = {path(QStringLiteral("radio.R36.txt"))};
-    window().openAction()->trigger();
-    ASSERT_EQ(m_dialogs.messages.size(), 1u);
-    EXPECT_EQ(lastMessage().icon, Icon::Critical);
-    EXPECT_EQ(lastMessage().title, QStringLiteral("Error"));
-    EXPECT_EQ(lastMessage().text, QStringLiteral("Can't open the file."));
-    EXPECT_EQ(window().cloneImage(), before);
-    EXPECT_EQ(window().windowTitle(), title);
+    writeFile(QStringLiteral("notes.R36"),
+              "Two lines of prose,\r\nnone of them a clone file's.\r\n");
+    for (const auto& [name, details] :
+         {std::pair{"radio.R36.txt", ""}, std::pair{"notes.R36", "not a clone file"}}) {
+        m_dialogs.messages.clear();
+        m_dialogs.fileNames = {path(QString::fromLatin1(name))};
+        window().openAction()->trigger();
+        ASSERT_EQ(m_dialogs.messages.size(), 1u) << name;
+        EXPECT_EQ(lastMessage().icon, Icon::Critical);
+        EXPECT_EQ(lastMessage().title, QStringLiteral("Error"));
+        EXPECT_EQ(lastMessage().text, QStringLiteral("Can't open the file."));
+        EXPECT_EQ(lastMessage().details, QString::fromLatin1(details));
+        EXPECT_EQ(window().cloneImage(), before);
+        EXPECT_EQ(cell(999, 11), QStringLiteral("LAST  "));
+        EXPECT_EQ(window().windowTitle(), title);
+    }
 }
 
 TEST_F(FileMenuTest, OpeningTheSettingsFileByNameTakesOnlyPortAndSpeed) {
