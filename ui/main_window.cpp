@@ -389,6 +389,10 @@ void MainWindow::resetPartition() {
 
 void MainWindow::setTransferControls(bool enabled) {
     m_busy = !enabled;
+    // The pages first: a disabled control that holds the focus hands it to the next enabled
+    // one, which would be the first partition box, and taking it from there commits that box.
+    m_memoryPage->setEnabled(enabled);
+    m_settingsPage->setEnabled(enabled);
     PartitionEditor* partition = m_memoryPage->partitionEditor();
     for (QWidget* control : std::initializer_list<QWidget*>{
              partition->readButton(), partition->writeButton(), partition->resetButton(),
@@ -399,8 +403,6 @@ void MainWindow::setTransferControls(bool enabled) {
         control->setEnabled(enabled);
     for (QMenu* menu : {m_menuFile, m_menuPort, m_menuSpeed, m_menuComm, m_menuHelp})
         menu->menuAction()->setEnabled(enabled);
-    m_memoryPage->setEnabled(enabled);
-    m_settingsPage->setEnabled(enabled);
 }
 
 void MainWindow::disconnectRadio() {

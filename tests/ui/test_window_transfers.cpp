@@ -15,6 +15,8 @@
 #include <QStackedWidget>
 #include <QTabBar>
 
+#include <numeric>
+
 namespace r36::test {
 namespace {
 
@@ -241,6 +243,23 @@ TEST_F(TransferTest, WriteSelectedClearsAutoFlagsOutsideThePrgArea) {
     EXPECT_EQ(lastMessage().title, QStringLiteral("Complete"));
     EXPECT_EQ(records()[10].substr(38, 4), "0000");
     EXPECT_EQ(receiverRecord(11), QString::fromStdString(records()[11]));
+}
+
+TEST_F(TransferTest, MemoryPageButtonsLeaveTheTotalAReadShowed) {
+    auto& w = openWindow();
+    w.readAllAction()->trigger();
+    const auto counts = image::bankCounts(w.cloneImage().bankTable);
+    ASSERT_EQ(std::accumulate(counts.begin(), counts.end(), 0), 930); // a read keeps "1000"
+    for (QPushButton* button : {page().clearSelectedButton(), page().readSelectedButton(),
+                                page().writeSelectedButton(), page().clearAllButton()}) {
+        QTest::mouseClick(grid().viewport(), Qt::LeftButton, {},
+                          grid().visualRect(w.memoryModel()->index(4, 1)).center());
+        QTest::mouseClick(button, Qt::LeftButton); // the button takes the focus, as a user's click
+        EXPECT_EQ(partition().totalBox()->text().toStdString(), "1000")
+            << button->text().toStdString();
+    }
+    QTest::mouseClick(w.tabBar(), Qt::LeftButton, {}, w.tabBar()->tabRect(1).center());
+    EXPECT_TRUE(m_dialogs.questions.empty());
 }
 
 TEST_F(TransferTest, APortThatDoesNotOpenIsReportedAndTheWindowStaysUsable) {
