@@ -41,14 +41,7 @@ Outcome readCloneFile(const QString& path, image::CloneImage& image, image::Link
     std::string text;
     if (Outcome read = readTextFile(path, text); !read)
         return read;
-    image::CloneImage loaded = image;
-    image::LinkState loadedLink = link;
-    CloneFileReport loadedReport;
-    parseCloneText(text, loaded, loadedLink, loadedReport);
-    image = std::move(loaded);
-    link = loadedLink;
-    report = std::move(loadedReport);
-    return Outcome::success();
+    return parseCloneText(text, image, link, report);
 }
 
 Outcome readSettingsFile(const QString& path, image::LinkState& link) {

@@ -23,7 +23,8 @@ Outcome writeCloneFile(const QString& path, image::CloneImage& image, const imag
 
 /// Reads a clone file into `image` and `link`. The whole file is read and validated first: a
 /// path without the ".R36" extension fails with "Can't open the file.", a file that cannot be
-/// read fails with the system's reason, and both change nothing. User memories are cleared and
+/// read fails with the system's reason, a file without a line of a clone file fails with "not a
+/// clone file", and all three change nothing. User memories are cleared and
 /// the presets restored; blocks without lines keep their contents. Lines that fail validation
 /// are skipped and listed in `report`. When `path` equals `settingsFilePath` exactly, the file
 /// is read as the settings file instead (readSettingsFile), whatever its extension.

@@ -71,7 +71,32 @@ public:
 
     /// Empty text when the line was applied or is not one the reader knows.
     std::string apply(std::string_view line) {
-        const auto fields = splitFields(line, ':');
+        std::optional<std::string> reason = applyKnownKey(splitFields(line, ':'));
+        if (!reason)
+            return {}; // another program's line, or an empty one
+        m_sawKnownKey = true;
+        return std::move(*reason);
+    }
+
+    /// Whether any line so far had a key of this file, even one that was skipped.
+    bool sawKnownKey() const { return m_sawKnownKey; }
+
+    static std::string linkStateLine(const std::vector<std::string_view>& fields,
+                                     image::LinkState& link) {
+        const bool port = fields[0] == "COMM";
+        const int hi = port ? kLastPort : kLastSpeed;
+        const int lo = port ? kFirstPort : 0;
+        const auto value = fields.size() > 1 ? decimalIn(fields[1], lo, hi) : std::nullopt;
+        if (!value)
+            return std::string(fields[0]) + " value is not a number " + rangeText(lo, hi);
+        (port ? link.commPort : link.commSpeed) = static_cast<std::uint16_t>(*value);
+        return {};
+    }
+
+private:
+    /// The reason a line of this file cannot be applied (empty when applied); nullopt for a
+    /// key this file does not have.
+    std::optional<std::string> applyKnownKey(const std::vector<std::string_view>& fields) {
         const std::string_view key = fields[0];
         if (key == "MR")
             return memoryLine(fields);
@@ -90,22 +115,11 @@ public:
                              m_image.sys3Block);
         if (key == "REMOCONID")
             return blockLine(fields, "REMOCONID", {image::kRemoconIdHexChars}, m_image.remoconId);
-        return {}; // DATE, END and anything else
+        if (key == "DATE" || key == "END")
+            return std::string();
+        return std::nullopt;
     }
 
-    static std::string linkStateLine(const std::vector<std::string_view>& fields,
-                                     image::LinkState& link) {
-        const bool port = fields[0] == "COMM";
-        const int hi = port ? kLastPort : kLastSpeed;
-        const int lo = port ? kFirstPort : 0;
-        const auto value = fields.size() > 1 ? decimalIn(fields[1], lo, hi) : std::nullopt;
-        if (!value)
-            return std::string(fields[0]) + " value is not a number " + rangeText(lo, hi);
-        (port ? link.commPort : link.commSpeed) = static_cast<std::uint16_t>(*value);
-        return {};
-    }
-
-private:
     std::string memoryLine(const std::vector<std::string_view>& fields) {
         if (fields.size() < 3)
             return "MR line needs a memory number and a record";
@@ -164,6 +178,7 @@ private:
     image::CloneImage& m_image;
     image::LinkState& m_link;
     CloneFileReport& m_report;
+    bool m_sawKnownKey = false;
 };
 
 } // namespace
@@ -198,19 +213,30 @@ std::string settingsText(const image::LinkState& link, std::string_view dateText
     return text;
 }
 
-void parseCloneText(std::string_view text, image::CloneImage& image, image::LinkState& link,
-                    CloneFileReport& report) {
+Outcome parseCloneText(std::string_view text, image::CloneImage& image, image::LinkState& link,
+                       CloneFileReport& report) {
     report = {};
-    image.memRecord.resize(image::kMemoryCount);
-    image::clearMemories(image);
-    LineLoader loader(image, link, report);
+    image::CloneImage loaded = image;
+    image::LinkState loadedLink = link;
+    CloneFileReport loadedReport;
+    loaded.memRecord.resize(image::kMemoryCount);
+    image::clearMemories(loaded);
+    LineLoader loader(loaded, loadedLink, loadedReport);
     int lineNumber = 0;
     for (std::string_view line : splitLines(text)) {
         ++lineNumber;
         std::string reason = loader.apply(line);
         if (!reason.empty())
-            report.skipped.push_back({lineNumber, std::move(reason)});
+            loadedReport.skipped.push_back({lineNumber, std::move(reason)});
     }
+    // Every file the program saves starts with DATE; a text without a single line of this file
+    // (prose, another program's data) would otherwise load as a receiver with every memory free.
+    if (!loader.sawKnownKey())
+        return Outcome::failure("not a clone file");
+    image = std::move(loaded);
+    link = loadedLink;
+    report = std::move(loadedReport);
+    return Outcome::success();
 }
 
 void parseSettingsText(std::string_view text, image::LinkState& link) {

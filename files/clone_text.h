@@ -4,6 +4,7 @@
 // applies it. Kept apart from the file handling so it can be tested and fuzzed on plain text.
 
 #include "image/clone_image.h"
+#include "image/outcome.h"
 
 #include <string>
 #include <string_view>
@@ -35,9 +36,11 @@ std::string settingsText(const image::LinkState& link, std::string_view dateText
 /// restored, then every line is applied in file order (lines after END included). A block
 /// without a line keeps its contents. A line whose key is known but whose fields are not what the
 /// receiver holds (wrong length, not hex, number out of range) is skipped and listed in `report`;
-/// unknown keys and empty lines are ignored. Hex is stored upper-case.
-void parseCloneText(std::string_view text, image::CloneImage& image, image::LinkState& link,
-                    CloneFileReport& report);
+/// unknown keys and empty lines are ignored. Hex is stored upper-case. A text without a single
+/// line of a key of this file (DATE, MR, BK, LINK0, LINK1, SYS, SYS3, REMOCONID, COMM, SPD, END)
+/// fails with "not a clone file" and changes nothing.
+Outcome parseCloneText(std::string_view text, image::CloneImage& image, image::LinkState& link,
+                       CloneFileReport& report);
 
 /// Applies only the COMM and SPD lines of a settings file; values out of range are ignored.
 void parseSettingsText(std::string_view text, image::LinkState& link);

@@ -2,6 +2,8 @@
 
 #include "image/memory_record.h"
 
+#include <string_view>
+
 namespace r36::files {
 namespace {
 
@@ -9,6 +11,22 @@ namespace {
 // like "023" and names with leading spaces or digits survive spreadsheet programs that way.
 constexpr std::size_t kDcsColumn = 6;
 constexpr std::size_t kNameColumn = 11;
+
+// A cell holding a separator, a double quote or a line break is quoted, its quotes doubled, as
+// spreadsheets read it; every other cell is written as it is, so such lists stay as they were.
+void appendCell(std::string& text, std::string_view cell) {
+    if (cell.find_first_of(",\"\r\n") == std::string_view::npos) {
+        text += cell;
+        return;
+    }
+    text += '"';
+    for (char c : cell) {
+        if (c == '"')
+            text += '"';
+        text += c;
+    }
+    text += '"';
+}
 
 } // namespace
 
@@ -25,7 +43,7 @@ std::string csvText(const image::CloneImage& image, const std::vector<std::strin
             progress(memory + 1);
         const auto index = static_cast<std::size_t>(memory);
         if (index < labels.size())
-            text += labels[index];
+            appendCell(text, labels[index]);
         const std::string_view record = index < image.memRecord.size()
                                             ? std::string_view(image.memRecord[index])
                                             : image::kEmptyRecord;
@@ -34,8 +52,9 @@ std::string csvText(const image::CloneImage& image, const std::vector<std::strin
             const std::string& cell = texts[column - 1];
             text += ',';
             if ((column == kDcsColumn || column == kNameColumn) && !cell.empty())
-                text += '*';
-            text += cell;
+                appendCell(text, "*" + cell);
+            else
+                appendCell(text, cell);
         }
         text += "\r\n";
     }

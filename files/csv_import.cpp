@@ -64,6 +64,36 @@ std::optional<std::uint32_t> hertzIn(std::string_view field, double minimum, dou
     return static_cast<std::uint32_t>(hz);
 }
 
+/// The fields of a CSV line. A field that starts with a double quote runs to its closing quote,
+/// commas included, a doubled quote inside standing for one; what follows the closing quote up to
+/// the next comma is kept as it is. Any other field ends at the next comma. nullopt when a quoted
+/// field is not closed on its line.
+std::optional<std::vector<std::string>> csvFields(std::string_view line) {
+    std::vector<std::string> fields;
+    std::size_t at = 0;
+    for (;;) {
+        std::string field;
+        if (at < line.size() && line[at] == '"') {
+            for (bool open = true; open;) {
+                const std::size_t quote = line.find('"', ++at);
+                if (quote == std::string_view::npos)
+                    return std::nullopt;
+                field += line.substr(at, quote - at);
+                at = quote + 1;
+                open = at < line.size() && line[at] == '"';
+                if (open)
+                    field += '"';
+            }
+        }
+        const std::size_t comma = line.find(',', at);
+        field += line.substr(at, comma == std::string_view::npos ? comma : comma - at);
+        fields.push_back(std::move(field));
+        if (comma == std::string_view::npos)
+            return fields;
+        at = comma + 1;
+    }
+}
+
 std::string quoted(std::string_view text) {
     return "\"" + std::string(text) + "\"";
 }
@@ -71,7 +101,7 @@ std::string quoted(std::string_view text) {
 /// Builds the record of one data line for `memory`, or says why the line cannot be stored.
 class LineComposer {
 public:
-    LineComposer(const std::vector<std::string_view>& fields, int memory)
+    LineComposer(const std::vector<std::string>& fields, int memory)
         : m_fields(fields), m_memory(memory) {}
 
     std::optional<std::string> compose() {
@@ -229,7 +259,7 @@ private:
         return true;
     }
 
-    const std::vector<std::string_view>& m_fields;
+    const std::vector<std::string>& m_fields;
     int m_memory;
     image::MemoryChannel m_channel;
     std::string m_reason;
@@ -257,10 +287,13 @@ CsvImport parseCsv(const std::string& text) {
     const int dataLines = std::min(lineCount, kCsvLineCount);
     for (int n = 1; n < dataLines; ++n) {
         const int memory = n - 1;
-        const auto fields = splitFields(lines[static_cast<std::size_t>(n)], ',');
-        if (fields.size() < kFieldCount || fields[kFrequencyField].empty())
+        const auto fields = csvFields(lines[static_cast<std::size_t>(n)]);
+        if (!fields)
+            return failure(n + 1,
+                           "line " + std::to_string(n + 1) + ": a quoted field is not closed");
+        if (fields->size() < kFieldCount || (*fields)[kFrequencyField].empty())
             continue; // a free memory
-        LineComposer composer(fields, memory);
+        LineComposer composer(*fields, memory);
         auto record = composer.compose();
         if (!record)
             return failure(n + 1, "line " + std::to_string(n + 1) + ": " + composer.reason());

@@ -19,7 +19,8 @@ inline constexpr std::string_view kCsvHeader =
 inline constexpr int kCsvLineCount = 1 + image::kUserMemoryCount; // 1701
 
 /// The 1701 lines of the memory list as text (header, then memory 0..1699 with its label),
-/// each ended by CR LF. `progress` is called with the row 0..1700 being written.
+/// each ended by CR LF. A cell holding a comma, a double quote or a line break is written in
+/// double quotes with its quotes doubled. `progress` is called with the row 0..1700 being written.
 std::string csvText(const image::CloneImage& image, const std::vector<std::string>& labels,
                     const std::function<void(int row)>& progress = {});
 
@@ -32,8 +33,9 @@ struct CsvImport {
 };
 
 /// Parses CSV text; nothing is applied to any image. Line k (k >= 2) gives memory k - 2; a line
-/// with fewer than twelve fields or an empty frequency gives a free memory. Reading stops at the
-/// first line that cannot be stored; a file that does not hold exactly 1701 lines fails too
+/// with fewer than twelve fields or an empty frequency gives a free memory. A field in double
+/// quotes may hold commas and doubled quotes; a quote left open fails its line. Reading stops at
+/// the first line that cannot be stored; a file that does not hold exactly 1701 lines fails too
 /// (errorLine = number of lines + 1, or 1702 when there are more).
 CsvImport parseCsv(const std::string& text);
 

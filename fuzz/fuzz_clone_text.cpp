@@ -1,6 +1,6 @@
 // Feeds arbitrary text to the clone-file reader. Whatever the text, the image holds only blocks of
-// the receiver's shapes, and what the writer makes of it loads again unchanged without a skipped
-// line.
+// the receiver's shapes (a text refused as no clone file leaves it as it was), and what the writer
+// makes of it loads again unchanged without a skipped line.
 
 #include "files/clone_text.h"
 #include "fuzz_invariants.h"
@@ -19,7 +19,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     image::CloneImage loaded = image::freshImage();
     image::LinkState link;
     files::CloneFileReport report;
-    files::parseCloneText(text, loaded, link, report);
+    const Outcome parsed = files::parseCloneText(text, loaded, link, report);
+    require(parsed || (loaded == image::freshImage() && report.skipped.empty()),
+            "a text that is not a clone file changes nothing");
 
     require(loaded.memRecord.size() == image::kMemoryCount, "1721 memories");
     for (const std::string& record : loaded.memRecord)
@@ -46,7 +48,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     image::CloneImage reloaded = image::freshImage();
     image::LinkState reloadedLink;
     files::CloneFileReport again;
-    files::parseCloneText(files::cloneText(loaded, link, "fuzz"), reloaded, reloadedLink, again);
+    require(
+        files::parseCloneText(files::cloneText(loaded, link, "fuzz"), reloaded, reloadedLink, again)
+            .ok(),
+        "a written file is a clone file");
     require(again.skipped.empty(), "a written file loads without a skipped line");
     require(again.hadBankTable, "a written file has its bank table");
     image::CloneImage expected = loaded;

@@ -254,12 +254,15 @@ void MainWindow::showError(const QString& title, const QString& text, const std:
 // ---- Busy state and transfers --------------------------------------------------------------
 
 void MainWindow::setTransferControls(bool enabled) {
+    // The pages go first: a button disabled while its page is still enabled would hand the
+    // focus to the next enabled control, a partition box, whose focus-out would then commit
+    // it and recompute the displayed total.
+    m_memoryPage->setEnabled(enabled);
+    m_settingsPage->setEnabled(enabled);
     for (const char* name : kTransferButtons)
         findChild<QPushButton*>(QString::fromLatin1(name))->setEnabled(enabled);
     for (QMenu* menu : m_menus)
         menu->menuAction()->setEnabled(enabled);
-    m_memoryPage->setEnabled(enabled);
-    m_settingsPage->setEnabled(enabled);
 }
 
 void MainWindow::transferFinished(const session::TransferResult& result) {

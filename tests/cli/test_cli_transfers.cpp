@@ -6,6 +6,7 @@
 #include "files/clone_file.h"
 #include "image/memory_areas.h"
 #include "image/memory_record.h"
+#include "sim/receiver_simulator.h"
 
 #include <QTemporaryDir>
 
@@ -93,6 +94,29 @@ TEST(CliTransfers, ReadWriteReadRoundTrips) {
     EXPECT_EQ(back.remoconId, sent.remoconId);
     // Only the PROTCT byte (offset 1) of the third block is sent.
     EXPECT_EQ(back.sys3Block.substr(2), sent.sys3Block.substr(2));
+}
+
+TEST(CliTransfers, AFileThatIsNotACloneFileIsRefusedAndNothingIsSent) {
+    QTemporaryDir dir;
+    const QString prose = dir.filePath("notes.R36");
+    const QString saved = dir.filePath("receiver.bin");
+    writeBytes(prose, "Two lines of prose,\r\nnone of them a clone file's.\r\n");
+    {
+        SimulatorProcess simulator({"--save", saved});
+        ASSERT_FALSE(simulator.device().isEmpty());
+        for (const QStringList& arguments :
+             {QStringList{"check", prose},
+              QStringList{"write", "--port", simulator.device(), prose},
+              QStringList{"export-csv", prose, dir.filePath("out.csv")}}) {
+            const CliRun run = runCli(arguments);
+            EXPECT_EQ(run.exitCode, 1) << arguments.join(' ').toStdString();
+            EXPECT_NE(run.err.find("notes.R36: not a clone file"), std::string::npos) << run.err;
+        }
+    }
+    sim::ReceiverSimulator untouched;
+    untouched.loadRealisticMemory();
+    EXPECT_EQ(fileBytes(saved), std::string(untouched.memory().begin(), untouched.memory().end()));
+    EXPECT_FALSE(QFile::exists(dir.filePath("out.csv")));
 }
 
 struct FaultCase {

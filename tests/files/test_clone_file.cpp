@@ -12,6 +12,7 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <utility>
 
 using namespace r36;
 using namespace r36::files;
@@ -284,8 +285,9 @@ TEST_P(CloneFileLineTest, IsSkippedWithItsReasonAndChangesNothing) {
     image::CloneImage image = realisticImage();
     image::LinkState link{2, 0, 0};
     CloneFileReport report;
-    parseCloneText(std::string("DATE:x\r\n") + GetParam().line + "\r\nEND:\r\n", image, link,
-                   report);
+    ASSERT_TRUE(parseCloneText(std::string("DATE:x\r\n") + GetParam().line + "\r\nEND:\r\n", image,
+                               link, report)
+                    .ok());
     image::CloneImage expected = realisticImage();
     image::clearMemories(expected);
     EXPECT_EQ(image, expected);
@@ -316,15 +318,33 @@ INSTANTIATE_TEST_SUITE_P(
         BadLine{"COMM:99999999999", "COMM value is not a number 1..16"},
         BadLine{"SPD:-1", "SPD value is not a number 0..1"}));
 
-TEST(CloneFileParse, OnlyKnownKeysInTheirExactCaseCount) {
-    image::CloneImage image = image::freshImage();
-    image::LinkState link;
-    CloneFileReport report;
-    parseCloneText("mr:1:XYZ\r\n\r\nNOTE:hello\r\nDATE:12:00:00\r\nComm:3\r\n", image, link,
-                   report);
-    EXPECT_TRUE(report.skipped.empty());
-    EXPECT_EQ(image, image::freshImage());
-    EXPECT_EQ(link, image::LinkState{});
+TEST(CloneFileParse, ATextWithoutALineOfThisFileIsRefusedAndChangesNothing) {
+    std::string noise(1 << 20, ' ');
+    std::uint32_t seed = 17;
+    for (char& c : noise)
+        c = static_cast<char>((seed = seed * 1103515245u + 12345u) >> 24);
+    // Keys count in their exact case; lines of other programs are ignored.
+    const std::pair<std::string, bool> cases[] = {
+        {"Two lines of prose,\r\nnone of them: a clone file's.\r\n", false},
+        {noise, false},
+        {"", false},
+        {"mr:1:XYZ\r\n\r\nNOTE:hello\r\nComm:3\r\n", false},
+        {"mr:1:XYZ\r\n\r\nNOTE:hello\r\nDATE:12:00:00\r\nComm:3\r\n", true},
+        {"NOTE:hello\r\nMR:4:XYZ\r\n", true}, // a damaged line of this file is still one
+    };
+    for (const auto& [text, loads] : cases) {
+        image::CloneImage image = realisticImage();
+        image::LinkState link{2, 0, 0};
+        CloneFileReport report;
+        const Outcome parsed = parseCloneText(text, image, link, report);
+        EXPECT_EQ(parsed.ok(), loads) << text.substr(0, 20);
+        EXPECT_EQ(parsed.reason(), loads ? "" : "not a clone file");
+        image::CloneImage expected = realisticImage();
+        if (loads)
+            image::clearMemories(expected);
+        EXPECT_EQ(image, expected);
+        EXPECT_EQ(link, (image::LinkState{2, 0, 0}));
+    }
 }
 
 TEST(CloneFileParse, TheRealLookingSampleLoadsWithoutASkippedLine) {

@@ -7,7 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <optional>
+#include <utility>
 
 using namespace r36;
 using namespace r36::files;
@@ -122,6 +124,22 @@ TEST(CsvRoundTrip, TheListItselfSurvivesExportAndImportUnchanged) {
     EXPECT_EQ(csvText(again, image::defaultMemoryLabels()), first);
 }
 
+TEST(CsvRoundTrip, NamesWithCommasAndQuotesAreQuotedAndComeBack) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"A,B\"C", ",\"*A,B\"\"C \""}, {"\"Q\"", ",\"*\"\"Q\"\"   \""}, {",,,,,,", ",\"*,,,,,,\""}};
+    image::CloneImage image = image::freshImage();
+    for (std::size_t m = 0; m < std::size(cases); ++m)
+        image.memRecord[m] = channelRecord(145'000'000, cases[m].first);
+    const std::string text = csvText(image, image::defaultMemoryLabels());
+    const auto lines = crlfLines(text);
+    const CsvImport imported = parseCsv(text);
+    ASSERT_TRUE(imported.ok) << imported.reason;
+    for (std::size_t m = 0; m < std::size(cases); ++m) {
+        EXPECT_TRUE(lines[m + 1].ends_with(cases[m].second)) << lines[m + 1];
+        EXPECT_EQ(imported.records[m], image.memRecord[m]) << cases[m].first;
+    }
+}
+
 // --- One line of an otherwise good file, changed.
 
 struct CsvLineCase {
@@ -186,6 +204,15 @@ INSTANTIATE_TEST_SUITE_P(
         CsvLineCase{"NameWithCommaIsCut", 0,
                     "145.000000MHz,FM,12.5KHz,CTCSS,88.5Hz,*023,300Hz,OFF,0.000000MHz,,*A,B   ", 0,
                     record(145'000'000, "A")},
+        CsvLineCase{"QuotedFieldsWithDoubledQuotes", 0,
+                    "\"145.000000MHz\",FM,12.5KHz,CTCSS,88.5Hz,*023,300Hz,OFF,0.000000MHz,,"
+                    "\"*A,\"\"B\"\"\"",
+                    0, record(145'000'000, "A,\"B\"")},
+        CsvLineCase{"QuoteInsideAnUnquotedFieldIsText", 0,
+                    "145.000000MHz,FM,12.5KHz,CTCSS,88.5Hz,*023,300Hz,OFF,0.000000MHz,,*\"Q\"", 0,
+                    record(145'000'000, "\"Q\"")},
+        CsvLineCase{"UnclosedQuoteFails", 5,
+                    "145.000000MHz,FM,12.5KHz,CTCSS,88.5Hz,*023,300Hz,OFF,0.000000MHz,,\"*AB", 7},
         CsvLineCase{"NameStartingWithStarSurvives", 0,
                     "145.000000MHz,FM,12.5KHz,CTCSS,88.5Hz,*023,300Hz,OFF,0.000000MHz,,**STAR", 0,
                     record(145'000'000, "*STAR")},
@@ -274,6 +301,11 @@ TEST(CsvImport, TheSpreadsheetEditedSampleImports) {
     EXPECT_EQ(image::renderRecord(r[1200], 1200)[1], "auto");
     EXPECT_EQ(image::renderRecord(r[1699], 1699)[0], "1299.999999MHz");
     EXPECT_EQ(r[1700], image::presetRecords[0]);
+
+    // Saved again by a spreadsheet that quotes every cell it holds.
+    const CsvImport quoted = importCsv(dataPath("quoted.csv"));
+    ASSERT_TRUE(quoted.ok) << quoted.reason;
+    EXPECT_EQ(quoted.records, r);
 }
 
 TEST(CsvImport, OnlyCsvFilesThatCanBeReadAreImported) {

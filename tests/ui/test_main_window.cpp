@@ -16,6 +16,8 @@
 #include <QProgressBar>
 #include <QTabBar>
 
+#include <numeric>
+
 namespace r36::test {
 namespace {
 
@@ -301,6 +303,46 @@ TEST_F(MainWindowTest, FileMenuSavesOpensAndNamesTheFile) {
     menuItem("MenuFile", "Open")->trigger();
     EXPECT_EQ(lastMessage().text, QStringLiteral("Can't open the file."));
     EXPECT_TRUE(cell(12, 11).contains(QStringLiteral("SAVED")));
+}
+
+TEST_F(MainWindowTest, OpeningAFileThatIsNotACloneFileChangesNothing) {
+    auto& w = openWindow();
+    session().setMemory(999, usedRecord(145000000, "LAST"));
+    QFile prose(m_dir.filePath(QStringLiteral("notes.R36")));
+    ASSERT_TRUE(prose.open(QIODevice::WriteOnly));
+    prose.write("Two lines of prose,\r\nnone of them a clone file's.\r\n");
+    prose.close();
+    const image::CloneImage before = session().image();
+    m_dialogs.fileNames = {prose.fileName()};
+    menuItem("MenuFile", "Open")->trigger();
+    EXPECT_EQ(lastMessage().text, QStringLiteral("Can't open the file."));
+    EXPECT_EQ(lastMessage().details, QStringLiteral("not a clone file"));
+    EXPECT_EQ(session().image(), before);
+    EXPECT_TRUE(cell(999, 11).startsWith(QStringLiteral("LAST")));
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("QB-R36 Clone Utility v.0.09"));
+}
+
+// A read keeps the total "1000" whatever the receiver's counts add up to (the realistic
+// receiver's total 930); a memory-page button clicked with the mouse takes the focus and must
+// not hand it to a partition box on its way to the busy state.
+TEST_F(MainWindowTest, MemoryPageButtonsLeaveTheTotalAReadShowed) {
+    m_receiver.loadRealisticMemory();
+    openWindow();
+    runToEnd([&] { menuItem("MenuComm", "Read all")->trigger(); });
+    const auto counts = session().bankCounts();
+    ASSERT_EQ(std::accumulate(counts.begin(), counts.end(), 0), 930);
+    for (const char* name : {"cmdClear", "cmdRead1mem", "cmdWrite1mem", "cmdClearAll"}) {
+        QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {},
+                          grid()->visualRect(grid()->model()->index(4, 1)).center());
+        const bool transfer = std::string_view(name).find("1mem") != std::string_view::npos;
+        if (transfer)
+            runToEnd([&] { QTest::mouseClick(button(name), Qt::LeftButton); });
+        else
+            QTest::mouseClick(button(name), Qt::LeftButton);
+        EXPECT_EQ(total(), QStringLiteral("1000")) << name;
+    }
+    named<QTabBar>("TabStrip1")->setCurrentIndex(1);
+    EXPECT_TRUE(m_dialogs.questions.empty());
 }
 
 TEST_F(MainWindowTest, ClosingWithUnsavedChangesAsksFirst) {
