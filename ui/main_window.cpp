@@ -14,6 +14,7 @@
 
 #include "files/clone_file.h"
 #include "files/csv_file.h"
+#include "files/settings_location.h"
 #include "image/memory_areas.h"
 #include "link/clone_transfer.h"
 #include "link/port_names.h"
@@ -59,7 +60,7 @@ constexpr std::chrono::milliseconds kProgressInterval{40};
 } // namespace
 
 QString MainWindow::defaultSettingsFilePath() {
-    return QCoreApplication::applicationDirPath() + QLatin1Char('/') + settingsFileName;
+    return files::settingsFileLocation(QCoreApplication::applicationDirPath(), settingsFileName);
 }
 
 MainWindow::MainWindow(Options options, QWidget* parent)
