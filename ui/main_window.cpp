@@ -14,7 +14,6 @@
 
 #include "files/clone_file.h"
 #include "files/csv_file.h"
-#include "files/settings_location.h"
 #include "image/memory_areas.h"
 #include "link/clone_transfer.h"
 #include "link/port_names.h"
@@ -60,7 +59,7 @@ constexpr std::chrono::milliseconds kProgressInterval{40};
 } // namespace
 
 QString MainWindow::defaultSettingsFilePath() {
-    return files::settingsFileLocation(QCoreApplication::applicationDirPath(), settingsFileName);
+    return QCoreApplication::applicationDirPath() + QLatin1Char('/') + settingsFileName;
 }
 
 MainWindow::MainWindow(Options options, QWidget* parent)

@@ -1,7 +1,9 @@
+#include "files/settings_location.h"
 #include "ui/main_window.h"
 #include "ui/splash_window.h"
 
 #include <QApplication>
+#include <QFileInfo>
 
 #include <memory>
 
@@ -16,6 +18,11 @@ int main(int argc, char* argv[]) {
     // user's settings folder when the program's folder cannot be written (an installed program).
     r36::ui::MainWindow::Options options;
     options.settingsFilePath = qEnvironmentVariable("QBR36_SETTINGS");
+    if (options.settingsFilePath.isEmpty()) {
+        const QFileInfo beside(r36::ui::MainWindow::defaultSettingsFilePath());
+        options.settingsFilePath =
+            r36::files::settingsFileLocation(beside.path(), beside.fileName());
+    }
 
     std::unique_ptr<r36::ui::MainWindow> window;
     r36::ui::SplashWindow splash;
