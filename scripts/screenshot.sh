@@ -12,8 +12,11 @@ if [[ "${1:-}" == --on-display ]]; then
   scratch=$(mktemp -d)
   sim_pid="" app_pid=""
   cleanup() {
-    [[ -n "$app_pid" ]] && kill "$app_pid" 2>/dev/null && wait "$app_pid" 2>/dev/null
-    [[ -n "$sim_pid" ]] && kill "$sim_pid" 2>/dev/null && wait "$sim_pid" 2>/dev/null
+    local pid
+    for pid in $app_pid $sim_pid; do
+      kill "$pid" 2>/dev/null || true
+      wait "$pid" 2>/dev/null || true
+    done
     rm -rf "$scratch"
   }
   trap cleanup EXIT
