@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything with AddressSanitizer and UBSan, runs every test.
+# Installs what is missing, builds everything with AddressSanitizer and UBSan, runs every test,
+# then builds and checks the Debian package.
 # Exit status is non-zero on any failure.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -14,6 +15,10 @@ export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 ctest --test-dir "$build" --output-on-failure -j "$(nproc)" --timeout 300
+
+# Build the Debian package from a Release build, check its desktop entry, metainfo and manual
+# page, and run qbr36-cli from it unpacked into a scratch root.
+scripts/check-package.sh
 
 # Fuzz the readers of clone files and CSV lists for a bounded time (R36_FUZZ_SECONDS per target)
 # with clang's libFuzzer; a crash or a broken invariant fails the script and leaves the input in

@@ -1,9 +1,15 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages the build, the tests and the demo need, if any is missing.
+# Installs the Debian 12 packages the build, the tests, the package check and the demo need, if
+# any is missing.
 # Usage: scripts/install-deps.sh [extra-package ...]
 set -euo pipefail
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev libgmock-dev
-          qt6-base-dev qt6-serialport-dev "$@")
+          qt6-base-dev qt6-serialport-dev
+          # scripts/check-package.sh: dpkg-shlibdeps, the desktop entry, metainfo and man checks
+          dpkg-dev file desktop-file-utils appstream groff-base gzip
+          # the detail editor's full-width captions: the smallest font package that has them
+          fonts-sawarabi-gothic
+          "$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

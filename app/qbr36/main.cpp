@@ -1,17 +1,28 @@
+#include "files/settings_location.h"
 #include "ui/main_window.h"
 #include "ui/splash_window.h"
 
 #include <QApplication>
+#include <QFileInfo>
 
 #include <memory>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    // The user's settings folder (~/.config/qbr36) is named after the program, whatever its file
+    // is called; the desktop entry's name lets the desktop match the window to its icon.
+    QCoreApplication::setApplicationName(QStringLiteral("qbr36"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.qbr36.CloneUtility"));
 
-    // QBR36_SETTINGS moves the settings file away from the program's folder (tests, read-only
-    // installations).
+    // QBR36_SETTINGS chooses the settings file; otherwise it is beside the program, or in the
+    // user's settings folder when the program's folder cannot be written (an installed program).
     r36::ui::MainWindow::Options options;
     options.settingsFilePath = qEnvironmentVariable("QBR36_SETTINGS");
+    if (options.settingsFilePath.isEmpty()) {
+        const QFileInfo beside(r36::ui::MainWindow::defaultSettingsFilePath());
+        options.settingsFilePath =
+            r36::files::settingsFileLocation(beside.path(), beside.fileName());
+    }
 
     std::unique_ptr<r36::ui::MainWindow> window;
     r36::ui::SplashWindow splash;
