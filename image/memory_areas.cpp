@@ -116,4 +116,26 @@ int bankCountOfText(std::string_view text) {
     return std::clamp(static_cast<int>(std::lround(value)), 0, 9999);
 }
 
+std::pair<int, int> memoryGroup(std::string_view bankTable, int memory) {
+    if (memory < atFirst) {
+        int first = 0;
+        for (int count : bankCounts(bankTable)) {
+            const int last = std::min(first + std::max(count, 0), atFirst) - 1;
+            if (memory <= last)
+                return {first, last};
+            first = last + 1;
+        }
+        return {first, atFirst - 1};
+    }
+    constexpr std::array<std::pair<int, int>, 5> kAreas{{{atFirst, atLast},
+                                                         {prgFirst, prgLast},
+                                                         {passFirst, passLast},
+                                                         {pass2First, pass2Last},
+                                                         {prioFirst, prioLast}}};
+    for (const auto& area : kAreas)
+        if (memory >= area.first && memory <= area.second)
+            return area;
+    return {memory, memory};
+}
+
 } // namespace r36::image

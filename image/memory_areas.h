@@ -3,6 +3,7 @@
 // Memory areas, the bank partition and the memory labels of the list's first column.
 
 #include <array>
+#include <utility>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,6 +41,11 @@ int bankCountOfText(std::string_view text);
 
 /// True when word `bank` of the table is the text "0000"; any other text makes the bank available.
 bool isBankEmpty(std::string_view bankTable, int bank);
+
+/// The memories that move together with `memory` when one is inserted or deleted: its bank
+/// (from the table's counts; memories past the counts' total form one group up to 999), or its
+/// area (AT, PRG, PASS, PASS2, PRIO). (first, last), inclusive.
+std::pair<int, int> memoryGroup(std::string_view bankTable, int memory);
 
 /// Label of a memory outside the bank area: "AT - 0", "PRG - 0A", "PASS2 - 199", "PRIO - 99";
 /// empty text for the bank area and the preset area.

@@ -1,6 +1,7 @@
 #include "session.h"
 
 #include "transfer_worker.h"
+#include "undo_step.h"
 
 #include "files/clone_file.h"
 #include "files/csv_file.h"
@@ -26,7 +27,9 @@ Session::Session(Options options, QObject* parent)
         m_image.memRecord[static_cast<std::size_t>(memory)] = record;
         emit memoryChanged(memory);
     };
-    events.blockRead = [this](Block block, const std::string& text) { onBlockRead(block, text); };
+    events.blockRead = [this](Block block, const std::string& text) {
+        onBlockRead(block, text);
+    };
     events.progress = [this](int minimum, int maximum, int value, const QString& text) {
         emit transferProgress(minimum, maximum, value, text);
     };
@@ -52,6 +55,7 @@ Session::Session(Options options, QObject* parent)
     }
     resetPartition();
     showSettingsBlocks();
+    m_undo.clear(); // start-up is not a step anyone can undo
     markSaved();
 }
 
@@ -70,7 +74,46 @@ Session::~Session() {
     m_thread.wait();
 }
 
-// ---- State --------------------------------------------------------------------------------
+// ---- State and history --------------------------------------------------------------------
+
+DocumentState Session::state() const {
+    return {m_image, m_settings, m_labels, m_bankCounts, m_displayedTotal};
+}
+
+void Session::restore(const DocumentState& state) {
+    m_image = state.image;
+    m_settings = state.settings;
+    m_labels = state.labels;
+    m_bankCounts = state.bankCounts;
+    m_displayedTotal = state.displayedTotal;
+    emit imageReplaced();
+    emit labelsChanged();
+    emit partitionChanged();
+    emit settingsChanged();
+}
+
+void Session::pushStep(const QString& what, const DocumentState& before) {
+    DocumentState after = state();
+    if (after == before)
+        return;
+    m_undo.push(new UndoStep(*this, what, before, std::move(after)));
+}
+
+void Session::undo() {
+    if (!m_running) // a transfer's results arrive into the document as it is
+        m_undo.undo();
+}
+
+void Session::redo() {
+    if (!m_running)
+        m_undo.redo();
+}
+
+template <typename Change> void Session::recorded(const QString& what, Change change) {
+    const DocumentState before = state();
+    change();
+    pushStep(what, before);
+}
 
 image::CloneImage Session::withSettingsStored() const {
     image::CloneImage stored = m_image;
@@ -82,6 +125,7 @@ image::CloneImage Session::withSettingsStored() const {
 
 void Session::markSaved() {
     m_savedImage = withSettingsStored();
+    m_undo.setClean();
 }
 
 bool Session::hasUnsavedChanges() const {
@@ -150,14 +194,14 @@ Session::OpenReport Session::open(const QString& path) {
     showSettingsBlocks();
     m_fileName = path;
     emit fileNameChanged(m_fileName);
+    m_undo.clear();
     markSaved();
     return report;
 }
 
 Outcome Session::save(const QString& path) {
     image::CloneImage stored = withSettingsStored();
-    const Outcome saved =
-        files::writeCloneFile(path, stored, m_link, m_options.settingsFilePath);
+    const Outcome saved = files::writeCloneFile(path, stored, m_link, m_options.settingsFilePath);
     if (!saved)
         return saved;
     m_image = std::move(stored);
@@ -174,8 +218,10 @@ Outcome Session::importCsv(const QString& path, int* errorLine) {
         *errorLine = imported.errorLine;
     if (!imported.ok)
         return Outcome::failure(imported.reason);
-    if (imported.records.size() == static_cast<std::size_t>(image::kMemoryCount))
-        m_image.memRecord = std::move(imported.records);
+    recorded(QStringLiteral("Import"), [&] {
+        if (imported.records.size() == static_cast<std::size_t>(image::kMemoryCount))
+            m_image.memRecord = std::move(imported.records);
+    });
     emit imageReplaced();
     m_fileName = path;
     emit fileNameChanged(m_fileName);
@@ -226,15 +272,34 @@ void Session::useDevice(const QString& device, int commPort, int commSpeed) {
 void Session::setMemory(int memory, const std::string& record) {
     if (memory < 0 || memory > image::lastStoredMemory)
         return;
-    m_image.memRecord[static_cast<std::size_t>(memory)] = record;
+    recorded(QStringLiteral("Edit memory %1").arg(memory),
+             [&] { m_image.memRecord[static_cast<std::size_t>(memory)] = record; });
     emit memoryChanged(memory);
+}
+
+bool Session::setMemories(int first, const std::vector<std::string>& records, const QString& what) {
+    const int last = first + static_cast<int>(records.size()) - 1;
+    if (first < 0 || last > image::lastStoredMemory)
+        return false;
+    recorded(what, [&] {
+        for (std::size_t k = 0; k < records.size(); ++k)
+            m_image.memRecord[static_cast<std::size_t>(first) + k] = records[k];
+    });
+    if (records.size() > 100)
+        emit imageReplaced();
+    else
+        for (int memory = first; memory <= last; ++memory)
+            emit memoryChanged(memory);
+    return true;
 }
 
 void Session::clearMemories(int first, int last) {
     first = std::max(first, 0);
     last = std::min(last, image::lastStoredMemory);
-    for (int memory = first; memory <= last; ++memory)
-        m_image.memRecord[static_cast<std::size_t>(memory)] = std::string(image::kEmptyRecord);
+    recorded(QStringLiteral("Clear memories"), [&] {
+        for (int memory = first; memory <= last; ++memory)
+            m_image.memRecord[static_cast<std::size_t>(memory)] = std::string(image::kEmptyRecord);
+    });
     if (first == 0 && last == image::lastStoredMemory)
         emit imageReplaced();
     else
@@ -242,39 +307,101 @@ void Session::clearMemories(int first, int last) {
             emit memoryChanged(memory);
 }
 
+namespace {
+
+Outcome outsideUserMemories(int memory) {
+    return Outcome::failure("memory " + std::to_string(memory) + " is not a user memory");
+}
+
+} // namespace
+
+Outcome Session::insertEmptyMemory(int memory) {
+    if (memory < 0 || memory > image::lastStoredMemory)
+        return outsideUserMemories(memory);
+    const int last = image::memoryGroup(m_image.bankTable, memory).second;
+    auto& records = m_image.memRecord;
+    if (image::isRecordInUse(records[static_cast<std::size_t>(last)]))
+        return Outcome::failure("memory " + std::to_string(last) +
+                                ", the last of its bank or area, is in use; nothing moved");
+    recorded(QStringLiteral("Insert empty memory"), [&] {
+        for (int m = last; m > memory; --m)
+            records[static_cast<std::size_t>(m)] = records[static_cast<std::size_t>(m - 1)];
+        records[static_cast<std::size_t>(memory)] = std::string(image::kEmptyRecord);
+    });
+    for (int m = memory; m <= last; ++m)
+        emit memoryChanged(m);
+    return Outcome::success();
+}
+
+Outcome Session::deleteMemory(int memory) {
+    if (memory < 0 || memory > image::lastStoredMemory)
+        return outsideUserMemories(memory);
+    const int last = image::memoryGroup(m_image.bankTable, memory).second;
+    auto& records = m_image.memRecord;
+    recorded(QStringLiteral("Delete memory"), [&] {
+        for (int m = memory; m < last; ++m)
+            records[static_cast<std::size_t>(m)] = records[static_cast<std::size_t>(m + 1)];
+        records[static_cast<std::size_t>(last)] = std::string(image::kEmptyRecord);
+    });
+    for (int m = memory; m <= last; ++m)
+        emit memoryChanged(m);
+    return Outcome::success();
+}
+
+Outcome Session::moveMemory(int memory, int direction) {
+    if (memory < 0 || memory > image::lastStoredMemory)
+        return outsideUserMemories(memory);
+    const auto [first, last] = image::memoryGroup(m_image.bankTable, memory);
+    const int other = memory + (direction < 0 ? -1 : 1);
+    if (other < first || other > last)
+        return Outcome::failure("memory " + std::to_string(memory) + " is at the " +
+                                (direction < 0 ? "top" : "bottom") + " of its bank or area");
+    recorded(direction < 0 ? QStringLiteral("Move up") : QStringLiteral("Move down"), [&] {
+        std::swap(m_image.memRecord[static_cast<std::size_t>(memory)],
+                  m_image.memRecord[static_cast<std::size_t>(other)]);
+    });
+    emit memoryChanged(memory);
+    emit memoryChanged(other);
+    return Outcome::success();
+}
+
 int Session::commitBankCount(int bank, const QString& text) {
     if (bank < 0 || bank >= image::kBankCount)
         return 0;
-    m_bankCounts[static_cast<std::size_t>(bank)] = image::bankCountOfText(text.toStdString());
-    int total = 0;
-    for (int count : m_bankCounts)
-        total += count;
-    m_displayedTotal = total;
-    if (partitionValid()) {
-        m_image.bankTable = image::bankTableFromCounts(m_bankCounts);
-        relabelIfValid();
-    }
+    recorded(QStringLiteral("Change the partition"), [&] {
+        m_bankCounts[static_cast<std::size_t>(bank)] = image::bankCountOfText(text.toStdString());
+        int total = 0;
+        for (int count : m_bankCounts)
+            total += count;
+        m_displayedTotal = total;
+        if (partitionValid()) {
+            m_image.bankTable = image::bankTableFromCounts(m_bankCounts);
+            relabelIfValid();
+        }
+    });
     emit partitionChanged();
     return m_bankCounts[static_cast<std::size_t>(bank)];
 }
 
 void Session::resetPartition() {
-    m_image.bankTable = image::defaultPartition();
-    loadPartition(false); // relabels only if the total still reads 1000 at this moment
-    m_displayedTotal = image::kBankAreaSize;
+    recorded(QStringLiteral("Reset the partition"), [&] {
+        m_image.bankTable = image::defaultPartition();
+        loadPartition(false); // relabels only if the total still reads 1000 at this moment
+        m_displayedTotal = image::kBankAreaSize;
+    });
     emit partitionChanged();
 }
 
 void Session::setBankLinks(const std::array<std::string, image::kBankLinkCount>& entries) {
-    m_image.bankLink = entries;
+    recorded(QStringLiteral("Change the bank links"), [&] { m_image.bankLink = entries; });
 }
 
 void Session::setPsLinks(const std::array<std::string, image::kPsLinkCount>& entries) {
-    m_image.psLink = entries;
+    recorded(QStringLiteral("Change the program-scan links"), [&] { m_image.psLink = entries; });
 }
 
 void Session::setSettings(const image::SettingsSelections& settings) {
-    m_settings = settings;
+    recorded(QStringLiteral("Change a setting"), [&] { m_settings = settings; });
 }
 
 // ---- Transfers ----------------------------------------------------------------------------
@@ -292,6 +419,7 @@ bool Session::startTransfer(Transfer kind, int first, int last) {
     request.settings = m_settings;
     request.device = m_device.isEmpty() ? link::deviceForPort(m_link.commPort) : m_device;
     m_transferStart = m_image;
+    m_beforeTransfer = std::make_unique<DocumentState>(state());
     m_worker->clearStop();
     emit transferStarted(kind);
     QMetaObject::invokeMethod(
@@ -334,7 +462,8 @@ void Session::onTransferEnded(const TransferResult& result, const image::CloneIm
     // user's side changed meanwhile (a tab-guard reset) stays.
     const image::CloneImage& start = m_transferStart;
     for (std::size_t m = 0; m < ended.memRecord.size(); ++m)
-        if (ended.memRecord[m] != start.memRecord[m] && ended.memRecord[m] != m_image.memRecord[m]) {
+        if (ended.memRecord[m] != start.memRecord[m] &&
+            ended.memRecord[m] != m_image.memRecord[m]) {
             m_image.memRecord[m] = ended.memRecord[m];
             emit memoryChanged(static_cast<int>(m));
         }
@@ -352,6 +481,10 @@ void Session::onTransferEnded(const TransferResult& result, const image::CloneIm
         m_image.remoconId = ended.remoconId;
     m_link.radioVersion = radioVersion;
     m_running = false;
+    // A read over unsaved work is one step of the history, so it can be undone.
+    if (m_beforeTransfer)
+        pushStep(transferName(result.kind), *m_beforeTransfer);
+    m_beforeTransfer.reset();
     if (result.ok() && isWholeImageTransfer(result.kind))
         markSaved(); // the image and the receiver now hold the same
     emit transferFinished(result);

@@ -11,6 +11,7 @@
 #include <QObject>
 #include <QString>
 #include <QThread>
+#include <QUndoStack>
 
 #include <array>
 #include <chrono>
@@ -26,6 +27,8 @@ class Transport;
 namespace r36::session {
 
 class TransferWorker;
+class UndoStep;
+struct DocumentState;
 enum class Block;
 
 /// The open document and every command of the program: the clone image, the link choices, the
@@ -67,6 +70,11 @@ public:
     /// loaded, or read from or written to the receiver as a whole.
     bool hasUnsavedChanges() const;
     bool transferRunning() const { return m_running; }
+    /// Every change to the document is one step here; File > Open starts a new history.
+    QUndoStack& undoStack() { return m_undo; }
+    /// Edit > Undo and Redo; nothing while a transfer runs.
+    void undo();
+    void redo();
 
     // ---- Files ------------------------------------------------------------------------------
     struct OpenReport {
@@ -94,6 +102,16 @@ public:
 
     // ---- Edits ------------------------------------------------------------------------------
     void setMemory(int memory, const std::string& record);
+    /// Memories first, first + 1, ... take `records` in one step ("Paste"); false, changing
+    /// nothing, when they would run past memory 1699.
+    bool setMemories(int first, const std::vector<std::string>& records, const QString& what);
+    /// "Insert empty memory": the memories after `memory` in its bank or area move down by one;
+    /// refused, with the reason, while the group's last memory is in use.
+    Outcome insertEmptyMemory(int memory);
+    /// "Delete memory": the memories after it move up; the group's last one becomes empty.
+    Outcome deleteMemory(int memory);
+    /// "Move up" (-1) / "Move down" (+1): swaps with the neighbour in the same group.
+    Outcome moveMemory(int memory, int direction);
     /// Clears memories first..last (clipped to 0..1699).
     void clearMemories(int first, int last);
     /// A partition box committed with `text`: the box's count becomes the text's value rounded
@@ -130,6 +148,13 @@ signals:
     void transferFinished(const r36::session::TransferResult& result);
 
 private:
+    friend class UndoStep;
+    DocumentState state() const;
+    void restore(const DocumentState& state);
+    /// Runs `change` and keeps it as one undo step named `what` when it changed anything.
+    template <typename Change> void recorded(const QString& what, Change change);
+    void pushStep(const QString& what, const DocumentState& before);
+
     void loadPartition(bool totalValid);
     void relabelIfValid();
     void showSettingsBlocks();
@@ -156,6 +181,8 @@ private:
     TransferWorker* m_worker = nullptr; // lives in m_thread
     bool m_running = false;
     image::CloneImage m_transferStart; // what the running transfer was given
+    std::unique_ptr<DocumentState> m_beforeTransfer;
+    QUndoStack m_undo;
 };
 
 } // namespace r36::session

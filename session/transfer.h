@@ -24,6 +24,29 @@ constexpr bool isWholeImageTransfer(Transfer kind) {
     return kind == Transfer::ReadAll || kind == Transfer::WriteAll;
 }
 
+/// The command's name as its button or menu item says it ("Read all", "Bank Write").
+inline QString transferName(Transfer kind) {
+    switch (kind) {
+    case Transfer::ReadAll:
+        return QStringLiteral("Read all");
+    case Transfer::WriteAll:
+        return QStringLiteral("Write all");
+    case Transfer::ReadThisPage:
+        return QStringLiteral("Read This Page");
+    case Transfer::WriteThisPage:
+        return QStringLiteral("Write This Page");
+    case Transfer::BankRead:
+        return QStringLiteral("Bank Read");
+    case Transfer::BankWrite:
+        return QStringLiteral("Bank Write");
+    case Transfer::ReadSelected:
+        return QStringLiteral("Read selected memory");
+    case Transfer::WriteSelected:
+        return QStringLiteral("Write selected memory");
+    }
+    return {};
+}
+
 struct TransferResult {
     enum class Status { Complete, Failed, Cancelled };
 

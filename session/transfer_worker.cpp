@@ -11,8 +11,7 @@
 
 namespace r36::session {
 
-TransferWorker::TransferWorker(link::Transport& transport, QObject& receiver,
-                               TransferEvents events)
+TransferWorker::TransferWorker(link::Transport& transport, QObject& receiver, TransferEvents events)
     : m_transport(transport), m_receiver(receiver), m_events(std::move(events)),
       m_radio(new link::RadioLink(transport, m_state, this)) {}
 
@@ -65,8 +64,8 @@ bool isWrite(Transfer kind) {
 std::string stoppedAt(const std::string& reason) {
     std::string step = reason;
     const std::string suffix = ": cancelled";
-    if (step.size() >= suffix.size() && step.compare(step.size() - suffix.size(), suffix.size(),
-                                                     suffix) == 0)
+    if (step.size() >= suffix.size() &&
+        step.compare(step.size() - suffix.size(), suffix.size(), suffix) == 0)
         step.resize(step.size() - suffix.size());
     const auto colon = step.find(": ");
     return colon == std::string::npos ? step : step.substr(colon + 2);
@@ -86,18 +85,34 @@ void TransferWorker::run(const TransferRequest& request) {
     auto reportBlock = [this](Block block, const std::string& text) {
         post([this, block, text] { m_events.blockRead(block, text); });
     };
-    hooks.showSysBlock = [&] { reportBlock(Block::SysBlock, image.sysBlock); };
-    hooks.showSys3Block = [&] { reportBlock(Block::Sys3Block, image.sys3Block); };
-    hooks.showRemoconId = [&] { reportBlock(Block::RemoconId, image.remoconId); };
-    hooks.bankTableLoaded = [&] { reportBlock(Block::BankTable, image.bankTable); };
-    hooks.storeSysBlock = [&] { image::storeSysBlock(request.settings, image.sysBlock); };
-    hooks.storeSys3Block = [&] { image::storeSys3Block(request.settings, image.sys3Block); };
-    hooks.storeRemoconId = [&] { image.remoconId = image::storeRemoconId(request.settings.tvText); };
+    hooks.showSysBlock = [&] {
+        reportBlock(Block::SysBlock, image.sysBlock);
+    };
+    hooks.showSys3Block = [&] {
+        reportBlock(Block::Sys3Block, image.sys3Block);
+    };
+    hooks.showRemoconId = [&] {
+        reportBlock(Block::RemoconId, image.remoconId);
+    };
+    hooks.bankTableLoaded = [&] {
+        reportBlock(Block::BankTable, image.bankTable);
+    };
+    hooks.storeSysBlock = [&] {
+        image::storeSysBlock(request.settings, image.sysBlock);
+    };
+    hooks.storeSys3Block = [&] {
+        image::storeSys3Block(request.settings, image.sys3Block);
+    };
+    hooks.storeRemoconId = [&] {
+        image.remoconId = image::storeRemoconId(request.settings.tvText);
+    };
     hooks.memoryChanged = [&](int memory) {
         const std::string record = image.memRecord[static_cast<std::size_t>(memory)];
         post([this, memory, record] { m_events.memoryRead(memory, record); });
     };
-    hooks.acknowledged = [&](const std::string& piece) { written.push_back(piece); };
+    hooks.acknowledged = [&](const std::string& piece) {
+        written.push_back(piece);
+    };
     hooks.progress = [&](int minimum, int maximum, int value, const std::string& text) {
         post([this, minimum, maximum, value, text = QString::fromStdString(text)] {
             m_events.progress(minimum, maximum, value, text);

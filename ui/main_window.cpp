@@ -41,8 +41,8 @@ constexpr int kVersionOffsetX = 2000, kVersionOffsetY = 1000;
 
 // The buttons that the busy state switches together with the menus and both pages.
 constexpr std::array<const char*, 11> kTransferButtons = {
-    "cmdReadBank",   "cmdWriteBank", "cmdInitBank", "cmdGrpDialog0", "cmdGrpDialog1", "cmdWrite1mem",
-    "cmdRead1mem",   "cmdClearAll",  "cmdClear",    "cmdReadSys",    "cmdWriteSys"};
+    "cmdReadBank", "cmdWriteBank", "cmdInitBank", "cmdGrpDialog0", "cmdGrpDialog1", "cmdWrite1mem",
+    "cmdRead1mem", "cmdClearAll",  "cmdClear",    "cmdReadSys",    "cmdWriteSys"};
 
 } // namespace
 
@@ -63,9 +63,8 @@ MainWindow::MainWindow(Options options, QWidget* parent)
         m_dialogs = m_ownDialogs.get();
     }
     // Start-up: the session reads the settings file, fills the image and resets the partition.
-    m_session = std::make_unique<session::Session>(
-        session::Session::Options{m_options.settingsFilePath, m_options.transport,
-                                  m_options.replyTimeout});
+    m_session = std::make_unique<session::Session>(session::Session::Options{
+        m_options.settingsFilePath, m_options.transport, m_options.replyTimeout});
 
     buildMenus();
     buildPages();
@@ -292,9 +291,8 @@ void MainWindow::transferFinished(const session::TransferResult& result) {
 
 void MainWindow::startSelected(bool write) {
     const auto [first, last] = m_memoryPage->grid()->selectedRange();
-    m_session->startTransfer(write ? session::Transfer::WriteSelected
-                                   : session::Transfer::ReadSelected,
-                             first, last);
+    m_session->startTransfer(
+        write ? session::Transfer::WriteSelected : session::Transfer::ReadSelected, first, last);
 }
 
 // ---- Memory page commands ----------------------------------------------------------------

@@ -28,7 +28,7 @@ void MainWindow::openCloneFile() {
     if (!report.outcome) {
         showError(QStringLiteral("Error"), QStringLiteral("Can't open the file."),
                   report.outcome.reason() == "Can't open the file." ? std::string()
-                                                                     : report.outcome.reason());
+                                                                    : report.outcome.reason());
         return;
     }
     if (!report.settingsOnly)
@@ -65,8 +65,7 @@ void MainWindow::importCsvFile() {
         const QString text = errorLine > 0 ? QStringLiteral("Error at line%1").arg(errorLine)
                                            : QStringLiteral("Can't open the file.");
         showError(QStringLiteral("Error"), text,
-                  imported.reason() == "Can't open the file." ? std::string()
-                                                               : imported.reason());
+                  imported.reason() == "Can't open the file." ? std::string() : imported.reason());
     }
 }
 

@@ -128,10 +128,12 @@ TEST_P(CancelTest, StopsReadAllKeepingWhatWasReadAndLeavingTheRest) {
 
     EXPECT_EQ(lastMessage().title, QStringLiteral("Cancelled"));
     EXPECT_EQ(lastMessage().text, QStringLiteral("Cancelled"));
-    EXPECT_TRUE(lastMessage().details.contains(QStringLiteral("memory"))) << lastMessage().details.toStdString();
+    EXPECT_TRUE(lastMessage().details.contains(QStringLiteral("memory")))
+        << lastMessage().details.toStdString();
     // The reply in flight when Cancel came still counts; nothing after the next one was asked.
     int lastRead = 0;
-    while (lastRead < 1699 && session().image().memRecord[lastRead + 1] == receiverRecord(lastRead + 1))
+    while (lastRead < 1699 &&
+           session().image().memRecord[lastRead + 1] == receiverRecord(lastRead + 1))
         ++lastRead;
     EXPECT_GE(lastRead, 500);
     EXPECT_LT(lastRead, 520);
@@ -186,7 +188,8 @@ INSTANTIATE_TEST_SUITE_P(
     Commands, FailureTest,
     ::testing::Values(FailureCase{"", "Error", "Read all: reading the bank table at 00100"},
                       FailureCase{"cmdReadBank", " Error", "Bank Read: reading the bank table"},
-                      FailureCase{"cmdWriteSys", " Error", "Write This Page: reading the settings"}));
+                      FailureCase{"cmdWriteSys", " Error",
+                                  "Write This Page: reading the settings"}));
 
 // Each button reaches the receiver with its own first command.
 struct WiringCase {
@@ -200,7 +203,8 @@ TEST_P(WiringTest, ButtonRunsItsCommand) {
     openWindow();
     selectRows(5, 6);
     runToEnd([&] { QTest::mouseClick(button(GetParam().button), Qt::LeftButton); });
-    EXPECT_EQ(lastMessage().title, QStringLiteral("Complete")) << lastMessage().details.toStdString();
+    EXPECT_EQ(lastMessage().title, QStringLiteral("Complete"))
+        << lastMessage().details.toStdString();
     const auto& log = m_receiver.commandLog();
     ASSERT_GE(log.size(), 3u);
     EXPECT_EQ(log[2].substr(0, 10), GetParam().firstBlockCommand);
@@ -271,9 +275,9 @@ TEST_F(MainWindowTest, LinkDialogsAndTheEditorOpenFromTheirControls) {
     selectRows(7, 7);
     grid()->setFocus();
     QTest::keyClick(grid(), Qt::Key_Return);
-    EXPECT_EQ(m_dialogTitles, (QStringList{QStringLiteral("PS LINK Setting"),
-                                           QStringLiteral("BANK-LINK Setting"),
-                                           QStringLiteral("Memory Setting")}));
+    EXPECT_EQ(m_dialogTitles,
+              (QStringList{QStringLiteral("PS LINK Setting"), QStringLiteral("BANK-LINK Setting"),
+                           QStringLiteral("Memory Setting")}));
 }
 
 TEST_F(MainWindowTest, FileMenuSavesOpensAndNamesTheFile) {

@@ -63,8 +63,7 @@ protected:
 
     ui::MainWindow& window() { return *m_window; }
     session::Session& session() { return m_window->session(); }
-    template <typename T = QWidget>
-    T* named(const char* name) {
+    template <typename T = QWidget> T* named(const char* name) {
         T* found = m_window->findChild<T*>(QString::fromLatin1(name));
         EXPECT_NE(found, nullptr) << name;
         return found;
