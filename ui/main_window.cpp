@@ -19,6 +19,7 @@
 #include "link/port_names.h"
 #include "link/radio_link.h"
 #include "link/serial_transport.h"
+#include "session/session.h"
 
 #include <QActionGroup>
 #include <QCloseEvent>
@@ -78,6 +79,7 @@ MainWindow::MainWindow(Options options, QWidget* parent)
         transport = m_serial.get();
     }
     m_link = std::make_unique<link::RadioLink>(*transport, m_linkState);
+    m_session = new session::Session({m_options.settingsFilePath, nullptr}, this);
 
     m_image = image::freshImage();
     m_labels = image::defaultMemoryLabels();
@@ -158,8 +160,8 @@ void MainWindow::buildPages() {
 
     m_pages = new QStackedWidget(central);
     m_pages->setFrameShape(QFrame::StyledPanel);
-    m_memoryPage = new MemoryPage(m_image, m_pages);
-    m_settingsPage = new SettingsPage(m_pages);
+    m_memoryPage = new MemoryPage(*m_session, m_pages);
+    m_settingsPage = new SettingsPage(*m_session, m_pages);
     m_settingsPage->setObjectName(QStringLiteral("A_FRAME1"));
     m_pages->addWidget(m_memoryPage);
     m_pages->addWidget(m_settingsPage);
@@ -222,7 +224,6 @@ void MainWindow::wireCommands() {
             [this] { runTransfer([this] { return m_transfer->bankRead(); }, ErrorTitle::Part); });
     connect(partition->writeButton(), &QPushButton::clicked, this,
             [this] { runTransfer([this] { return m_transfer->bankWrite(); }, ErrorTitle::Part); });
-    connect(partition->resetButton(), &QPushButton::clicked, this, &MainWindow::resetPartition);
     connect(page->bankLinkButton(), &QPushButton::clicked, this, [this] { openLinkDialog(true); });
     connect(page->psLinkButton(), &QPushButton::clicked, this, [this] { openLinkDialog(false); });
 
@@ -236,23 +237,14 @@ void MainWindow::wireCommands() {
     connect(m_tabs, &QTabBar::currentChanged, this, &MainWindow::onTabChanged);
 
     link::TransferHooks hooks;
-    hooks.showSysBlock = [this] {
-        m_settingsPage->showSysBlock(m_image.sysBlock);
-    };
-    hooks.showSys3Block = [this] {
-        m_settingsPage->showSys3Block(m_image.sys3Block);
-    };
-    hooks.showRemoconId = [this] {
-        m_settingsPage->showRemoconId(m_image.remoconId);
-    };
     hooks.storeSysBlock = [this] {
-        m_settingsPage->storeSysBlock(m_image.sysBlock);
+        image::storeSysBlock(m_session->settings(), m_image.sysBlock);
     };
     hooks.storeSys3Block = [this] {
-        m_settingsPage->storeSys3Block(m_image.sys3Block);
+        image::storeSys3Block(m_session->settings(), m_image.sys3Block);
     };
     hooks.storeRemoconId = [this] {
-        m_settingsPage->storeRemoconId(m_image.remoconId);
+        m_image.remoconId = image::storeRemoconId(m_session->settings().tvText);
     };
     hooks.bankTableLoaded = [this] {
         loadPartitionEditor();
@@ -291,9 +283,6 @@ void MainWindow::startUp() {
 
     resetPartition();
     showAllMemoryRows();
-    m_settingsPage->showSysBlock(m_image.sysBlock);
-    m_settingsPage->showSys3Block(m_image.sys3Block);
-    m_settingsPage->showRemoconId(m_image.remoconId);
 
     m_currentTab = 0;
     m_pages->setCurrentWidget(m_memoryPage);
@@ -359,10 +348,8 @@ std::pair<int, int> MainWindow::selectedRange() const {
 }
 
 void MainWindow::loadPartitionEditor() {
-    PartitionEditor* partition = m_memoryPage->partitionEditor();
-    partition->loadBoxes();
     // Labels follow the bank table only while the displayed total reads 1000.
-    if (partition->displayedTotal() == image::kBankAreaSize) {
+    if (m_session->partitionValid()) {
         image::relabelMemoryList(m_image.bankTable, m_labels);
         m_model->labelsChanged();
     }
@@ -376,8 +363,8 @@ void MainWindow::resetPartition() {
         setTransferControls(false);
     m_image.bankTable = image::defaultPartition();
     loadPartitionEditor();
+    m_session->resetPartition();
     PartitionEditor* partition = m_memoryPage->partitionEditor();
-    partition->showTotalValid();
     if (entered) {
         partition->writeButton()->setEnabled(true);
         disconnectRadio();
@@ -473,20 +460,18 @@ void MainWindow::openMemoryEditor(int memory) {
     if (m_busy || memory < 0 || memory > image::lastStoredMemory)
         return;
     m_curMemory = memory;
-    MemoryDetailDialog dialog(m_image, m_labels, m_curMemory, *m_dialogs, this);
+    MemoryDetailDialog dialog(*m_session, m_curMemory, *m_dialogs, this);
     runDialog(dialog);
-    for (const int stored : dialog.storedMemories())
-        showMemoryRow(stored);
     m_curMemory = dialog.curMemory();
     showMemoryRow(m_curMemory);
 }
 
 void MainWindow::openLinkDialog(bool bankLink) {
     // Bank links need a valid partition to know which banks exist.
-    if (bankLink && m_memoryPage->partitionEditor()->displayedTotal() != image::kBankAreaSize)
+    if (bankLink && !m_session->partitionValid())
         return;
     LinkDialog dialog(bankLink ? LinkDialog::Kind::BankLink : LinkDialog::Kind::ProgramScanLink,
-                      m_image, this);
+                      *m_session, this);
     runDialog(dialog);
 }
 
@@ -501,7 +486,7 @@ void MainWindow::onTabChanged(int index) {
 
     PartitionEditor* partition = m_memoryPage->partitionEditor();
     partition->commitFocusedBox(); // an edit in progress counts before the page is left
-    const bool totalValid = partition->displayedTotal() == image::kBankAreaSize;
+    const bool totalValid = m_session->partitionValid();
     if (clicked == kMemoryTab) {
         if (!totalValid)
             resetPartition();
@@ -535,9 +520,9 @@ int MainWindow::runDialog(QDialog& dialog) {
 // ---- Files ---------------------------------------------------------------------------------
 
 void MainWindow::storeSettingsPage(image::CloneImage& target) const {
-    m_settingsPage->storeSysBlock(target.sysBlock);
-    m_settingsPage->storeSys3Block(target.sys3Block);
-    m_settingsPage->storeRemoconId(target.remoconId);
+    image::storeSysBlock(m_session->settings(), target.sysBlock);
+    image::storeSys3Block(m_session->settings(), target.sys3Block);
+    target.remoconId = image::storeRemoconId(m_session->settings().tvText);
 }
 
 void MainWindow::markSaved() {
@@ -589,14 +574,7 @@ void MainWindow::openCloneFile() {
 
     PartitionEditor* partition = m_memoryPage->partitionEditor();
     showAllMemoryRows();
-    // A file's bank table sets the total to 1000 as it is read, so its labels are written.
-    if (report.hadBankTable)
-        partition->showTotalValid();
     loadPartitionEditor();
-    m_settingsPage->showSysBlock(m_image.sysBlock);
-    m_settingsPage->showSys3Block(m_image.sys3Block);
-    m_settingsPage->showRemoconId(m_image.remoconId);
-    partition->showTotalValid();
     partition->writeButton()->setEnabled(true);
     setWindowTitle(titleText(path));
     markSaved();

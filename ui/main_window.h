@@ -30,6 +30,10 @@ class SerialTransport;
 class Transport;
 } // namespace r36::link
 
+namespace r36::session {
+class Session;
+}
+
 namespace r36::ui {
 
 class MemoryListModel;
@@ -151,6 +155,7 @@ private:
     void storeSettingsPage(image::CloneImage& image) const;
 
     Options m_options;
+    session::Session* m_session = nullptr; // what the pages and dialogs show and edit
     image::CloneImage m_image;
     image::LinkState m_linkState;
     std::vector<std::string> m_labels;

@@ -25,7 +25,7 @@ constexpr int kGridHeightTwips = 6000;
 
 } // namespace
 
-MemoryPage::MemoryPage(image::CloneImage& image, QWidget* parent) : QWidget(parent) {
+MemoryPage::MemoryPage(session::Session& session, QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("A_FRAME0"));
     m_grid = new MemoryGrid(this);
     m_grid->setFixedSize(px(kGridWidthTwips), px(kGridHeightTwips));
@@ -54,7 +54,7 @@ MemoryPage::MemoryPage(image::CloneImage& image, QWidget* parent) : QWidget(pare
     left->addLayout(buttons);
     left->addStretch();
 
-    m_partition = new PartitionEditor(image, this);
+    m_partition = new PartitionEditor(session, this);
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

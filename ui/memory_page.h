@@ -1,10 +1,12 @@
 #pragma once
 
-#include "image/clone_image.h"
-
 #include <QWidget>
 
 class QPushButton;
+
+namespace r36::session {
+class Session;
+}
 
 namespace r36::ui {
 
@@ -16,7 +18,7 @@ class PartitionEditor;
 class MemoryPage : public QWidget {
     Q_OBJECT
 public:
-    explicit MemoryPage(image::CloneImage& image, QWidget* parent = nullptr);
+    explicit MemoryPage(session::Session& session, QWidget* parent = nullptr);
 
     MemoryGrid* grid() const { return m_grid; }
     PartitionEditor* partitionEditor() const { return m_partition; }

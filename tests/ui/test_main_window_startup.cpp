@@ -71,10 +71,10 @@ TEST_F(StartUpTest, FirstStartShowsDefaultsWithoutASettingsFile) {
 
     for (int k = 0; k < image::kPresetCount; ++k)
         EXPECT_EQ(records()[1700 + k], image::presetRecords[k]);
-    EXPECT_EQ(partition().totalBox()->text(), QStringLiteral("1000"));
-    EXPECT_EQ(partition().box(0)->text(), QStringLiteral("100"));
-    EXPECT_EQ(partition().box(16)->text(), QStringLiteral("25"));
-    EXPECT_EQ(partition().box(49)->text(), QStringLiteral("0"));
+    EXPECT_EQ(partitionTotal()->text(), QStringLiteral("1000"));
+    EXPECT_EQ(partitionBox(0)->text(), QStringLiteral("100"));
+    EXPECT_EQ(partitionBox(16)->text(), QStringLiteral("25"));
+    EXPECT_EQ(partitionBox(49)->text(), QStringLiteral("0"));
     EXPECT_FALSE(w.isBusy());
     EXPECT_FALSE(w.hasUnsavedChanges());
     EXPECT_TRUE(m_receiver.commandLog().empty()) << "no radio communication at start-up";

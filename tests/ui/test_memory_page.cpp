@@ -32,12 +32,12 @@ protected:
 
     /// Types into box `bank` as a user: click into it, select all, then the keys.
     void typeInBox(int bank, const QString& keys) {
-        QLineEdit* box = partition().box(bank);
+        QLineEdit* box = partitionBox(bank);
         box->setFocus();
         box->selectAll();
         QTest::keyClicks(box, keys);
     }
-    void pressEnter(int bank) { QTest::keyClick(partition().box(bank), Qt::Key_Return); }
+    void pressEnter(int bank) { QTest::keyClick(partitionBox(bank), Qt::Key_Return); }
 
     bool isFree(int memory) { return records()[memory] == "00" && cell(memory, 1).isEmpty(); }
 };
@@ -146,25 +146,25 @@ TEST_F(MemoryPageTest, TheFixedLabelColumnSelectsAndOpensRowsToo) {
 
 TEST_F(MemoryPageTest, KeyFilterTakesFourDigitsBackspaceAndEnterOnly) {
     typeInBox(0, QStringLiteral("0100"));
-    EXPECT_EQ(partition().box(0)->text(), QStringLiteral("0100"));
-    QTest::keyClick(partition().box(0), Qt::Key_5); // a fifth digit
-    EXPECT_EQ(partition().box(0)->text(), QStringLiteral("0100"));
-    partition().box(0)->selectAll();
-    QTest::keyClick(partition().box(0), Qt::Key_7); // refused even with the four selected
-    EXPECT_EQ(partition().box(0)->text(), QStringLiteral("0100"));
+    EXPECT_EQ(partitionBox(0)->text(), QStringLiteral("0100"));
+    QTest::keyClick(partitionBox(0), Qt::Key_5); // a fifth digit
+    EXPECT_EQ(partitionBox(0)->text(), QStringLiteral("0100"));
+    partitionBox(0)->selectAll();
+    QTest::keyClick(partitionBox(0), Qt::Key_7); // refused even with the four selected
+    EXPECT_EQ(partitionBox(0)->text(), QStringLiteral("0100"));
     pressEnter(0);
-    EXPECT_EQ(partition().box(0)->text(), QStringLiteral("100"));
+    EXPECT_EQ(partitionBox(0)->text(), QStringLiteral("100"));
 
     typeInBox(1, QStringLiteral("a-.5x,"));
-    EXPECT_EQ(partition().box(1)->text(), QStringLiteral("5"));
-    QTest::keyClick(partition().box(1), Qt::Key_Backspace);
-    EXPECT_TRUE(partition().box(1)->text().isEmpty());
+    EXPECT_EQ(partitionBox(1)->text(), QStringLiteral("5"));
+    QTest::keyClick(partitionBox(1), Qt::Key_Backspace);
+    EXPECT_TRUE(partitionBox(1)->text().isEmpty());
     pressEnter(1);
-    EXPECT_EQ(partition().box(1)->text(), QStringLiteral("0"));
+    EXPECT_EQ(partitionBox(1)->text(), QStringLiteral("0"));
 
-    QTest::keyClicks(partition().totalBox(), QStringLiteral("12"));
-    QTest::keyClick(partition().totalBox(), Qt::Key_Backspace);
-    EXPECT_EQ(partition().totalBox()->text(), QStringLiteral("900"));
+    QTest::keyClicks(partitionTotal(), QStringLiteral("12"));
+    QTest::keyClick(partitionTotal(), Qt::Key_Backspace);
+    EXPECT_EQ(partitionTotal()->text(), QStringLiteral("900"));
 }
 
 TEST_F(MemoryPageTest, CommitKeepsTheBankTableUntilTheTotalIs1000) {
@@ -172,16 +172,16 @@ TEST_F(MemoryPageTest, CommitKeepsTheBankTableUntilTheTotalIs1000) {
     const auto labels = window().labels();
     typeInBox(0, QStringLiteral("90"));
     pressEnter(0);
-    EXPECT_EQ(partition().totalBox()->text(), QStringLiteral("990"));
-    EXPECT_EQ(partition().totalBox()->palette().color(QPalette::Text), QColor(255, 0, 0));
+    EXPECT_EQ(partitionTotal()->text(), QStringLiteral("990"));
+    EXPECT_EQ(partitionTotal()->palette().color(QPalette::Text), QColor(255, 0, 0));
     EXPECT_FALSE(partition().writeButton()->isEnabled());
     EXPECT_EQ(window().cloneImage().bankTable, table);
 
     // Leaving a box commits it like Enter does.
     typeInBox(1, QStringLiteral("110"));
-    partition().box(2)->setFocus();
-    EXPECT_EQ(partition().totalBox()->text(), QStringLiteral("1000"));
-    EXPECT_EQ(partition().totalBox()->palette().color(QPalette::Text),
+    partitionBox(2)->setFocus();
+    EXPECT_EQ(partitionTotal()->text(), QStringLiteral("1000"));
+    EXPECT_EQ(partitionTotal()->palette().color(QPalette::Text),
               window().palette().color(QPalette::Active, QPalette::WindowText));
     EXPECT_TRUE(partition().writeButton()->isEnabled());
     EXPECT_EQ(window().cloneImage().bankTable.substr(0, 8), "5A006E00");
@@ -192,8 +192,8 @@ TEST_F(MemoryPageTest, ResetFromARedTotalRestoresTheDefaultsButNotTheLabels) {
     typeInBox(0, QStringLiteral("90"));
     pressEnter(0);
     partition().resetButton()->click();
-    EXPECT_EQ(partition().box(0)->text(), QStringLiteral("100"));
-    EXPECT_EQ(partition().totalBox()->text(), QStringLiteral("1000"));
+    EXPECT_EQ(partitionBox(0)->text(), QStringLiteral("100"));
+    EXPECT_EQ(partitionTotal()->text(), QStringLiteral("1000"));
     EXPECT_TRUE(partition().writeButton()->isEnabled());
     EXPECT_EQ(window().cloneImage().bankTable, image::defaultPartition());
     EXPECT_FALSE(window().isBusy());
@@ -210,7 +210,7 @@ TEST_F(MemoryPageTest, TabGuardCancelKeepsTheMemoryPage) {
     EXPECT_EQ(m_dialogs.questionTitles[0], QStringLiteral("Caution"));
     EXPECT_EQ(window().pages()->currentWidget(), window().memoryPage());
     EXPECT_EQ(window().tabBar()->currentIndex(), 0);
-    EXPECT_EQ(partition().totalBox()->text(), QStringLiteral("990"));
+    EXPECT_EQ(partitionTotal()->text(), QStringLiteral("990"));
 
     // Asked again on the next try; OK restores the default partition and switches.
     m_dialogs.answers = {true};
@@ -218,7 +218,7 @@ TEST_F(MemoryPageTest, TabGuardCancelKeepsTheMemoryPage) {
                       window().tabBar()->tabRect(1).center());
     EXPECT_EQ(m_dialogs.questions.size(), 2u);
     EXPECT_EQ(window().pages()->currentWidget(), window().settingsPage());
-    EXPECT_EQ(partition().totalBox()->text(), QStringLiteral("1000"));
+    EXPECT_EQ(partitionTotal()->text(), QStringLiteral("1000"));
     EXPECT_EQ(window().cloneImage().bankTable, image::defaultPartition());
 }
 

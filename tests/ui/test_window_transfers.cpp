@@ -5,10 +5,12 @@
 
 #include "image/memory_areas.h"
 #include "image/memory_map.h"
+#include "image/settings_block.h"
 #include "link/serial_transport.h"
 #include "sim/pty_server.h"
 #include "ui/settings_page.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QMenuBar>
 #include <QProgressBar>
@@ -182,7 +184,7 @@ TEST_F(TransferTest, BankReadLoadsThePartitionAndRelabels) {
     EXPECT_EQ(lastMessage().title, QStringLiteral("Complete"));
     const auto counts = image::bankCounts(w.cloneImage().bankTable);
     for (int bank = 0; bank < image::kBankCount; ++bank)
-        EXPECT_EQ(partition().box(bank)->text(), QString::number(counts[bank]));
+        EXPECT_EQ(partitionBox(bank)->text(), QString::number(counts[bank]));
     std::vector<std::string> expected = image::defaultMemoryLabels();
     image::relabelMemoryList(w.cloneImage().bankTable, expected);
     EXPECT_EQ(w.labels(), expected);
@@ -197,7 +199,12 @@ TEST_F(TransferTest, SettingsPageButtonsReadAndWriteThePage) {
     std::string expected = w.cloneImage().sysBlock;
     image::SettingsSelections fromBlock;
     image::showSysBlock(fromBlock, w.cloneImage().sysBlock);
-    EXPECT_EQ(w.settingsPage()->selections().sysChoice, fromBlock.sysChoice);
+    for (std::size_t i = 0; i < fromBlock.sysChoice.size(); ++i)
+        EXPECT_EQ(w.settingsPage()
+                      ->findChild<QComboBox*>(
+                          QStringLiteral("cmbSys%1").arg(image::sysSettings()[i].byte))
+                      ->currentIndex(),
+                  fromBlock.sysChoice[i]);
 
     m_receiver.clearLog();
     w.settingsPage()->writeButton()->click();
@@ -255,8 +262,8 @@ TEST_F(TransferTest, APortThatDoesNotOpenIsReportedAndTheWindowStaysUsable) {
 
 TEST_F(TransferTest, TabGuardResetDuringATransferKeepsItsBusyStateAndPort) {
     auto& w = openWindow();
-    partition().box(0)->setText(QStringLiteral("90"));
-    partition().commitPartitionEdit(0); // red total before the transfer starts
+    partitionBox(0)->setText(QStringLiteral("90"));
+    QTest::keyClick(partitionBox(0), Qt::Key_Return); // red total before the transfer starts
     m_dialogs.answers = {true};
     bool guardRan = false;
     bool busyAfterReset = false;

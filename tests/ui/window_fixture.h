@@ -70,6 +70,12 @@ protected:
     ui::MemoryPage& page() { return *m_window->memoryPage(); }
     ui::MemoryGrid& grid() { return *page().grid(); }
     ui::PartitionEditor& partition() { return *page().partitionEditor(); }
+    QLineEdit* partitionBox(int bank) {
+        return page().findChild<QLineEdit*>(QStringLiteral("txtPartition%1").arg(bank));
+    }
+    QLineEdit* partitionTotal() {
+        return page().findChild<QLineEdit*>(QStringLiteral("total_mem"));
+    }
     const std::vector<std::string>& records() { return m_window->cloneImage().memRecord; }
 
     QString cell(int memory, int column) {
