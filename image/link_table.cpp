@@ -1,6 +1,7 @@
 #include "link_table.h"
 
 #include "image/hex_text.h"
+#include "image/memory_areas.h"
 
 namespace r36::image {
 
@@ -36,6 +37,41 @@ std::string linkEntry(const LinkMembers& members, bool lastGroupFlag) {
         entry.push_back(kDigits[value]);
     }
     return entry;
+}
+
+LinkTable showLinkTable(LinkKind kind, std::span<const std::string> entries,
+                        std::string_view bankTable) {
+    LinkTable table;
+    table.kind = kind;
+    for (int item = 0; item < kLinkItems; ++item)
+        table.unavailable[item] = kind == LinkKind::BankLink && isBankEmpty(bankTable, item);
+    for (const std::string& entry : entries) {
+        LinkMembers members = linkMembers(entry);
+        for (int item = 0; item < kLinkItems; ++item)
+            members[item] = members[item] && !table.unavailable[item];
+        table.groups.push_back(members);
+    }
+    return table;
+}
+
+bool toggleLinkMember(LinkTable& table, int group, int item) {
+    if (group < 0 || group >= static_cast<int>(table.groups.size()) || item < 0 ||
+        item >= kLinkItems || table.unavailable[item])
+        return false;
+    bool& member = table.groups[static_cast<std::size_t>(group)][item];
+    member = !member;
+    return true;
+}
+
+void storeLinkTable(const LinkTable& table, std::span<std::string> entries) {
+    for (std::size_t group = 0; group < entries.size() && group < table.groups.size(); ++group)
+        entries[group] = linkEntry(table.groups[group],
+                                   table.kind == LinkKind::BankLink && group + 1 == entries.size());
+}
+
+void clearLinkTable(std::span<std::string> entries) {
+    for (std::string& entry : entries)
+        entry = linkEntry({}, false);
 }
 
 } // namespace r36::image

@@ -5,7 +5,6 @@
 #include "image/memory_areas.h"
 #include "image/value_lists.h"
 
-#include <cmath>
 #include <cstdio>
 
 namespace r36::image {
@@ -13,8 +12,6 @@ namespace r36::image {
 namespace {
 
 constexpr int kRecordBytes = 32;
-constexpr double kHzPerMHz = 1'000'000;
-constexpr int kFractionDigits = 6;
 constexpr char kAutoText[] = "auto";
 
 // A byte of a record; a missing or malformed byte of a short record reads as 0.
@@ -43,23 +40,6 @@ bool isPrintable(char c) {
 
 bool isBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
-}
-
-bool startsNegative(std::string_view text) {
-    for (const char c : text) {
-        if (isBlank(c))
-            continue;
-        return c == '-';
-    }
-    return false;
-}
-
-// Hertz of a whole-megahertz text and a fraction text, or a negative value when out of bounds.
-double composedHz(std::string_view wholeMHz, std::string_view fraction) {
-    std::string padded(fraction);
-    if (padded.size() < kFractionDigits)
-        padded.append(kFractionDigits - padded.size(), '0');
-    return std::nearbyint(numericValue(wholeMHz) * kHzPerMHz + numericValue(padded));
 }
 
 void appendWord(std::string& record, std::uint32_t value) {
@@ -205,45 +185,6 @@ double numericValue(std::string_view text) {
         break;
     }
     return negative ? -value : value;
-}
-
-std::string composeRecord(const RecordFields& fields) {
-    for (const auto* text : {&fields.frequencyMHz, &fields.frequencyFraction, &fields.offsetMHz,
-                             &fields.offsetFraction})
-        if (startsNegative(*text))
-            return {};
-    if (numericValue(fields.frequencyMHz) > kMaxWholeMHz ||
-        numericValue(fields.offsetMHz) > kMaxWholeMHz)
-        return {};
-
-    const double frequencyHz = composedHz(fields.frequencyMHz, fields.frequencyFraction);
-    if (!(frequencyHz >= kMinFrequencyHz && frequencyHz < kFrequencyLimitHz))
-        return {};
-    const double offsetHz = composedHz(fields.offsetMHz, fields.offsetFraction);
-    if (!(offsetHz >= 0 && offsetHz < kOffsetLimitHz))
-        return {};
-
-    for (const int index : {fields.mode, fields.step, fields.shift, fields.subtone,
-                            fields.toneIndex, fields.dcsIndex, fields.trainIndex})
-        if (index < 0 || index > 255)
-            return {};
-
-    MemoryChannel channel;
-    channel.frequencyHz = static_cast<std::uint32_t>(frequencyHz);
-    channel.offsetHz = static_cast<std::uint32_t>(offsetHz);
-    channel.mode = static_cast<std::uint8_t>(fields.mode);
-    channel.step = static_cast<std::uint8_t>(fields.step);
-    channel.shift = static_cast<std::uint8_t>(fields.shift);
-    channel.subtone = static_cast<std::uint8_t>(fields.subtone);
-    channel.toneIndex = static_cast<std::uint8_t>(fields.toneIndex);
-    channel.dcsIndex = static_cast<std::uint8_t>(fields.dcsIndex);
-    channel.trainIndex = static_cast<std::uint8_t>(fields.trainIndex);
-    channel.skip = fields.skip;
-    channel.autoStep = fields.autoStep;
-    channel.autoMode = fields.autoMode;
-    // A longer name keeps its first six characters; encodeRecord pads it with spaces.
-    channel.name = fields.name.substr(0, rec::kNameLength);
-    return encodeRecord(channel);
 }
 
 } // namespace r36::image

@@ -1,8 +1,8 @@
 #pragma once
 
-// The 32-byte memory record: decoding, rendering into the memory list's texts, and composing
-// from field values. No function here can produce a record that is not exactly 64 upper-case
-// hex characters (or the empty record "00").
+// The 32-byte memory record: decoding, rendering into the memory list's texts, and encoding.
+// No function here can produce a record that is not exactly 64 upper-case hex characters (or
+// the empty record "00").
 
 #include <array>
 #include <cstdint>
@@ -15,8 +15,8 @@ namespace r36::image {
 // Record byte offsets.
 namespace rec {
 inline constexpr int kFlag = 0, kFrequency = 1, kMode = 5, kStep = 6, kOffset = 7, kShift = 11,
-                     kSubtone = 12, kTone = 13, kDcs = 14, kTrain = 16, kSkip = 18,
-                     kAutoStep = 19, kAutoMode = 20, kName = 26;
+                     kSubtone = 12, kTone = 13, kDcs = 14, kTrain = 16, kSkip = 18, kAutoStep = 19,
+                     kAutoMode = 20, kName = 26;
 inline constexpr int kNameLength = 6;
 } // namespace rec
 
@@ -70,31 +70,5 @@ DisplayTexts renderRecord(std::string_view record, int memory);
 /// Numeric value of a text as the receiver's editor reads it: the decimal number at its start
 /// with an optional sign and decimal point, blanks skipped; no number gives 0.
 double numericValue(std::string_view text);
-
-/// What the detail editor collects: frequency and offset as whole-MHz and fraction texts, list
-/// positions as raw bytes (0..255), flags and the name text.
-struct RecordFields {
-    std::string frequencyMHz;
-    std::string frequencyFraction;
-    std::string offsetMHz;
-    std::string offsetFraction;
-    int mode = 0;
-    int step = 0;
-    int shift = 0;
-    int subtone = 0;
-    int toneIndex = 7;
-    int dcsIndex = 0;
-    int trainIndex = 0;
-    bool skip = false;
-    bool autoStep = false;
-    bool autoMode = false;
-    std::string name; // cut to six characters, padded with spaces
-};
-
-/// Composes a record from editor fields, or empty text when they are invalid: whole MHz above
-/// 1299 (frequency or offset), frequency outside 100,000 .. 1,299,999,999 Hz, offset of
-/// 1,000,000,000 Hz or more, a negative text, an index outside 0..255, or a name character
-/// outside 0x20..0x7E.
-std::string composeRecord(const RecordFields& fields);
 
 } // namespace r36::image

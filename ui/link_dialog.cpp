@@ -1,7 +1,6 @@
 #include "link_dialog.h"
 
-#include "image/link_table.h"
-#include "image/memory_areas.h"
+#include "session/session.h"
 
 #include <QAbstractTableModel>
 #include <QColor>
@@ -16,9 +15,9 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <array>
 #include <span>
-#include <vector>
+#include <string>
+#include <utility>
 
 namespace r36::ui {
 namespace {
@@ -63,48 +62,37 @@ struct LinkDialogConfig {
     const char* caption;
     const char* blockCaptionPrefix; // followed by "0-9 >", "10-19 >", ...
     const char* lastRowLabel;
-    std::span<std::string> (*table)(image::CloneImage&);
-    bool emptyBanksUnavailable; // a group cannot hold a bank the partition leaves empty
-    bool lastGroupFlag;         // the receiver expects bit 55 set in the last entry only
     int gridHeightTwips;
 };
 
 const LinkDialogConfig kBankLinkConfig{
-    "frmBankLink",
-    "BANK-LINK Setting",
-    "< BANK ",
-    "GroupB",
-    [](image::CloneImage& image) { return std::span<std::string>(image.bankLink); },
-    true,
-    true,
-    2235,
+    "frmBankLink", "BANK-LINK Setting", "< BANK ", "GroupB", 2235,
 };
 
 const LinkDialogConfig kProgramScanLinkConfig{
-    "frmPSlink",
-    "PS LINK Setting",
-    "< PRG  ",
-    "Group9",
-    [](image::CloneImage& image) { return std::span<std::string>(image.psLink); },
-    false,
-    false,
-    2035,
+    "frmPSlink", "PS LINK Setting", "< PRG  ", "Group9", 2035,
 };
 
 const LinkDialogConfig& configOf(LinkDialog::Kind kind) {
     return kind == LinkDialog::Kind::BankLink ? kBankLinkConfig : kProgramScanLinkConfig;
 }
 
-// The dialog's working copy of the groups: one row per group entry, one column per item or
-// spacer. Toggles stay here until they are stored into the clone image.
+// The dialog's working copy of the table, one row per group entry, one column per item or
+// spacer. Toggles stay here until OK stores them.
 class LinkGridModel : public QAbstractTableModel {
 public:
-    LinkGridModel(const LinkDialogConfig& config, int groupCount, QObject* parent)
-        : QAbstractTableModel(parent), m_config(config),
-          m_members(static_cast<std::size_t>(groupCount)) {}
+    LinkGridModel(const LinkDialogConfig& config, QObject* parent)
+        : QAbstractTableModel(parent), m_config(config) {}
+
+    const image::LinkTable& table() const { return m_table; }
+    void showLinkTable(image::LinkTable table) {
+        beginResetModel();
+        m_table = std::move(table);
+        endResetModel();
+    }
 
     int rowCount(const QModelIndex& parent = {}) const override {
-        return parent.isValid() ? 0 : static_cast<int>(m_members.size());
+        return parent.isValid() ? 0 : static_cast<int>(m_table.groups.size());
     }
     int columnCount(const QModelIndex& parent = {}) const override {
         return parent.isValid() ? 0 : kGridColumns;
@@ -120,9 +108,9 @@ public:
     QVariant data(const QModelIndex& index, int role) const override {
         if (!index.isValid() || isSpacerColumn(index.column()))
             return {};
-        const int item = itemOfColumn(index.column());
-        const bool unavailable = m_unavailable[static_cast<std::size_t>(item)];
-        const bool member = memberAt(index.row(), item);
+        const auto item = static_cast<std::size_t>(itemOfColumn(index.column()));
+        const bool unavailable = m_table.unavailable[item];
+        const bool member = m_table.groups[static_cast<std::size_t>(index.row())][item];
         switch (role) {
         case Qt::BackgroundRole:
             if (unavailable)
@@ -153,49 +141,16 @@ public:
         return {};
     }
 
-    // showLinkTable: every cell from the group entries and, for bank links, the partition. A
-    // member bit of an unavailable item is dropped here, so storing clears it.
-    void showLinkTable(std::span<const std::string> entries, std::string_view bankTable) {
-        beginResetModel();
-        for (int item = 0; item < image::kLinkItems; ++item)
-            m_unavailable[static_cast<std::size_t>(item)] =
-                m_config.emptyBanksUnavailable && image::isBankEmpty(bankTable, item);
-        for (std::size_t group = 0; group < m_members.size(); ++group) {
-            m_members[group] = image::linkMembers(entries[group]);
-            for (std::size_t item = 0; item < m_members[group].size(); ++item)
-                m_members[group][item] = m_members[group][item] && !m_unavailable[item];
-        }
-        endResetModel();
-    }
-
-    // storeLinkTable: every entry rebuilt from the member cells.
-    void storeLinkTable(std::span<std::string> entries) const {
-        const std::size_t lastGroup = m_members.size() - 1;
-        for (std::size_t group = 0; group < m_members.size(); ++group)
-            entries[group] =
-                image::linkEntry(m_members[group], m_config.lastGroupFlag && group == lastGroup);
-    }
-
-    // Member becomes not member and back; unavailable cells and spacers never change.
     void toggle(const QModelIndex& index) {
         if (!index.isValid() || index.model() != this || isSpacerColumn(index.column()))
             return;
-        const auto item = static_cast<std::size_t>(itemOfColumn(index.column()));
-        if (m_unavailable[item])
-            return;
-        auto& member = m_members[static_cast<std::size_t>(index.row())][item];
-        member = !member;
-        emit dataChanged(index, index, {Qt::BackgroundRole, Qt::ForegroundRole});
+        if (image::toggleLinkMember(m_table, index.row(), itemOfColumn(index.column())))
+            emit dataChanged(index, index, {Qt::BackgroundRole, Qt::ForegroundRole});
     }
 
 private:
-    bool memberAt(int group, int item) const {
-        return m_members[static_cast<std::size_t>(group)][static_cast<std::size_t>(item)];
-    }
-
     const LinkDialogConfig& m_config;
-    std::vector<image::LinkMembers> m_members;
-    std::array<bool, image::kLinkItems> m_unavailable{};
+    image::LinkTable m_table;
 };
 
 // Marks the current cell while the grid has the focus, so a keyboard user sees where Space
@@ -254,25 +209,47 @@ private:
 } // namespace
 
 struct LinkDialog::Private {
-    Private(const LinkDialogConfig& config_, image::CloneImage& image_)
-        : config(config_), image(image_) {}
+    Private(Kind kind_, session::Session& session_)
+        : kind(kind_), config(configOf(kind_)), session(session_) {}
 
-    std::span<std::string> table() const { return config.table(image); }
-    void showLinkTable() const { model->showLinkTable(table(), image.bankTable); }
+    std::span<const std::string> entries() const {
+        if (kind == Kind::BankLink)
+            return session.image().bankLink;
+        return session.image().psLink;
+    }
+    void showLinkTable() const {
+        model->showLinkTable(image::showLinkTable(kind, entries(), session.image().bankTable));
+    }
+    // OK stores the table, Clear (no table) zeroes it.
+    void store(const image::LinkTable* table) const {
+        const auto storeInto = [table](auto entries) {
+            if (table)
+                image::storeLinkTable(*table, entries);
+            else
+                image::clearLinkTable(entries);
+            return entries;
+        };
+        if (kind == Kind::BankLink)
+            session.setBankLinks(storeInto(session.image().bankLink));
+        else
+            session.setPsLinks(storeInto(session.image().psLink));
+    }
 
+    Kind kind;
     const LinkDialogConfig& config;
-    image::CloneImage& image;
+    session::Session& session;
     LinkGridModel* model = nullptr;
     LinkGridView* grid = nullptr;
 };
 
-LinkDialog::LinkDialog(Kind kind, image::CloneImage& image, QWidget* parent)
-    : QDialog(parent), d(std::make_unique<Private>(configOf(kind), image)) {
+LinkDialog::LinkDialog(Kind kind, session::Session& session, QWidget* parent)
+    : QDialog(parent), d(std::make_unique<Private>(kind, session)) {
     const LinkDialogConfig& config = d->config;
     setObjectName(QString::fromLatin1(config.objectName));
     setWindowTitle(QString::fromLatin1(config.caption));
 
-    d->model = new LinkGridModel(config, static_cast<int>(d->table().size()), this);
+    d->model = new LinkGridModel(config, this);
+    d->showLinkTable();
     d->grid = new LinkGridView(*d->model, this);
     QTableView* grid = d->grid;
     grid->setObjectName(QStringLiteral("ltc"));
@@ -354,18 +331,15 @@ LinkDialog::LinkDialog(Kind kind, image::CloneImage& image, QWidget* parent)
     layout->addLayout(buttons);
 
     connect(okButton, &QPushButton::clicked, this, [this] {
-        d->model->storeLinkTable(d->table());
+        d->store(&d->model->table());
         accept();
     });
-    // Clear empties the table in the image at once: closing afterwards without OK keeps it
-    // empty, the last-group flag included, until the next OK writes the flag again.
+    // Clear empties the stored table at once: closing afterwards without OK keeps it empty.
     connect(clearButton, &QPushButton::clicked, this, [this] {
-        for (std::string& entry : d->table())
-            entry = image::linkEntry({}, false);
+        d->store(nullptr);
         d->showLinkTable();
     });
 
-    d->showLinkTable();
     grid->setCurrentIndex(d->model->index(0, 0));
     grid->setFocus();
 }

@@ -1,9 +1,9 @@
 #include "memory_detail_dialog.h"
 
-#include "image/hex_text.h"
 #include "image/memory_areas.h"
-#include "image/memory_record.h"
+#include "image/memory_fields.h"
 #include "image/value_lists.h"
+#include "session/session.h"
 #include "ui/user_dialogs.h"
 
 #include <QButtonGroup>
@@ -22,8 +22,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-#include <cstdint>
-#include <optional>
+#include <vector>
 
 namespace r36::ui {
 
@@ -32,13 +31,9 @@ namespace {
 constexpr int kTwipsPerPixel = 15; // at 96 dpi
 constexpr int kTopOffsetTwips = 1000;
 
-constexpr std::uint32_t kHzPerMHz = 1'000'000;
 constexpr int kFractionDigits = 6;
 constexpr int kFrequencyMHzChars = 4; // 0..1299 and a little room for what the receiver holds
 constexpr int kOffsetMHzChars = 3;    // offsets stay below 1000 MHz
-
-// What Clear selects: FM, 5KHz, Off, None, "88.5Hz", "023", "300Hz".
-constexpr int kClearedTone = 7;
 
 constexpr int kModeColumns = 3;
 constexpr int kStepColumns = 4;
@@ -104,7 +99,7 @@ QCheckBox* autoBox(QWidget* frame, const QString& name) {
     return box;
 }
 
-// Selects option `index`, or none when the record's byte lies beyond the list.
+// Selects option `index`, or none for a byte beyond the list.
 void selectOption(QButtonGroup* group, int index) {
     if (QAbstractButton* button = group->button(index)) {
         button->setChecked(true);
@@ -121,7 +116,7 @@ void selectEntry(QComboBox* list, int index) {
     list->setCurrentIndex(index < list->count() ? index : -1);
 }
 
-// The chosen position, or the record's own byte while nothing is chosen.
+// The chosen position, or the shown byte while nothing is chosen.
 int chosenOption(const QButtonGroup* group, int loadedByte) {
     const int id = group->checkedId();
     return id >= 0 ? id : loadedByte;
@@ -132,37 +127,31 @@ int chosenEntry(const QComboBox* list, int loadedByte) {
     return index >= 0 ? index : loadedByte;
 }
 
-// A flag byte is 0 or 1; any other byte shows as the undecided state and is kept until the
-// user clicks the box.
-void showFlag(QCheckBox* box, std::optional<std::uint8_t> byte) {
-    const int value = byte.value_or(0);
+// A flag byte other than 0 or 1 shows as the undecided state until the user clicks the box.
+void showFlag(QCheckBox* box, int value) {
     box->setTristate(value > 1);
     box->setCheckState(value == 1 ? Qt::Checked : value > 1 ? Qt::PartiallyChecked : Qt::Unchecked);
 }
 
-void resetFlag(QCheckBox* box) {
-    box->setTristate(false);
-    box->setCheckState(Qt::Unchecked);
+int chosenFlag(const QCheckBox* box, int shownByte) {
+    const Qt::CheckState state = box->checkState();
+    return state == Qt::PartiallyChecked ? shownByte : state == Qt::Checked ? 1 : 0;
 }
 
 } // namespace
 
 struct MemoryDetailDialog::Private {
-    Private(MemoryDetailDialog* dialog, image::CloneImage& cloneImage,
-            const std::vector<std::string>& memoryLabels, int memory, UserDialogs& userDialogs)
-        : q(dialog), image(cloneImage), labels(memoryLabels), curMemory(memory),
-          dialogs(userDialogs) {}
+    Private(MemoryDetailDialog* dialog, session::Session& session_, int memory,
+            UserDialogs& userDialogs)
+        : q(dialog), session(session_), curMemory(memory), dialogs(userDialogs) {}
 
     MemoryDetailDialog* q;
-    image::CloneImage& image;
-    std::vector<std::string> labels; // a copy: the caller's list may be a temporary
+    session::Session& session;
     int curMemory;
     UserDialogs& dialogs;
-    std::set<int> stored;
 
-    // The record as loaded: the source of every byte the form shows as unset.
-    std::string loadedRecord;
-    image::MemoryChannel loaded;
+    // The values last shown: the source of every byte the form shows as unset.
+    image::MemoryFields shown;
 
     QLabel* memoryLabel = nullptr;
     QLineEdit* freqMHz = nullptr;
@@ -194,10 +183,9 @@ struct MemoryDetailDialog::Private {
     void setTabOrder();
 
     void loadRecord();
-    void clearControls();
+    void showFields(const image::MemoryFields& fields);
     void applyVisibility();
-    std::string buildRecord() const;
-    void store(const std::string& record);
+    image::FieldsRecord buildRecord() const;
     void walk(int delta);
     void confirm();
 };
@@ -395,67 +383,38 @@ void MemoryDetailDialog::Private::setTabOrder() {
 }
 
 void MemoryDetailDialog::Private::loadRecord() {
-    memoryLabel->setText(curMemory >= 0 && curMemory < static_cast<int>(labels.size())
-                             ? QString::fromStdString(labels[static_cast<std::size_t>(curMemory)])
-                             : QString());
-    const bool known = curMemory >= 0 && curMemory < static_cast<int>(image.memRecord.size());
-    loadedRecord = known ? image.memRecord[static_cast<std::size_t>(curMemory)] : std::string();
-
-    const std::optional<image::MemoryChannel> channel = image::decodeRecord(loadedRecord);
-    if (!channel) {
-        clearControls();
-        return;
-    }
-    loaded = *channel;
-
-    freqMHz->setText(QString::number(loaded.frequencyHz / kHzPerMHz));
-    freqFraction->setText(
-        QStringLiteral("%1").arg(loaded.frequencyHz % kHzPerMHz, kFractionDigits, 10, QChar('0')));
-    offsetMHz->setText(QString::number(loaded.offsetHz / kHzPerMHz));
-    offsetFraction->setText(
-        QStringLiteral("%1").arg(loaded.offsetHz % kHzPerMHz, kFractionDigits, 10, QChar('0')));
-
-    selectOption(modeGroup, loaded.mode);
-    selectOption(stepGroup, loaded.step);
-    selectOption(shiftGroup, loaded.shift);
-    selectOption(subtoneGroup, loaded.subtone);
-    selectEntry(toneList, loaded.toneIndex);
-    selectEntry(dcsList, loaded.dcsIndex);
-    selectEntry(trainList, loaded.trainIndex);
-    showFlag(skip, image::byteAt(loadedRecord, image::rec::kSkip));
-    if (image::isPrgMemory(curMemory)) {
-        showFlag(autoStep, image::byteAt(loadedRecord, image::rec::kAutoStep));
-        showFlag(autoMode, image::byteAt(loadedRecord, image::rec::kAutoMode));
-    } else {
-        resetFlag(autoStep);
-        resetFlag(autoMode);
-    }
-    applyVisibility();
-    name->setText(QString::fromStdString(loaded.name));
+    const auto& labels = session.labels();
+    const auto memory = static_cast<std::size_t>(curMemory);
+    memoryLabel->setText(memory < labels.size() ? QString::fromStdString(labels[memory])
+                                                : QString());
+    const auto& records = session.image().memRecord;
+    showFields(image::fieldsOfRecord(memory < records.size() ? records[memory] : std::string(),
+                                     curMemory));
 }
 
-void MemoryDetailDialog::Private::clearControls() {
-    loaded = image::MemoryChannel{};
-    for (QLineEdit* box : {freqMHz, freqFraction, offsetMHz, offsetFraction, name})
-        box->clear();
-    for (QButtonGroup* group : {modeGroup, stepGroup, shiftGroup, subtoneGroup})
-        selectOption(group, 0);
-    selectEntry(toneList, kClearedTone);
-    selectEntry(dcsList, 0);
-    selectEntry(trainList, 0);
-    for (QCheckBox* box : {skip, autoStep, autoMode})
-        resetFlag(box);
+void MemoryDetailDialog::Private::showFields(const image::MemoryFields& fields) {
+    shown = fields;
+    freqMHz->setText(QString::fromStdString(fields.frequencyMHz));
+    freqFraction->setText(QString::fromStdString(fields.frequencyFraction));
+    offsetMHz->setText(QString::fromStdString(fields.offsetMHz));
+    offsetFraction->setText(QString::fromStdString(fields.offsetFraction));
+    selectOption(modeGroup, fields.mode);
+    selectOption(stepGroup, fields.step);
+    selectOption(shiftGroup, fields.shift);
+    selectOption(subtoneGroup, fields.subtone);
+    selectEntry(toneList, fields.toneIndex);
+    selectEntry(dcsList, fields.dcsIndex);
+    selectEntry(trainList, fields.trainIndex);
+    showFlag(skip, fields.skip);
+    showFlag(autoStep, fields.autoStep);
+    showFlag(autoMode, fields.autoMode);
+    name->setText(QString::fromStdString(fields.name));
     applyVisibility();
 }
 
 void MemoryDetailDialog::Private::applyVisibility() {
-    // The receiver honours the auto flags only in the program-scan edges.
-    const bool prg = image::isPrgMemory(curMemory);
-    for (QCheckBox* box : {autoMode, autoStep}) {
-        if (!prg)
-            resetFlag(box);
-        box->setVisible(prg);
-    }
+    for (QCheckBox* box : {autoMode, autoStep})
+        box->setVisible(image::isPrgMemory(curMemory));
     // A hidden option keeps its selection, and the record still stores it.
     for (QAbstractButton* button : modeGroup->buttons())
         button->setVisible(autoMode->checkState() != Qt::Checked);
@@ -463,39 +422,24 @@ void MemoryDetailDialog::Private::applyVisibility() {
         button->setVisible(autoStep->checkState() != Qt::Checked);
 }
 
-std::string MemoryDetailDialog::Private::buildRecord() const {
-    image::RecordFields fields;
+image::FieldsRecord MemoryDetailDialog::Private::buildRecord() const {
+    image::MemoryFields fields;
     fields.frequencyMHz = freqMHz->text().toStdString();
     fields.frequencyFraction = freqFraction->text().toStdString();
     fields.offsetMHz = offsetMHz->text().toStdString();
     fields.offsetFraction = offsetFraction->text().toStdString();
-    fields.mode = chosenOption(modeGroup, loaded.mode);
-    fields.step = chosenOption(stepGroup, loaded.step);
-    fields.shift = chosenOption(shiftGroup, loaded.shift);
-    fields.subtone = chosenOption(subtoneGroup, loaded.subtone);
-    fields.toneIndex = chosenEntry(toneList, loaded.toneIndex);
-    fields.dcsIndex = chosenEntry(dcsList, loaded.dcsIndex);
-    fields.trainIndex = chosenEntry(trainList, loaded.trainIndex);
-    fields.skip = skip->checkState() == Qt::Checked;
-    fields.autoStep = autoStep->checkState() == Qt::Checked;
-    fields.autoMode = autoMode->checkState() == Qt::Checked;
+    fields.mode = chosenOption(modeGroup, shown.mode);
+    fields.step = chosenOption(stepGroup, shown.step);
+    fields.shift = chosenOption(shiftGroup, shown.shift);
+    fields.subtone = chosenOption(subtoneGroup, shown.subtone);
+    fields.toneIndex = chosenEntry(toneList, shown.toneIndex);
+    fields.dcsIndex = chosenEntry(dcsList, shown.dcsIndex);
+    fields.trainIndex = chosenEntry(trainList, shown.trainIndex);
+    fields.skip = chosenFlag(skip, shown.skip);
+    fields.autoStep = chosenFlag(autoStep, shown.autoStep);
+    fields.autoMode = chosenFlag(autoMode, shown.autoMode);
     fields.name = name->text().toStdString();
-
-    std::string record = image::composeRecord(fields);
-    if (record.empty())
-        return record;
-    // A flag byte other than 0 or 1 that the user left undecided goes back as it came.
-    for (auto [box, offset] :
-         {std::pair{skip, image::rec::kSkip}, std::pair{autoStep, image::rec::kAutoStep},
-          std::pair{autoMode, image::rec::kAutoMode}})
-        if (box->checkState() == Qt::PartiallyChecked)
-            image::setByteAt(record, offset, image::byteAt(loadedRecord, offset).value_or(0));
-    return record;
-}
-
-void MemoryDetailDialog::Private::store(const std::string& record) {
-    image.memRecord[static_cast<std::size_t>(curMemory)] = record;
-    stored.insert(curMemory);
+    return image::recordOfFields(fields, curMemory);
 }
 
 void MemoryDetailDialog::Private::walk(int delta) {
@@ -504,27 +448,26 @@ void MemoryDetailDialog::Private::walk(int delta) {
     if (target < 0 || target > image::lastStoredMemory)
         return;
     // Moving on stores what is valid and silently drops the rest.
-    if (const std::string record = buildRecord(); !record.empty())
-        store(record);
+    if (const image::FieldsRecord built = buildRecord(); built.ok())
+        session.setMemory(curMemory, built.record);
     curMemory = target;
     loadRecord();
 }
 
 void MemoryDetailDialog::Private::confirm() {
-    const std::string record = buildRecord();
-    if (record.empty()) {
+    const image::FieldsRecord built = buildRecord();
+    if (!built.ok()) {
         dialogs.message(q, UserDialogs::Icon::Critical, QStringLiteral("Error"),
                         QStringLiteral("Data invalid"));
         return;
     }
-    store(record);
+    session.setMemory(curMemory, built.record);
     q->accept();
 }
 
-MemoryDetailDialog::MemoryDetailDialog(image::CloneImage& image,
-                                       const std::vector<std::string>& labels, int curMemory,
+MemoryDetailDialog::MemoryDetailDialog(session::Session& session, int curMemory,
                                        UserDialogs& dialogs, QWidget* parent)
-    : QDialog(parent), d(std::make_unique<Private>(this, image, labels, curMemory, dialogs)) {
+    : QDialog(parent), d(std::make_unique<Private>(this, session, curMemory, dialogs)) {
     Q_ASSERT(curMemory >= 0 && curMemory <= image::lastStoredMemory);
     setWindowTitle(QStringLiteral("Memory Setting"));
     d->buildForm();
@@ -536,7 +479,8 @@ MemoryDetailDialog::MemoryDetailDialog(image::CloneImage& image,
         connect(box, &QCheckBox::stateChanged, this, [this] { d->applyVisibility(); });
     connect(d->prevButton, &QPushButton::clicked, this, [this] { d->walk(-1); });
     connect(d->nextButton, &QPushButton::clicked, this, [this] { d->walk(+1); });
-    connect(d->clearButton, &QPushButton::clicked, this, [this] { d->clearControls(); });
+    connect(d->clearButton, &QPushButton::clicked, this,
+            [this] { d->showFields(image::MemoryFields{}); });
     connect(d->okButton, &QPushButton::clicked, this, [this] { d->confirm(); });
     connect(d->cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -552,10 +496,6 @@ MemoryDetailDialog::~MemoryDetailDialog() = default;
 
 int MemoryDetailDialog::curMemory() const {
     return d->curMemory;
-}
-
-const std::set<int>& MemoryDetailDialog::storedMemories() const {
-    return d->stored;
 }
 
 } // namespace r36::ui

@@ -1,36 +1,34 @@
 #pragma once
 
-#include "image/clone_image.h"
-
 #include <QDialog>
 
 #include <memory>
-#include <set>
-#include <string>
-#include <vector>
+
+namespace r36::session {
+class Session;
+}
 
 namespace r36::ui {
 
 class UserDialogs;
 
 /// "Memory Setting": edits one memory at a time, PREV/NEXT walk to the neighbours and store
-/// what is valid. Changes only the clone image.
+/// what is valid. Shows image::fieldsOfRecord and stores image::recordOfFields through the
+/// session, which reports every stored memory; nothing is sent to the receiver.
 ///
 /// The controls carry the receiver editor's names as object names ("txtFreqM", "optMode0" ..
 /// "optMode2", "chkAutoMode", "cmbTone", "cmdNext", "DETAIL_ENTER", ...).
 class MemoryDetailDialog : public QDialog {
     Q_OBJECT
 public:
-    /// Opens on `curMemory` (0..1699). `labels` are the memory list's first-column texts.
-    /// With a parent, the dialog stands at the parent's left edge, 1000 twips below its top.
-    MemoryDetailDialog(image::CloneImage& image, const std::vector<std::string>& labels,
-                       int curMemory, UserDialogs& dialogs, QWidget* parent = nullptr);
+    /// Opens on `curMemory` (0..1699). With a parent, the dialog stands at the parent's left
+    /// edge, 1000 twips below its top.
+    MemoryDetailDialog(session::Session& session, int curMemory, UserDialogs& dialogs,
+                       QWidget* parent = nullptr);
     ~MemoryDetailDialog() override;
 
     /// The memory shown now (moved by PREV and NEXT).
     int curMemory() const;
-    /// Every memory whose record this dialog stored.
-    const std::set<int>& storedMemories() const;
 
 private:
     struct Private;

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "image/clone_image.h"
-
 #include <QWidget>
 
 class QPushButton;

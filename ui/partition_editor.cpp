@@ -2,7 +2,7 @@
 
 #include "twips.h"
 
-#include "image/memory_record.h"
+#include "session/session.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -14,7 +14,6 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <cmath>
 
 namespace r36::ui {
 
@@ -23,16 +22,10 @@ namespace {
 constexpr int kRows = 10;
 constexpr int kColumns = image::kBankCount / kRows;
 
-// A box shows what the bank table will store for it: counts below 0 count as empty banks.
-int boxValue(const QLineEdit* box) {
-    const double value = image::numericValue(box->text().toStdString());
-    return std::clamp(static_cast<int>(std::lround(value)), 0, 9999);
-}
-
 } // namespace
 
-PartitionEditor::PartitionEditor(image::CloneImage& image, QWidget* parent)
-    : QGroupBox(parent), m_image(image) {
+PartitionEditor::PartitionEditor(session::Session& session, QWidget* parent)
+    : QGroupBox(parent), m_session(session) {
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(4);
     grid->setVerticalSpacing(2);
@@ -91,57 +84,40 @@ PartitionEditor::PartitionEditor(image::CloneImage& image, QWidget* parent)
     layout->addLayout(totalRow);
     layout->addLayout(buttons);
     layout->addStretch();
+
+    connect(m_reset, &QPushButton::clicked, this, [this] {
+        m_session.resetPartition();
+        m_write->setEnabled(true);
+    });
+    connect(&m_session, &session::Session::partitionChanged, this, &PartitionEditor::showPartition);
+    showPartition();
 }
 
 PartitionEditor::~PartitionEditor() {
-    // The boxes lose the focus while they are destroyed; that must not commit into an image
+    // The boxes lose the focus while they are destroyed; that must not commit into a session
     // that may already be gone.
     for (QLineEdit* box : m_boxes)
         box->removeEventFilter(this);
 }
 
-void PartitionEditor::loadBoxes() {
-    const auto counts = image::bankCounts(m_image.bankTable);
+void PartitionEditor::showPartition() {
+    const auto& counts = m_session.bankCounts();
     for (int bank = 0; bank < image::kBankCount; ++bank)
         m_boxes[bank]->setText(QString::number(counts[bank]));
-}
-
-int PartitionEditor::displayedTotal() const {
-    return m_total->text().toInt();
-}
-
-void PartitionEditor::showTotalValid() {
-    showTotal(image::kBankAreaSize);
-}
-
-void PartitionEditor::showTotal(int total) {
+    const int total = m_session.displayedTotal();
     m_total->setText(QString::number(total));
     // The same colour in every state: the box may be repainted while the page is disabled.
     QPalette palette = m_total->palette();
     palette.setColor(QPalette::Text,
-                     total == image::kBankAreaSize
+                     m_session.partitionValid()
                          ? QWidget::palette().color(QPalette::Active, QPalette::WindowText)
                          : QColor(255, 0, 0));
     m_total->setPalette(palette);
 }
 
 void PartitionEditor::commitPartitionEdit(int bank) {
-    QLineEdit* edited = m_boxes.at(bank);
-    edited->setText(QString::number(boxValue(edited)));
-
-    std::array<int, image::kBankCount> counts{};
-    int total = 0;
-    for (int b = 0; b < image::kBankCount; ++b) {
-        counts[b] = boxValue(m_boxes[b]);
-        total += counts[b];
-    }
-    showTotal(total);
-    const bool valid = total == image::kBankAreaSize;
-    m_write->setEnabled(valid);
-    if (valid) {
-        m_image.bankTable = image::bankTableFromCounts(counts);
-        emit bankTableEdited();
-    }
+    m_session.commitBankCount(bank, m_boxes.at(bank)->text());
+    m_write->setEnabled(m_session.partitionValid());
 }
 
 void PartitionEditor::commitFocusedBox() {

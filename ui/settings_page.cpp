@@ -1,6 +1,7 @@
 #include "settings_page.h"
 
 #include "image/settings_block.h"
+#include "session/session.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -10,11 +11,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include <array>
 #include <map>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -74,12 +75,8 @@ QString qText(std::string_view text) {
 QComboBox* makeList(const image::SettingDef& setting, const QString& objectName, QWidget* parent) {
     auto* list = new QComboBox(parent);
     list->setObjectName(objectName);
-    // Every choice carries the byte value it stores: its code in a coded list, its position
-    // otherwise.
-    const int count = static_cast<int>(setting.choices.size());
-    for (int position = 0; position < count; ++position)
-        list->addItem(QString::fromStdString(setting.choices[static_cast<size_t>(position)]),
-                      image::valueForChoice(setting, position));
+    for (const std::string& choice : setting.choices)
+        list->addItem(QString::fromStdString(choice));
     list->setMaxVisibleItems(20);
     return list;
 }
@@ -97,17 +94,18 @@ QFormLayout* makeForm(QGroupBox* group) {
 } // namespace
 
 struct SettingsPage::Private {
+    explicit Private(session::Session& session_) : session(session_) {}
+
+    session::Session& session;
     std::vector<QComboBox*> sysLists; // sysSettings() order
-    std::map<int, QComboBox*> listOfByte;
     QComboBox* sys3List = nullptr;
-    QComboBox* areaList = nullptr;
-    QComboBox* expertList = nullptr;
     std::array<QLineEdit*, 10> tvBoxes{}; // key ID 1..10 at 0..9
     QPushButton* read = nullptr;
     QPushButton* write = nullptr;
 };
 
-SettingsPage::SettingsPage(QWidget* parent) : QWidget(parent), d(std::make_unique<Private>()) {
+SettingsPage::SettingsPage(session::Session& session, QWidget* parent)
+    : QWidget(parent), d(std::make_unique<Private>(session)) {
     auto* columns = new QHBoxLayout(this);
     columns->setContentsMargins(4, 4, 4, 4);
     columns->setSpacing(6);
@@ -130,27 +128,24 @@ SettingsPage::SettingsPage(QWidget* parent) : QWidget(parent), d(std::make_uniqu
 
     // The third block's one list leads its group, as in the receiver's menu.
     const image::SettingDef& sys3 = image::sys3Setting();
-    d->sys3List = makeList(sys3, QStringLiteral("cmbSys3"), this);
+    d->sys3List = makeList(sys3, QStringLiteral("cmbSys3_1"), this); // "cmbSys3" is byte 3's
     forms.at(sys3.group)->addRow(qText(sys3.label), d->sys3List);
     focusChain[sys3.group].push_back(d->sys3List);
 
-    for (const image::SettingDef& setting : image::sysSettings()) {
+    connect(d->sys3List, &QComboBox::activated, this, &SettingsPage::sys3Chosen);
+
+    // `activated` and `textEdited` come from the user only, never from showing the session's
+    // selections.
+    const std::vector<image::SettingDef>& settings = image::sysSettings();
+    for (std::size_t index = 0; index < settings.size(); ++index) {
+        const image::SettingDef& setting = settings[index];
         QComboBox* list = makeList(setting, QStringLiteral("cmbSys%1").arg(setting.byte), this);
         forms.at(setting.group)->addRow(qText(setting.label), list);
         focusChain[setting.group].push_back(list);
         d->sysLists.push_back(list);
-        d->listOfByte[setting.byte] = list;
-        connect(list, &QComboBox::activated, this, &SettingsPage::edited);
+        connect(list, &QComboBox::activated, this,
+                [this, index](int position) { listChosen(static_cast<int>(index), position); });
     }
-    connect(d->sys3List, &QComboBox::activated, this, &SettingsPage::edited);
-
-    // Both handlers run whenever the selection changes, by the user or by code; putOnWidgets
-    // blocks them because it sets the boxes and enabled states itself.
-    d->expertList = d->listOfByte.at(image::kExpertByte);
-    connect(d->expertList, &QComboBox::currentIndexChanged, this,
-            [this] { applyExpert(selections().expertOn()); });
-    d->areaList = d->listOfByte.at(image::kAreaByte);
-    connect(d->areaList, &QComboBox::currentIndexChanged, this, &SettingsPage::areaChosen);
 
     auto* keypad = new QGridLayout;
     keypad->setHorizontalSpacing(4);
@@ -172,7 +167,8 @@ SettingsPage::SettingsPage(QWidget* parent) : QWidget(parent), d(std::make_uniqu
         keypad->addWidget(number, 2 * place.row, 1 + place.column);
         keypad->addWidget(box, 2 * place.row + 1, 1 + place.column);
         d->tvBoxes[static_cast<size_t>(place.key - 1)] = box;
-        connect(box, &QLineEdit::textEdited, this, &SettingsPage::edited);
+        connect(box, &QLineEdit::textEdited, this,
+                [this, key = place.key](const QString& text) { tvEdited(key, text); });
     }
     keypad->setColumnStretch(5, 1);
     forms.at(kTvGroup)->addRow(keypad);
@@ -201,111 +197,56 @@ SettingsPage::SettingsPage(QWidget* parent) : QWidget(parent), d(std::make_uniqu
     setTabOrder(previous, d->read);
     setTabOrder(d->read, d->write);
 
-    // A new page shows the default blocks, as start-up does: EXPERT "OFF", AREA "******", every
-    // TV box "-" and open for typing.
-    putOnWidgets(image::SettingsSelections{});
-    showSysBlock(image::defaultSysBlock());
-    showSys3Block(image::defaultSys3Block());
+    connect(&d->session, &session::Session::settingsChanged, this,
+            [this] { showSettings(d->session.settings()); });
+    showSettings(d->session.settings());
 }
 
 SettingsPage::~SettingsPage() = default;
 
-void SettingsPage::showSysBlock(const std::string& sysBlock) {
-    image::SettingsSelections page = selections();
-    image::showSysBlock(page, sysBlock);
-    putOnWidgets(page);
-}
-
-void SettingsPage::showSys3Block(const std::string& sys3Block) {
-    image::SettingsSelections page = selections();
-    image::showSys3Block(page, sys3Block);
-    putOnWidgets(page);
-}
-
-void SettingsPage::showRemoconId(const std::string& remoconId) {
-    image::SettingsSelections page = selections();
-    image::showRemoconId(page, remoconId);
-    putOnWidgets(page);
-}
-
-void SettingsPage::storeSysBlock(std::string& sysBlock) const {
-    image::storeSysBlock(selections(), sysBlock);
-}
-
-void SettingsPage::storeSys3Block(std::string& sys3Block) const {
-    image::storeSys3Block(selections(), sys3Block);
-}
-
-void SettingsPage::storeRemoconId(std::string& remoconId) const {
-    remoconId = image::storeRemoconId(selections().tvText);
-}
-
-image::SettingsSelections SettingsPage::selections() const {
-    image::SettingsSelections page;
-    for (size_t i = 0; i < d->sysLists.size(); ++i)
-        page.sysChoice[i] = d->sysLists[i]->currentIndex();
-    page.sys3Choice = d->sys3List->currentIndex();
-    for (size_t k = 0; k < d->tvBoxes.size(); ++k)
-        page.tvText[k] = d->tvBoxes[k]->text().toStdString();
-    // Relative to the page: the main window disables the whole page during a transfer, and the
-    // hooks that show and store run inside it.
-    page.tvEnabled = d->tvBoxes[0]->isEnabledTo(this);
-    return page;
-}
-
 QPushButton* SettingsPage::readButton() const {
     return d->read;
 }
+
 QPushButton* SettingsPage::writeButton() const {
     return d->write;
 }
 
-QComboBox* SettingsPage::sysList(int byte) const {
-    const auto found = d->listOfByte.find(byte);
-    return found == d->listOfByte.end() ? nullptr : found->second;
-}
-
-QComboBox* SettingsPage::sys3List() const {
-    return d->sys3List;
-}
-
-QLineEdit* SettingsPage::tvBox(int key) const {
-    if (key < 1 || key > static_cast<int>(d->tvBoxes.size()))
-        return nullptr;
-    return d->tvBoxes[static_cast<size_t>(key - 1)];
-}
-
-void SettingsPage::putOnWidgets(const image::SettingsSelections& page) {
-    for (size_t i = 0; i < d->sysLists.size(); ++i) {
-        const QSignalBlocker blocker(d->sysLists[i]);
+void SettingsPage::showSettings(const image::SettingsSelections& page) {
+    const std::vector<image::SettingDef>& settings = image::sysSettings();
+    for (std::size_t i = 0; i < d->sysLists.size() && i < page.sysChoice.size(); ++i) {
         d->sysLists[i]->setCurrentIndex(page.sysChoice[i]);
+        d->sysLists[i]->setEnabled(page.expertOn() || !image::isExpertDependent(settings[i].byte));
     }
-    {
-        const QSignalBlocker blocker(d->sys3List);
-        d->sys3List->setCurrentIndex(page.sys3Choice);
-    }
-    for (size_t k = 0; k < d->tvBoxes.size(); ++k) {
-        d->tvBoxes[k]->setText(QString::fromStdString(page.tvText[k]));
+    d->sys3List->setCurrentIndex(page.sys3Choice);
+    for (std::size_t k = 0; k < d->tvBoxes.size(); ++k) {
+        const QString text = QString::fromStdString(page.tvText[k]);
+        if (d->tvBoxes[k]->text() != text) // keeps the cursor of a box being typed in
+            d->tvBoxes[k]->setText(text);
         d->tvBoxes[k]->setEnabled(page.tvEnabled);
     }
-    applyExpert(page.expertOn());
 }
 
-void SettingsPage::applyExpert(bool expertOn) {
-    const std::vector<image::SettingDef>& settings = image::sysSettings();
-    for (size_t i = 0; i < settings.size(); ++i) {
-        if (image::isExpertDependent(settings[i].byte))
-            d->sysLists[i]->setEnabled(expertOn);
-    }
+void SettingsPage::listChosen(int index, int position) {
+    image::SettingsSelections page = d->session.settings();
+    if (image::sysSettings()[static_cast<std::size_t>(index)].byte == image::kAreaByte)
+        image::selectArea(page, position);
+    else
+        page.sysChoice[static_cast<std::size_t>(index)] = position;
+    d->session.setSettings(page);
+    showSettings(page);
 }
 
-void SettingsPage::areaChosen() {
-    image::SettingsSelections page = selections();
-    const int position = d->areaList->currentIndex();
-    if (position < 0)
-        return; // nothing selected: the boxes stay as they are
-    image::selectArea(page, position);
-    putOnWidgets(page);
+void SettingsPage::sys3Chosen(int position) {
+    image::SettingsSelections page = d->session.settings();
+    page.sys3Choice = position;
+    d->session.setSettings(page);
+}
+
+void SettingsPage::tvEdited(int key, const QString& text) {
+    image::SettingsSelections page = d->session.settings();
+    page.tvText[static_cast<std::size_t>(key - 1)] = text.toStdString();
+    d->session.setSettings(page);
 }
 
 } // namespace r36::ui

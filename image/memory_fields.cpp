@@ -1,0 +1,127 @@
+#include "memory_fields.h"
+
+#include "image/hex_text.h"
+#include "image/memory_areas.h"
+#include "image/memory_record.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <optional>
+#include <utility>
+
+namespace r36::image {
+
+namespace {
+
+constexpr std::uint32_t kHzPerMHz = 1'000'000;
+constexpr std::size_t kFractionDigits = 6;
+
+constexpr char kFrequencyRange[] = "Frequency: 0.100000 to 1299.999999 MHz";
+constexpr char kOffsetRange[] = "Offset Frequency: 0.000000 to 999.999999 MHz";
+constexpr char kNameRange[] = "Name: the characters from space to ~ only";
+
+std::string fractionText(std::uint32_t hz) {
+    char text[8];
+    std::snprintf(text, sizeof text, "%06lu", static_cast<unsigned long>(hz % kHzPerMHz));
+    return text;
+}
+
+// The receiver's editor reads "-" before the first digit as a sign, blanks skipped.
+bool startsNegative(std::string_view text) {
+    for (const char c : text) {
+        if (c == ' ' || c == '\t' || c == '\r' || c == '\n')
+            continue;
+        return c == '-';
+    }
+    return false;
+}
+
+// Hertz of a whole-megahertz text and a fraction text, rounded to the nearest hertz (half to
+// even); -1 for a negative text or more whole megahertz than the boxes allow.
+double composedHz(const std::string& wholeMHz, std::string fraction) {
+    if (startsNegative(wholeMHz) || startsNegative(fraction) ||
+        numericValue(wholeMHz) > kMaxWholeMHz)
+        return -1;
+    if (fraction.size() < kFractionDigits)
+        fraction.append(kFractionDigits - fraction.size(), '0');
+    return std::nearbyint(numericValue(wholeMHz) * kHzPerMHz + numericValue(fraction));
+}
+
+FieldsRecord failed(std::string reason) {
+    return {std::string(), std::move(reason)};
+}
+
+} // namespace
+
+MemoryFields fieldsOfRecord(std::string_view record, int memory) {
+    const std::optional<MemoryChannel> channel = decodeRecord(record);
+    if (!channel)
+        return {};
+    MemoryFields fields;
+    fields.frequencyMHz = std::to_string(channel->frequencyHz / kHzPerMHz);
+    fields.frequencyFraction = fractionText(channel->frequencyHz);
+    fields.offsetMHz = std::to_string(channel->offsetHz / kHzPerMHz);
+    fields.offsetFraction = fractionText(channel->offsetHz);
+    fields.mode = channel->mode;
+    fields.step = channel->step;
+    fields.shift = channel->shift;
+    fields.subtone = channel->subtone;
+    fields.toneIndex = channel->toneIndex;
+    fields.dcsIndex = channel->dcsIndex;
+    fields.trainIndex = channel->trainIndex;
+    // Flags as their bytes: a byte other than 0 or 1 is kept until the user decides.
+    fields.skip = byteAt(record, rec::kSkip).value_or(0);
+    if (isPrgMemory(memory)) {
+        fields.autoStep = byteAt(record, rec::kAutoStep).value_or(0);
+        fields.autoMode = byteAt(record, rec::kAutoMode).value_or(0);
+    }
+    fields.name = channel->name;
+    return fields;
+}
+
+FieldsRecord recordOfFields(const MemoryFields& fields, int memory) {
+    const double frequencyHz = composedHz(fields.frequencyMHz, fields.frequencyFraction);
+    if (!(frequencyHz >= kMinFrequencyHz && frequencyHz < kFrequencyLimitHz))
+        return failed(kFrequencyRange);
+    const double offsetHz = composedHz(fields.offsetMHz, fields.offsetFraction);
+    if (!(offsetHz >= 0 && offsetHz < kOffsetLimitHz))
+        return failed(kOffsetRange);
+
+    // The receiver honours the auto flags only in the program-scan edges.
+    const bool prg = isPrgMemory(memory);
+    const int autoStep = prg ? fields.autoStep : 0;
+    const int autoMode = prg ? fields.autoMode : 0;
+    const std::pair<const char*, int> bytes[] = {
+        {"Mode", fields.mode},        {"Step", fields.step},      {"Shift", fields.shift},
+        {"TSQ/DCS", fields.subtone},  {"Tone", fields.toneIndex}, {"DCS Code", fields.dcsIndex},
+        {"Train", fields.trainIndex}, {"Skip", fields.skip},      {"auto Step", autoStep},
+        {"auto Mode", autoMode},
+    };
+    for (const auto& [field, value] : bytes)
+        if (value < 0 || value > 255)
+            return failed(std::string(field) + ": 0 to 255");
+
+    MemoryChannel channel;
+    channel.frequencyHz = static_cast<std::uint32_t>(frequencyHz);
+    channel.offsetHz = static_cast<std::uint32_t>(offsetHz);
+    channel.mode = static_cast<std::uint8_t>(fields.mode);
+    channel.step = static_cast<std::uint8_t>(fields.step);
+    channel.shift = static_cast<std::uint8_t>(fields.shift);
+    channel.subtone = static_cast<std::uint8_t>(fields.subtone);
+    channel.toneIndex = static_cast<std::uint8_t>(fields.toneIndex);
+    channel.dcsIndex = static_cast<std::uint8_t>(fields.dcsIndex);
+    channel.trainIndex = static_cast<std::uint8_t>(fields.trainIndex);
+    // A longer name keeps its first six characters; encodeRecord pads it with spaces.
+    channel.name = fields.name.substr(0, rec::kNameLength);
+    std::string record = encodeRecord(channel);
+    if (record.empty())
+        return failed(kNameRange); // the only field left that encodeRecord refuses
+    // Flags go in as their bytes, so an undecided one goes back as it came.
+    setByteAt(record, rec::kSkip, fields.skip);
+    setByteAt(record, rec::kAutoStep, autoStep);
+    setByteAt(record, rec::kAutoMode, autoMode);
+    return {std::move(record), std::string()};
+}
+
+} // namespace r36::image
