@@ -374,10 +374,9 @@ int Session::commitBankCount(int bank, const QString& text) {
         for (int count : m_bankCounts)
             total += count;
         m_displayedTotal = total;
-        if (partitionValid()) {
+        // The labels stay: only loading the partition (a read, a file, Reset) relabels.
+        if (partitionValid())
             m_image.bankTable = image::bankTableFromCounts(m_bankCounts);
-            relabelIfValid();
-        }
     });
     emit partitionChanged();
     return m_bankCounts[static_cast<std::size_t>(bank)];

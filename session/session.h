@@ -115,7 +115,7 @@ public:
     /// Clears memories first..last (clipped to 0..1699).
     void clearMemories(int first, int last);
     /// A partition box committed with `text`: the box's count becomes the text's value rounded
-    /// to 0..9999; the total is recomputed; at 1000 the bank table and the labels follow.
+    /// to 0..9999; the total is recomputed; at 1000 the bank table follows (the labels do not).
     /// Returns the count the box now shows.
     int commitBankCount(int bank, const QString& text);
     /// Reset: the default partition, its labels, the total "1000".
