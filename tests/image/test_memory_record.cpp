@@ -13,19 +13,11 @@ constexpr std::string_view kPreset1700 =
 
 RecordFields fieldsOf(std::string frequencyMHz, std::string fraction, std::string offsetMHz = "0",
                       std::string offsetFraction = "") {
-    RecordFields fields;
-    fields.frequencyMHz = std::move(frequencyMHz);
-    fields.frequencyFraction = std::move(fraction);
-    fields.offsetMHz = std::move(offsetMHz);
-    fields.offsetFraction = std::move(offsetFraction);
-    return fields;
-}
-
-std::uint32_t frequencyOf(const std::string& record) {
-    return decodeRecord(record)->frequencyHz;
-}
-std::uint32_t offsetOf(const std::string& record) {
-    return decodeRecord(record)->offsetHz;
+    return {.frequencyMHz = std::move(frequencyMHz),
+            .frequencyFraction = std::move(fraction),
+            .offsetMHz = std::move(offsetMHz),
+            .offsetFraction = std::move(offsetFraction),
+            .name = {}};
 }
 
 // Record with one byte replaced, for rendering faults.
@@ -36,91 +28,60 @@ std::string withByte(std::string record, int offset, int value) {
 
 } // namespace
 
-TEST(RenderRecord, PresetRecordOfMemory1700) {
+TEST(RenderRecord, PresetRecordOfMemory1700AndFreeMemories) {
     const DisplayTexts expected = {"398.605000MHz", "FM",  "5KHz",        "OFF", "88.5Hz", "023",
                                    "2300Hz",        "OFF", "0.000000MHz", "",    "      "};
     EXPECT_EQ(renderRecord(kPreset1700, 1700), expected);
-}
-
-TEST(RenderRecord, FreeMemoriesRenderBlank) {
-    for (const std::string_view record :
-         {std::string_view("00"), std::string_view(""), std::string_view("0"),
-          std::string_view("02C83AC217000000000000000007000B14000000000000000000000000000000"),
-          std::string_view("00C83AC217000000000000000007000B14000000000000000000000000000000")})
+    for (const std::string_view record : {"00", "", "0", "02C83AC217", "00C83AC217"})
         EXPECT_EQ(renderRecord(record, 0), DisplayTexts{}) << record;
 }
 
 TEST(RenderRecord, AutoFlagsCountOnlyInTheProgramScanArea) {
     const auto record =
         withByte(withByte(std::string(kPreset1700), rec::kAutoStep, 1), rec::kAutoMode, 1);
-    for (const int memory : {1200, 1255, 1299}) {
+    for (const int memory : {1199, 1200, 1255, 1299, 1300}) {
+        const bool prg = memory >= 1200 && memory <= 1299;
         const auto texts = renderRecord(record, memory);
-        EXPECT_EQ(texts[1], "auto");
-        EXPECT_EQ(texts[2], "auto");
-    }
-    for (const int memory : {0, 1199, 1300}) {
-        const auto texts = renderRecord(record, memory);
-        EXPECT_EQ(texts[1], "FM");
-        EXPECT_EQ(texts[2], "5KHz");
+        EXPECT_EQ(texts[1], prg ? "auto" : "FM") << memory;
+        EXPECT_EQ(texts[2], prg ? "auto" : "5KHz") << memory;
     }
 }
 
 TEST(RenderRecord, EveryIndexByteGivesItsNameOrAVisibleMarker) {
-    struct Column {
-        int offset;
-        int text;
-        std::size_t listSize;
-    };
-    const Column columns[] = {
+    const std::tuple<int, int, std::size_t> columns[] = {
+        // offset, text, list size
         {rec::kMode, 1, modeNames.size()},       {rec::kStep, 2, stepNames.size()},
         {rec::kSubtone, 3, subtoneKinds.size()}, {rec::kTone, 4, ctcssTones.size()},
         {rec::kDcs, 5, dcsCodes.size()},         {rec::kTrain, 6, trainTones.size()},
         {rec::kShift, 7, shiftNames.size()},     {rec::kSkip, 9, skipMarks.size()}};
-    for (const auto& column : columns) {
+    for (const auto& [offset, column, listSize] : columns)
         for (int value = 0; value < 256; ++value) {
-            const auto texts =
-                renderRecord(withByte(std::string(kPreset1700), column.offset, value), 5);
-            if (static_cast<std::size_t>(value) < column.listSize)
-                EXPECT_NE(texts[column.text].substr(0, 1), "?");
+            const auto text = renderRecord(withByte(std::string(kPreset1700), offset, value), 5);
+            if (static_cast<std::size_t>(value) < listSize)
+                EXPECT_NE(text[column].substr(0, 1), "?");
             else
-                EXPECT_EQ(texts[column.text], "?" + hexByte(value));
+                EXPECT_EQ(text[column], "?" + hexByte(value));
         }
-    }
-    EXPECT_EQ(renderRecord(withByte(std::string(kPreset1700), rec::kTone, 0x3F), 0)[4], "?3F");
     EXPECT_EQ(renderRecord(withByte(std::string(kPreset1700), rec::kSkip, 1), 0)[9], "*");
 }
 
-TEST(RenderRecord, FrequenciesAboveTwoToTheThirtyFirstRenderUnsigned) {
-    EXPECT_EQ(renderRecord("01FFFFFFFF", 0)[0], "4294.967295MHz");
+TEST(RenderRecord, OddFrequenciesNamesAndMalformedRecordsDoNotBreak) {
+    EXPECT_EQ(renderRecord("01FFFFFFFF", 0)[0], "4294.967295MHz"); // unsigned above 2^31
     EXPECT_EQ(renderRecord("0100000080", 0)[0], "2147.483648MHz");
     EXPECT_EQ(frequencyText(100'000), "0.100000MHz");
-    EXPECT_EQ(frequencyText(0), "0.000000MHz");
-}
-
-TEST(RenderRecord, NameBytesOutsidePrintableAsciiShowAsSpaces) {
     auto record = std::string(kPreset1700);
-    setByteAt(record, rec::kName, 'A');
-    setByteAt(record, rec::kName + 1, 0x7F);
-    setByteAt(record, rec::kName + 2, 0x1F);
-    setByteAt(record, rec::kName + 3, '~');
-    setByteAt(record, rec::kName + 4, 0xC8);
-    setByteAt(record, rec::kName + 5, ' ');
-    EXPECT_EQ(renderRecord(record, 0)[10], "A  ~  ");
-}
-
-TEST(RenderRecord, ShortLowerCaseOrMalformedRecordsDoNotBreak) {
-    const auto lower =
-        renderRecord("01c83ac217000000000000000007000b14000000000000000000000000000000", 0);
-    EXPECT_EQ(lower, renderRecord(kPreset1700, 0));
-    const auto cut = renderRecord("01C83AC2", 0);
-    EXPECT_EQ(cut[0], "12.729032MHz"); // the missing high byte reads as 0
-    EXPECT_EQ(cut[10], "      ");
-    const auto junk = renderRecord("01ZZ3AC217", 0);
-    EXPECT_EQ(junk[0], "398.604800MHz"); // the malformed byte reads as 0
+    for (const auto& [offset, byte] :
+         {std::pair{0, 'A'}, {1, 0x7F}, {2, 0x1F}, {3, '~'}, {4, 0xC8}})
+        setByteAt(record, rec::kName + offset, byte);
+    EXPECT_EQ(renderRecord(record, 0)[10], "A  ~  "); // outside printable ASCII: spaces
+    EXPECT_EQ(renderRecord(toUpperAscii(kPreset1700), 0), renderRecord(kPreset1700, 0));
+    EXPECT_EQ(renderRecord("01c83ac217000000000000000007000b14", 0), renderRecord(kPreset1700, 0));
+    EXPECT_EQ(renderRecord("01C83AC2", 0)[0], "12.729032MHz");    // the missing high byte reads 0
+    EXPECT_EQ(renderRecord("01ZZ3AC217", 0)[0], "398.604800MHz"); // so does a malformed one
 }
 
 TEST(ComposeRecord, WorkedExample) {
-    auto fields = fieldsOf("145", "", "0", "600000");
+    RecordFields fields = fieldsOf("145", "", "0", "600000");
     fields.step = 4;
     fields.shift = 2;
     fields.subtone = 2;
@@ -131,86 +92,72 @@ TEST(ComposeRecord, WorkedExample) {
               "014086A4080004C0270900020207000000000100000000000000414243202020");
 }
 
-TEST(ComposeRecord, FractionIsPaddedOnTheRight) {
-    EXPECT_EQ(frequencyOf(composeRecord(fieldsOf("145", "5"))), 145'500'000u);
-    EXPECT_EQ(frequencyOf(composeRecord(fieldsOf("145", "005"))), 145'005'000u);
-    EXPECT_EQ(frequencyOf(composeRecord(fieldsOf("145", "1234567"))), 146'234'567u);
-    EXPECT_EQ(frequencyOf(composeRecord(fieldsOf(" 1 4 5 ", ""))), 145'000'000u);
-    EXPECT_EQ(frequencyOf(composeRecord(fieldsOf("145.5", ""))), 145'500'000u);
-    // The fraction is padded before it is read, so "2x" is "2x0000", that is 2 Hz.
-    EXPECT_EQ(frequencyOf(composeRecord(fieldsOf("145MHz", "2x"))), 145'000'002u);
-}
-
-TEST(ComposeRecord, RoundsToTheNearestHertz) {
-    EXPECT_EQ(frequencyOf(composeRecord(fieldsOf("145", "000000.4"))), 145'000'000u);
-    EXPECT_EQ(frequencyOf(composeRecord(fieldsOf("145", "000000.6"))), 145'000'001u);
-    EXPECT_EQ(frequencyOf(composeRecord(fieldsOf("0.1000004", ""))), 100'000u);
-    EXPECT_EQ(frequencyOf(composeRecord(fieldsOf("145", "000001.5"))),
-              145'000'002u); // half to even
-    EXPECT_EQ(frequencyOf(composeRecord(fieldsOf("145", "000000.5"))), 145'000'000u);
-}
-
-struct BoundCase {
-    const char* frequencyMHz;
-    const char* fraction;
-    const char* offsetMHz;
-    const char* offsetFraction;
-    bool accepted;
+// Frequency and offset texts: what is stored, in Hz (frequency, offset), or refused (-1).
+struct NumberCase {
+    const char *frequencyMHz, *fraction, *offsetMHz, *offsetFraction;
+    std::int64_t frequencyHz, offsetHz = 0;
 };
 
-class ComposeBounds : public testing::TestWithParam<BoundCase> {};
+class ComposeNumbers : public testing::TestWithParam<NumberCase> {};
 
-TEST_P(ComposeBounds, AcceptsExactlyTheStorableValues) {
+TEST_P(ComposeNumbers, StoreExactlyTheStorableValuesRounded) {
     const auto& c = GetParam();
     const auto record =
         composeRecord(fieldsOf(c.frequencyMHz, c.fraction, c.offsetMHz, c.offsetFraction));
-    if (c.accepted)
-        EXPECT_TRUE(isHexOfLength(record, 64)) << record;
-    else
+    if (c.frequencyHz < 0) {
         EXPECT_EQ(record, "");
+        return;
+    }
+    ASSERT_TRUE(isHexOfLength(record, 64)) << record;
+    EXPECT_EQ(decodeRecord(record)->frequencyHz, c.frequencyHz);
+    EXPECT_EQ(decodeRecord(record)->offsetHz, c.offsetHz);
 }
 
+// The fraction is padded on the right before it is read ("2x" is "2x0000": 2 Hz); halves round
+// to even.
 INSTANTIATE_TEST_SUITE_P(
-    Edges, ComposeBounds,
+    Edges, ComposeNumbers,
     testing::Values(
-        BoundCase{"1299", "999999", "0", "", true}, BoundCase{"1300", "", "0", "", false},
-        BoundCase{"1300", "000000", "0", "", false}, BoundCase{"1299.9999995", "", "0", "", false},
-        BoundCase{"0", "1", "0", "", true}, BoundCase{"0", "099999", "0", "", false},
-        BoundCase{"0", "0999995", "0", "", true}, BoundCase{"", "", "0", "", false},
-        BoundCase{"abc", "", "0", "", false}, BoundCase{"145", "", "999", "999999", true},
-        BoundCase{"145", "", "1000", "", false}, BoundCase{"145", "", "999", "1000000", false},
-        BoundCase{"145", "", "1299", "", false}, BoundCase{"145", "", "1300", "", false},
-        BoundCase{"145", "", "", "", true},
-        BoundCase{"145", "99999999999999999999", "0", "", false},
-        BoundCase{"99999999999999999999999999999999999999", "", "0", "", false},
-        BoundCase{"-145", "", "0", "", false}, BoundCase{"  -145", "", "0", "", false},
-        BoundCase{"145", "-5", "0", "", false}, BoundCase{"145", "", "-0", "", false},
-        BoundCase{"145", "", "0", " -600000", false}, BoundCase{"145-", "", "0", "", true}));
+        NumberCase{"145", "5", "0", "", 145'500'000},
+        NumberCase{"145", "005", "0", "", 145'005'000},
+        NumberCase{"145", "1234567", "0", "", 146'234'567},
+        NumberCase{" 1 4 5 ", "", "0", "", 145'000'000},
+        NumberCase{"145.5", "", "0", "", 145'500'000},
+        NumberCase{"145MHz", "2x", "0", "", 145'000'002},
+        NumberCase{"145", "000000.4", "0", "", 145'000'000},
+        NumberCase{"145", "000000.6", "0", "", 145'000'001},
+        NumberCase{"0.1000004", "", "0", "", 100'000},
+        NumberCase{"145", "000001.5", "0", "", 145'000'002},
+        NumberCase{"145", "000000.5", "0", "", 145'000'000},
+        NumberCase{"1299", "999999", "0", "", 1'299'999'999}, NumberCase{"1300", "", "0", "", -1},
+        NumberCase{"1300", "000000", "0", "", -1}, NumberCase{"1299.9999995", "", "0", "", -1},
+        NumberCase{"0", "1", "0", "", 100'000}, NumberCase{"0", "099999", "0", "", -1},
+        NumberCase{"0", "0999995", "0", "", 999'995}, NumberCase{"", "", "0", "", -1},
+        NumberCase{"abc", "", "0", "", -1},
+        NumberCase{"145", "", "999", "999999", 145'000'000, 999'999'999},
+        NumberCase{"145", "", "1000", "", -1}, NumberCase{"145", "", "999", "1000000", -1},
+        NumberCase{"145", "", "1299", "", -1}, NumberCase{"145", "", "1300", "", -1},
+        NumberCase{"145", "", "", "", 145'000'000},
+        NumberCase{"145", "99999999999999999999", "0", "", -1},
+        NumberCase{"99999999999999999999999999999999999999", "", "0", "", -1},
+        NumberCase{"-145", "", "0", "", -1}, NumberCase{"  -145", "", "0", "", -1},
+        NumberCase{"145", "-5", "0", "", -1}, NumberCase{"145", "", "-0", "", -1},
+        NumberCase{"145", "", "0", " -600000", -1}, NumberCase{"145-", "", "0", "", 145'000'000}));
 
-TEST(ComposeRecord, BoundsRoundTripThroughTheRecord) {
-    EXPECT_EQ(frequencyOf(composeRecord(fieldsOf("1299", "999999"))), 1'299'999'999u);
-    EXPECT_EQ(frequencyOf(composeRecord(fieldsOf("0", "1"))), 100'000u);
-    EXPECT_EQ(offsetOf(composeRecord(fieldsOf("145", "", "999", "999999"))), 999'999'999u);
-}
-
-TEST(ComposeRecord, NameIsCutPaddedAndLimitedToPrintableAscii) {
+TEST(ComposeRecord, NameIsCutPaddedAndLimitedToPrintableAsciiAndIndexesToOneByte) {
     auto fields = fieldsOf("145", "");
-    fields.name = "ABCDEFGH";
-    EXPECT_EQ(composeRecord(fields).substr(52), "414243444546");
-    fields.name = "";
-    EXPECT_EQ(composeRecord(fields).substr(52), "202020202020");
-    fields.name = " ~";
-    EXPECT_EQ(composeRecord(fields).substr(52), "207E20202020");
+    for (const auto& [name, stored] : {std::pair{"ABCDEFGH", "414243444546"},
+                                       {"", "202020202020"},
+                                       {" ~", "207E20202020"},
+                                       {"ABCDEF\x01", "414243444546"}}) {
+        fields.name = name; // the cut character is never stored
+        EXPECT_EQ(composeRecord(fields).substr(52), stored) << name;
+    }
     for (const char bad : {'\x01', '\x0F', '\x1F', '\x7F', '\x80', '\xC3'}) {
         fields.name = std::string("A") + bad;
         EXPECT_EQ(composeRecord(fields), "") << static_cast<int>(static_cast<unsigned char>(bad));
     }
-    fields.name = "ABCDEF\x01"; // the cut character is never stored
-    EXPECT_EQ(composeRecord(fields).substr(52), "414243444546");
-}
-
-TEST(ComposeRecord, IndexesOutsideOneByteAreRejected) {
-    auto fields = fieldsOf("145", "");
+    fields.name = "";
     fields.dcsIndex = 255;
     EXPECT_EQ(composeRecord(fields).substr(28, 2), "FF");
     fields.dcsIndex = 256;
@@ -240,71 +187,38 @@ TEST(ComposeRecord, EveryListEntryRoundTripsThroughRenderingAndDecoding) {
     check([](RecordFields& f, int v) { f.skip = v != 0; }, skipMarks, 9);
 }
 
-TEST(EncodeRecord, DecodeEncodeRoundTripAndReservedBytesCleared) {
-    MemoryChannel channel;
-    channel.frequencyHz = 1'299'999'999;
-    channel.mode = 2;
-    channel.step = 15;
-    channel.offsetHz = 999'999'999;
-    channel.shift = 1;
-    channel.subtone = 4;
-    channel.toneIndex = 49;
-    channel.dcsIndex = 103;
-    channel.trainIndex = 28;
-    channel.skip = true;
-    channel.autoStep = true;
-    channel.autoMode = true;
-    channel.name = "Z9 ~!A";
+TEST(EncodeRecord, DecodeEncodeRoundTripAndRefusals) {
+    const MemoryChannel channel{1'299'999'999, 2,  15,   999'999'999, 1,    4,       49,
+                                103,           28, true, true,        true, "Z9 ~!A"};
     const auto record = encodeRecord(channel);
     ASSERT_TRUE(isHexOfLength(record, 64));
     EXPECT_EQ(decodeRecord(record), channel);
     // Reserved bytes of a receiver record are not carried into a re-encoded one.
     EXPECT_EQ(encodeRecord(*decodeRecord(kPreset1700)).substr(30, 2), "00");
+    for (const MemoryChannel& refused :
+         {MemoryChannel{.frequencyHz = 99'999, .name = {}},
+          MemoryChannel{.frequencyHz = 1'300'000'000, .name = {}},
+          MemoryChannel{.frequencyHz = 100'000, .offsetHz = 1'000'000'000, .name = {}},
+          MemoryChannel{.frequencyHz = 100'000, .name = "SEVENCH"},
+          MemoryChannel{.frequencyHz = 100'000, .name = "A\tB"}})
+        EXPECT_EQ(encodeRecord(refused), "") << refused.frequencyHz << refused.name;
+    EXPECT_EQ(encodeRecord({.frequencyHz = 100'000, .name = "ABC"}).substr(52), "414243202020");
 }
 
-TEST(EncodeRecord, RefusesWhatCannotBeStored) {
-    MemoryChannel channel;
-    channel.frequencyHz = 99'999;
-    EXPECT_EQ(encodeRecord(channel), "");
-    channel.frequencyHz = 1'300'000'000;
-    EXPECT_EQ(encodeRecord(channel), "");
-    channel.frequencyHz = 100'000;
-    EXPECT_NE(encodeRecord(channel), "");
-    channel.offsetHz = 1'000'000'000;
-    EXPECT_EQ(encodeRecord(channel), "");
-    channel.offsetHz = 0;
-    channel.name = "SEVENCH";
-    EXPECT_EQ(encodeRecord(channel), "");
-    channel.name = "A\tB";
-    EXPECT_EQ(encodeRecord(channel), "");
-    channel.name = "ABC";
-    EXPECT_EQ(encodeRecord(channel).substr(52), "414243202020");
+TEST(DecodeRecord, ShortFreeAndOutOfListRecords) {
+    EXPECT_EQ(decodeRecord("00"), std::nullopt);
+    EXPECT_EQ(decodeRecord(""), std::nullopt);
+    EXPECT_EQ(decodeRecord("01"), (MemoryChannel{.toneIndex = 0, .name = "      "}));
+    // Raw index bytes beyond their lists are kept as they are.
+    EXPECT_EQ(decodeRecord(withByte(std::string(kPreset1700), rec::kDcs, 0xFE))->dcsIndex, 0xFE);
 }
 
 TEST(NumericValue, ReadsTheNumberAtTheStart) {
-    EXPECT_DOUBLE_EQ(numericValue("145"), 145);
-    EXPECT_DOUBLE_EQ(numericValue(" 1 4 5.5 "), 145.5);
-    EXPECT_DOUBLE_EQ(numericValue("12abc34"), 12);
-    EXPECT_DOUBLE_EQ(numericValue("1.2.3"), 1.2);
-    EXPECT_DOUBLE_EQ(numericValue(".5"), 0.5);
-    EXPECT_DOUBLE_EQ(numericValue("-2.5"), -2.5);
-    EXPECT_DOUBLE_EQ(numericValue("+7"), 7);
-    EXPECT_DOUBLE_EQ(numericValue("--7"), 0);
-    EXPECT_DOUBLE_EQ(numericValue("-"), 0);
-    EXPECT_DOUBLE_EQ(numericValue(""), 0);
-    EXPECT_DOUBLE_EQ(numericValue("x12"), 0);
-    EXPECT_DOUBLE_EQ(numericValue("007"), 7);
-}
-
-TEST(DecodeRecord, ShortAndFreeRecords) {
-    EXPECT_EQ(decodeRecord("00"), std::nullopt);
-    EXPECT_EQ(decodeRecord(""), std::nullopt);
-    const auto bare = decodeRecord("01");
-    ASSERT_TRUE(bare);
-    EXPECT_EQ(bare->frequencyHz, 0u);
-    EXPECT_EQ(bare->toneIndex, 0);
-    EXPECT_EQ(bare->name, "      ");
-    // Raw index bytes beyond their lists are kept as they are.
-    const auto odd = decodeRecord(withByte(std::string(kPreset1700), rec::kDcs, 0xFE));
-    EXPECT_EQ(odd->dcsIndex, 0xFE);
+    const std::pair<const char*, double> cases[] = {
+        {"145", 145},   {" 1 4 5.5 ", 145.5}, {"12abc34", 12},
+        {"1.2.3", 1.2}, {".5", 0.5},          {"-2.5", -2.5},
+        {"+7", 7},      {"--7", 0},           {"-", 0},
+        {"", 0},        {"x12", 0},           {"007", 7}};
+    for (const auto& [text, value] : cases)
+        EXPECT_DOUBLE_EQ(numericValue(text), value) << text;
 }
