@@ -112,8 +112,9 @@ std::vector<std::string> defaultMemoryLabels() {
 }
 
 int bankCountOfText(std::string_view text) {
-    const double value = numericValue(text);
-    return std::clamp(static_cast<int>(std::lround(value)), 0, 9999);
+    // Held before it is rounded: a number beyond int would otherwise wrap to anything.
+    const double held = std::clamp(numericValue(text), 0.0, 9999.0);
+    return static_cast<int>(std::lround(held));
 }
 
 std::pair<int, int> memoryGroup(std::string_view bankTable, int memory) {

@@ -60,13 +60,20 @@ bool isWrite(Transfer kind) {
            kind == Transfer::BankWrite || kind == Transfer::WriteSelected;
 }
 
+// How a transact refused after a stop ends a reason. A command that was in flight when the stop
+// came and failed on its own (no reply, a refusal) is reported as the failure it is.
+const std::string kCancelled = ": cancelled";
+
+bool endsWith(const std::string& text, const std::string& tail) {
+    return text.size() >= tail.size() &&
+           text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+}
+
 /// "Read all: reading memory 500 at 04280: cancelled" -> "reading memory 500 at 04280".
 std::string stoppedAt(const std::string& reason) {
     std::string step = reason;
-    const std::string suffix = ": cancelled";
-    if (step.size() >= suffix.size() &&
-        step.compare(step.size() - suffix.size(), suffix.size(), suffix) == 0)
-        step.resize(step.size() - suffix.size());
+    if (endsWith(step, kCancelled))
+        step.resize(step.size() - kCancelled.size());
     const auto colon = step.find(": ");
     return colon == std::string::npos ? step : step.substr(colon + 2);
 }
@@ -127,7 +134,7 @@ void TransferWorker::run(const TransferRequest& request) {
     result.kind = request.kind;
     if (outcome) {
         result.status = TransferResult::Status::Complete;
-    } else if (radio.stopRequested()) {
+    } else if (radio.stopRequested() && endsWith(outcome.reason(), kCancelled)) {
         result.status = TransferResult::Status::Cancelled;
         std::string text = "Stopped before " + stoppedAt(outcome.reason()) + ".";
         if (isWrite(request.kind))

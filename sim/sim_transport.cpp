@@ -2,6 +2,8 @@
 
 #include <QTimer>
 
+#include <algorithm>
+
 namespace r36::sim {
 
 namespace {
@@ -9,7 +11,11 @@ constexpr int kBitsPerCharacter = 10; // start bit, 8 data bits, stop bit
 }
 
 SimTransport::SimTransport(ReceiverSimulator& receiver, QObject* parent)
-    : link::Transport(parent), m_receiver(receiver) {}
+    : link::Transport(parent), m_receiver(receiver), m_timer(new QTimer(this)) {
+    m_timer->setSingleShot(true);
+    m_timer->setTimerType(Qt::PreciseTimer); // the pacing is a few milliseconds per line
+    connect(m_timer, &QTimer::timeout, this, &SimTransport::deliverDue);
+}
 
 bool SimTransport::open(QString& reason) {
     if (!m_openFailure.isEmpty()) {
@@ -18,7 +24,6 @@ bool SimTransport::open(QString& reason) {
     }
     if (!m_open) {
         m_open = true;
-        ++m_session;
         m_inbox.clear();
     }
     return true;
@@ -26,7 +31,9 @@ bool SimTransport::open(QString& reason) {
 
 void SimTransport::close() {
     m_open = false;
-    ++m_session; // answers still on their way are dropped, as on a closed port
+    // Answers still on their way are dropped, as on a closed port.
+    m_pending.clear();
+    m_timer->stop();
     m_inbox.clear();
 }
 
@@ -39,17 +46,11 @@ QByteArray SimTransport::readAll() {
 bool SimTransport::write(const QByteArray& bytes) {
     if (!m_open)
         return false;
-    const int session = m_session;
+    const Clock::time_point now = Clock::now();
     std::chrono::milliseconds lineBusy{0};
     for (const ReceiverSimulator::Answer& answer : m_receiver.receive(bytes)) {
         if (answer.vanish) {
-            QTimer::singleShot(0, this, [this, session] {
-                if (session != m_session)
-                    return;
-                close();
-                m_openFailure = QStringLiteral("cannot open the simulated receiver: unplugged");
-                emit failed(QStringLiteral("the simulated receiver's cable was pulled"));
-            });
+            m_pending.emplace(now, Pending{{}, true});
             continue;
         }
         if (answer.bytes.isEmpty())
@@ -57,14 +58,39 @@ bool SimTransport::write(const QByteArray& bytes) {
         if (m_baud > 0)
             lineBusy += std::chrono::milliseconds{
                 (answer.bytes.size() * kBitsPerCharacter * 1000 + m_baud - 1) / m_baud};
-        QTimer::singleShot(answer.delay + lineBusy, this, [this, session, bytes = answer.bytes] {
-            if (session != m_session)
-                return;
-            m_inbox += bytes;
-            emit readyRead();
-        });
+        m_pending.emplace(now + answer.delay + lineBusy, Pending{answer.bytes, false});
     }
+    armTimer();
     return true;
+}
+
+void SimTransport::armTimer() {
+    if (m_pending.empty()) {
+        m_timer->stop();
+        return;
+    }
+    // Never delivered from inside write(): at the earliest on the next pass of the event loop.
+    const auto wait =
+        std::chrono::ceil<std::chrono::milliseconds>(m_pending.begin()->first - Clock::now());
+    m_timer->start(std::max(wait, std::chrono::milliseconds{0}));
+}
+
+void SimTransport::deliverDue() {
+    // One answer per timer event, as separate arrivals would be: a handler that ends its wait on
+    // this one leaves the next in the inbox for whoever reads next.
+    if (!m_pending.empty() && m_pending.begin()->first <= Clock::now()) {
+        const Pending next = std::move(m_pending.begin()->second);
+        m_pending.erase(m_pending.begin());
+        if (next.vanish) {
+            close();
+            m_openFailure = QStringLiteral("cannot open the simulated receiver: unplugged");
+            emit failed(QStringLiteral("the simulated receiver's cable was pulled"));
+        } else {
+            m_inbox += next.bytes;
+            emit readyRead();
+        }
+    }
+    armTimer();
 }
 
 } // namespace r36::sim

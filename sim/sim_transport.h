@@ -3,6 +3,11 @@
 #include "link/transport.h"
 #include "receiver_simulator.h"
 
+#include <chrono>
+#include <map>
+
+class QTimer;
+
 namespace r36::sim {
 
 /// An in-memory cable to a ReceiverSimulator: answers arrive through the event loop (queued, so
@@ -26,12 +31,25 @@ public:
     QString description() const override { return QStringLiteral("simulated receiver"); }
 
 private:
+    using Clock = std::chrono::steady_clock;
+    /// What is on its way back: bytes, or the cable being pulled.
+    struct Pending {
+        QByteArray bytes;
+        bool vanish = false;
+    };
+
+    void deliverDue();
+    void armTimer();
+
     ReceiverSimulator& m_receiver;
     int m_baud = 0;
     bool m_open = false;
     QString m_openFailure;
     QByteArray m_inbox;
-    int m_session = 0; // answers of an earlier opening are dropped
+    // By due time; equal times keep their order. One timer, a child, so it moves with the
+    // transport to whichever thread uses it.
+    std::multimap<Clock::time_point, Pending> m_pending;
+    QTimer* m_timer = nullptr;
 };
 
 } // namespace r36::sim

@@ -1,11 +1,13 @@
 #pragma once
 
-// FNV-1a over a text: lets a test compare a whole table with the figure worked out from the
-// published table, so a single mistyped character shows.
+// Helpers for tables in tests: FNV-1a over a text, so a test can compare a whole table with the
+// figure worked out from the published table and a single mistyped character shows; and compact
+// tables written as text.
 
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace r36::image::test {
 
@@ -23,12 +25,27 @@ std::string joined(const Range& range, std::string_view separator, ToText toText
     std::string text;
     bool first = true;
     for (const auto& item : range) {
-        if (!first)
-            text += separator;
-        text += toText(item);
+        text += (first ? "" : std::string(separator)) + toText(item);
         first = false;
     }
     return text;
+}
+
+/// "a|b; c|d" -> {{"a", "b"}, {"c", "d"}}: rows end at ";" (and the one blank after it), fields
+/// at "|"; line breaks are not part of a row.
+inline std::vector<std::vector<std::string>> tableRows(std::string_view text) {
+    std::vector<std::vector<std::string>> rows(1, std::vector<std::string>(1));
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == ';') {
+            rows.emplace_back(1);
+            i += i + 1 < text.size() && text[i + 1] == ' ';
+        } else if (text[i] == '|') {
+            rows.back().emplace_back();
+        } else if (text[i] != '\n') {
+            rows.back().back().push_back(text[i]);
+        }
+    }
+    return rows;
 }
 
 } // namespace r36::image::test

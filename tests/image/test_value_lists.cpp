@@ -1,7 +1,5 @@
 #include "checksum.h"
 
-#include "image/hex_text.h"
-#include "image/memory_record.h"
 #include "image/value_lists.h"
 
 #include <gtest/gtest.h>
@@ -16,27 +14,15 @@ std::string text(std::string_view name) {
 }
 } // namespace
 
-TEST(ValueLists, ShortListsInReceiverOrder) {
-    EXPECT_EQ(joined(modeNames, "|", text), "FM|AM|WFM");
-    EXPECT_EQ(joined(shiftNames, "|", text), "OFF|+|-");
-    EXPECT_EQ(joined(subtoneKinds, "|", text), "OFF|Train|CTCSS|REV|DCS");
-    EXPECT_EQ(joined(skipMarks, "|", text), "|*");
+TEST(ValueLists, ListsInReceiverOrderMatchThePublishedOnes) {
+    EXPECT_EQ(joined(modeNames, "|", text) + "/" + joined(shiftNames, "|", text) + "/" +
+                  joined(subtoneKinds, "|", text) + "/" + joined(skipMarks, "|", text),
+              "FM|AM|WFM/OFF|+|-/OFF|Train|CTCSS|REV|DCS/|*");
     EXPECT_EQ(joined(stepNames, "|", text),
               "5KHz|6.25KHz|8.33KHz|10KHz|12.5KHz|15KHz|20KHz|25KHz|30KHz|50KHz|100KHz|125KHz|"
               "150KHz|200KHz|500KHz|1MHz");
-}
-
-TEST(ValueLists, ToneTablesMatchThePublishedLists) {
     EXPECT_EQ(fnv1a(joined(ctcssTones, "|", text)), 0x52bf274au);
-    EXPECT_EQ(ctcssTones[7], "88.5Hz");
-    EXPECT_EQ(ctcssTones[37], "250.3Hz");
-    EXPECT_EQ(ctcssTones[38], "69.3Hz");
-    EXPECT_EQ(ctcssTones[49], "254.1Hz");
-
     EXPECT_EQ(fnv1a(joined(dcsCodes, "|", text)), 0x66d4b218u);
-    EXPECT_EQ(dcsCodes.front(), "023");
-    EXPECT_EQ(dcsCodes.back(), "754");
-
     for (int k = 0; k < 28; ++k)
         EXPECT_EQ(trainTones[k], std::to_string(300 + 100 * k) + "Hz");
     EXPECT_EQ(trainTones[28], "JR");
@@ -48,26 +34,11 @@ TEST(ValueLists, AreaTableMatchesThePublishedTable) {
                joined(area.channels, ",", [](std::uint8_t ch) { return std::to_string(ch); });
     };
     EXPECT_EQ(fnv1a(joined(areaTable, "|", areaText)), 0xba9a92e0u);
-    for (const auto& area : areaTable) {
-        EXPECT_EQ(area.name.size(), 6u);
-        for (const auto channel : area.channels)
-            EXPECT_TRUE(channel == 0 || (channel >= 13 && channel <= 52)) << area.name;
-    }
-    EXPECT_EQ(areaTable[0].name, "HOKAID");
-    EXPECT_EQ(areaTable[20].name, "TOKYO ");
-    EXPECT_EQ(areaTable[20].channels[8], 16);
-    EXPECT_EQ(areaTable[kManualArea].name, "******");
-    for (const auto channel : areaTable[kManualArea].channels)
-        EXPECT_EQ(channel, 0);
+    EXPECT_EQ(areaText(areaTable[0]).substr(0, 7), "HOKAID:");
+    EXPECT_EQ(areaText(areaTable[kManualArea]), "******:0,0,0,0,0,0,0,0,0,0");
 }
 
-TEST(ValueLists, PresetRecordsAreWholeRecordsWithTheSharedTail) {
+TEST(ValueLists, PresetRecordsMatchThePublishedOnes) {
     EXPECT_EQ(fnv1a(joined(presetRecords, "|", text)), 0xb8a97d92u);
     EXPECT_EQ(presetRecords[0], "01C83AC217000000000000000007000B14000000000000000000000000000000");
-    for (const auto record : presetRecords) {
-        EXPECT_TRUE(isHexOfLength(record, 64)) << record;
-        EXPECT_EQ(record.substr(10), "000000000000000007000B14000000000000000000000000000000");
-    }
-    EXPECT_EQ(decodeRecord(presetRecords[20])->frequencyHz, 139'940'000u);
-    EXPECT_EQ(decodeRecord(presetRecords[16])->frequencyHz, 361'825'000u);
 }

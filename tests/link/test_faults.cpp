@@ -5,8 +5,6 @@
 
 #include "image/memory_map.h"
 
-#include <algorithm>
-
 using namespace r36;
 using namespace r36::testing_link;
 
@@ -15,141 +13,118 @@ namespace {
 using Kind = sim::Fault::Kind;
 
 constexpr std::chrono::milliseconds kShortTimeout{300};
-constexpr int kMemory300 = 0x02F80;
-
-enum class Command { ReadAll, WriteAll };
 
 struct FaultCase {
     const char* name;
-    Command command;
+    bool write; // Write all, else Read all
     sim::Fault fault;
-    std::string reason;            // the whole reason, or its beginning when it ends in "..."
-    int firstUntouchedMemory = -1; // memories before it were transferred, it and later not
+    std::string reason;        // the whole reason, or its beginning when it ends in "..."
+    std::size_t sent;          // commands the receiver got, the failed one the last
+    int firstUntouchedMemory;  // memories before it were transferred, it and later not
+    bool bankTableRead = true; // Read all: the bank table was read before the fault
+    std::string stopAt = {};   // the stop is requested while this command waits
 };
 
-sim::Fault at(Kind kind, int address) {
-    sim::Fault f;
-    f.kind = kind;
-    f.address = address;
-    f.lateBy = 3 * kShortTimeout;
-    return f;
+sim::Fault atAddress(Kind kind, int address) {
+    return {.kind = kind, .address = address};
 }
 
-sim::Fault atCommand(Kind kind, int n) {
-    sim::Fault f;
-    f.kind = kind;
-    f.atCommand = n;
-    return f;
+// Read all sends 22 commands before memory 0, Write all 38.
+FaultCase atMemory(const char* name, Kind kind, const std::string& detail, bool write = false,
+                   int memory = 300, const std::string& stopAt = {}) {
+    const std::string step = (write ? "Write all: writing memory " : "Read all: reading memory ") +
+                             std::to_string(memory) + " at " +
+                             image::hexAddress(image::memoryAddress(memory)) + ": ";
+    const int address = stopAt.empty() ? static_cast<int>(image::memoryAddress(memory)) : -1;
+    const std::size_t sent = (write ? 38u : 22u) + memory + (stopAt.empty() ? 1 : 0);
+    return {name, write, atAddress(kind, address), step + detail, sent, memory, true, stopAt};
 }
 
-const std::string kAt300 = "Read all: reading memory 300 at 02F80: ";
+/// Read all, failing at its nth command; the bank table is read by the 15th.
+FaultCase atCommand(const char* name, Kind kind, int n, const std::string& reason) {
+    const sim::Fault fault{.kind = kind, .atCommand = n};
+    return {name, false, fault, "Read all: " + reason, static_cast<std::size_t>(n), 0, n >= 15};
+}
 
 const FaultCase kCases[] = {
-    {"NoReply", Command::ReadAll, at(Kind::NoReply, kMemory300), kAt300 + "no reply within 300 ms",
-     300},
-    {"LateReply", Command::ReadAll, at(Kind::LateReply, kMemory300),
-     kAt300 + "no reply within 300 ms", 300},
-    {"NoEcho", Command::ReadAll, at(Kind::NoEcho, kMemory300),
-     kAt300 + "reply not framed (no echo of the command)", 300},
-    {"Unframed", Command::ReadAll, at(Kind::Unframed, kMemory300),
-     kAt300 + "reply not framed (no CR LF within 300 ms)", 300},
-    {"Garbled", Command::ReadAll, at(Kind::Garbled, kMemory300),
-     kAt300 + "bad reply, not hexadecimal...", 300},
-    {"ShortLine", Command::ReadAll, at(Kind::ShortLine, kMemory300),
-     kAt300 + "bad reply, 62 characters instead of 64", 300},
-    {"PortVanishes", Command::ReadAll, at(Kind::PortVanishes, kMemory300),
-     kAt300 + "port error: ...", 300},
-    {"WriteRefused", Command::WriteAll, at(Kind::WriteRefused, kMemory300),
-     "Write all: writing memory 300 at 02F80: receiver answered \"NG\" instead of \"OK\"", 300},
-    {"WritePortVanishes", Command::WriteAll, at(Kind::PortVanishes, kMemory300),
-     "Write all: writing memory 300 at 02F80: port error: ...", 300},
-    {"Greeting", Command::ReadAll, atCommand(Kind::NoReply, 1),
-     "Read all: greeting: no reply within 300 ms", 0},
-    {"GreetingRefused", Command::ReadAll, atCommand(Kind::WriteRefused, 1),
-     "Read all: greeting answered \"NG\" instead of \"OK\"", 0},
-    {"VersionTooShort", Command::ReadAll, atCommand(Kind::ShortLine, 2),
-     "Read all: version reply \"002-\" is not of the form 000-00", 0},
-    {"SecondGreeting", Command::ReadAll, atCommand(Kind::NoReply, 15),
-     "Read all: greeting: no reply within 300 ms", 0},
-    {"BankTableLine", Command::ReadAll, at(Kind::ShortLine, 0x00120),
-     "Read all: reading the bank table at 00120: bad reply, 62 characters instead of 64", 0},
+    atMemory("NoReply", Kind::NoReply, "no reply within 300 ms"),
+    atMemory("LateReply", Kind::LateReply, "no reply within 300 ms"),
+    atMemory("NoEcho", Kind::NoEcho, "reply not framed (no echo of the command)"),
+    atMemory("Unframed", Kind::Unframed, "reply not framed (no CR LF within 300 ms)"),
+    atMemory("Garbled", Kind::Garbled, "bad reply, not hexadecimal..."),
+    atMemory("ShortLine", Kind::ShortLine, "bad reply, 62 characters instead of 64"),
+    atMemory("PortVanishes", Kind::PortVanishes, "port error: ..."),
+    atMemory("WriteRefused", Kind::WriteRefused, "receiver answered \"NG\" instead of \"OK\"",
+             true),
+    atMemory("WritePortVanishes", Kind::PortVanishes, "port error: ...", true),
+    // A stop lets the memory in flight (50) complete and asks for nothing after it.
+    atMemory("StopDuringRead", Kind::NoReply, "cancelled", false, 51, "VK~F01040R"),
+    atMemory("StopDuringWrite", Kind::NoReply, "cancelled", true, 51, "VK~F01040W"),
+    atCommand("Greeting", Kind::NoReply, 1, "greeting: no reply within 300 ms"),
+    atCommand("GreetingRefused", Kind::WriteRefused, 1,
+              "greeting answered \"NG\" instead of \"OK\""),
+    atCommand("VersionTooShort", Kind::ShortLine, 2,
+              "version reply \"002-\" is not of the form 000-00"),
+    atCommand("SecondGreeting", Kind::NoReply, 15, "greeting: no reply within 300 ms"),
+    // A four-line read still asks for all its lines.
+    {"BankTableLine", false, atAddress(Kind::ShortLine, 0x00120),
+     "Read all: reading the bank table at 00120: bad reply, 62 characters instead of 64", 6, 0,
+     false},
 };
 
 class Faults : public LinkFixture,
-               public testing::WithParamInterface<std::tuple<Cable, FaultCase>> {
-protected:
-    void SetUp() override {
-        setUpCable(std::get<0>(GetParam()));
-        radio->setReplyTimeout(kShortTimeout);
-    }
-    const FaultCase& faultCase() const { return std::get<1>(GetParam()); }
-};
+               public testing::WithParamInterface<std::tuple<Cable, FaultCase>> {};
 
 TEST_P(Faults, EndTheCommandAtTheirStepKeepingWhatCameBefore) {
-    const FaultCase& c = faultCase();
+    setUpCable(std::get<0>(GetParam()));
+    radio->setReplyTimeout(kShortTimeout);
+    const FaultCase& c = std::get<1>(GetParam());
     receiver.addFault(c.fault);
     const image::CloneImage before = image;
     const auto receiverBefore = receiver.memory();
+    int failures = 0;
+    QObject::connect(transport.get(), &link::Transport::failed, [&] { ++failures; });
+    QObject::connect(transport.get(), &link::Transport::readyRead, radio.get(), [&] {
+        if (!c.stopAt.empty() && log().back().starts_with(c.stopAt))
+            radio->requestStop();
+    });
 
-    const Outcome outcome =
-        c.command == Command::ReadAll ? transfer->readAll() : transfer->writeAll();
+    const Outcome outcome = c.write ? transfer->writeAll() : transfer->readAll();
     ASSERT_FALSE(outcome.ok());
-    if (c.reason.ends_with("...")) {
-        EXPECT_EQ(outcome.reason().substr(0, c.reason.size() - 3),
-                  c.reason.substr(0, c.reason.size() - 3))
-            << outcome.reason();
-        EXPECT_GT(outcome.reason().size(), c.reason.size()) << "the detail is there";
-    } else {
-        EXPECT_EQ(outcome.reason(), c.reason);
-    }
-
-    if (c.fault.kind == Kind::PortVanishes) {
-        EXPECT_FALSE(transport->isOpen()) << "a pulled cable closes the port at once";
-    }
+    const bool detailed = c.reason.ends_with("..."); // the detail after it varies
+    EXPECT_EQ(detailed ? outcome.reason().substr(0, c.reason.size() - 3) + "..." : outcome.reason(),
+              c.reason);
+    // A pulled cable is reported once and closes the port at once.
+    EXPECT_EQ(failures, c.fault.kind == Kind::PortVanishes ? 1 : 0);
+    EXPECT_EQ(transport->isOpen(), c.fault.kind != Kind::PortVanishes);
     radio->disconnectRadio();
     EXPECT_FALSE(transport->isOpen());
+    EXPECT_EQ(log().size(), c.sent) << "nothing is sent after the failed step";
 
-    // Nothing is sent after the failed step (a four-line read still asks for all its lines).
-    const std::string failedAddress =
-        c.fault.address >= 0 ? image::hexAddress(c.fault.address) : "";
-    if (c.fault.address == 0x00120)
-        EXPECT_EQ(log().back(), "VK~F00160R");
-    else if (!failedAddress.empty())
-        EXPECT_EQ(log().back().substr(4, 5), failedAddress);
-    else
-        EXPECT_EQ(static_cast<int>(log().size()), c.fault.atCommand);
-
-    const int firstUntouched = c.firstUntouchedMemory;
-    if (c.command == Command::ReadAll) {
-        for (int i = 0; i < firstUntouched; ++i)
-            ASSERT_EQ(image.memRecord[i], receiverHex(receiver, image::memoryAddress(i), 32)) << i;
-        for (int i = firstUntouched; i < image::kMemoryCount; ++i)
-            ASSERT_EQ(image.memRecord[i], before.memRecord[i]) << i;
-    } else {
-        // The fresh image writes "00" over every memory's in-use byte, up to the failed one.
-        for (int i = 0; i < firstUntouched; ++i)
-            ASSERT_EQ(receiver.memory()[image::memoryAddress(i)], 0) << i;
-        for (int i = firstUntouched; i < image::kUserMemoryCount; ++i)
-            ASSERT_EQ(receiver.memory()[image::memoryAddress(i)],
-                      receiverBefore[image::memoryAddress(i)])
+    for (int i = 0; i < image::kUserMemoryCount; ++i) {
+        const std::uint32_t address = image::memoryAddress(i);
+        if (c.write) // the fresh image writes "00" over the in-use byte up to the failed one
+            ASSERT_EQ(receiver.memory()[address],
+                      i < c.firstUntouchedMemory ? 0 : receiverBefore[address])
+                << i;
+        else
+            ASSERT_EQ(image.memRecord[i], i < c.firstUntouchedMemory
+                                              ? receiverHex(receiver, address, 32)
+                                              : before.memRecord[i])
                 << i;
     }
-    if (c.fault.address == 0x00120 || (c.fault.atCommand > 0 && c.fault.atCommand < 15)) {
-        EXPECT_EQ(image.bankTable, before.bankTable) << "nothing is stored from a failed block";
-        EXPECT_EQ(bankTableLoads, 0);
-    }
-    if (c.fault.atCommand == 15) {
-        EXPECT_EQ(image.bankTable, receiverHex(receiver, 0x00100, 100)) << "read before it";
-        EXPECT_EQ(image.sysBlock, before.sysBlock);
+    if (!c.write) {
+        EXPECT_EQ(image.bankTable,
+                  c.bankTableRead ? receiverHex(receiver, 0x00100, 100) : before.bankTable);
+        EXPECT_EQ(shown.starts_with("bank,"), c.bankTableRead);
+        EXPECT_EQ(image.sysBlock != before.sysBlock, c.firstUntouchedMemory > 0);
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Cables, Faults, testing::Combine(kBothCables, testing::ValuesIn(kCases)),
-                         [](const testing::TestParamInfo<std::tuple<Cable, FaultCase>>& param) {
-                             return std::string(std::get<1>(param.param).name) +
-                                    (std::get<0>(param.param) == Cable::InMemory
-                                         ? "_InMemory"
-                                         : "_PseudoTerminal");
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Cables, Faults, testing::Combine(kBothCables, testing::ValuesIn(kCases)),
+    [](const auto& param) {
+        return std::get<1>(param.param).name + ("_" + cableName({std::get<0>(param.param), 0}));
+    });
 
 } // namespace

@@ -1,0 +1,137 @@
+// The transfers as the session runs them: what they fill in, what they refuse, how a cancel ends
+// them and what it says reached the receiver.
+
+#include "session_fixture.h"
+
+#include "image/settings_block.h"
+
+using namespace r36;
+using namespace r36::testing_session;
+
+namespace {
+
+using Kind = sim::Fault::Kind;
+
+class Transfers : public SessionFixture {
+protected:
+    /// Cancels once the transfer reports memory `memory` done; the next memory answers with
+    /// `fault` (a late reply: the cancel surely comes while it waits).
+    void cancelAfter(int memory, Kind fault) {
+        sim::Fault next{.kind = fault,
+                        .address = static_cast<int>(image::memoryAddress(memory + 1))};
+        next.lateBy = std::chrono::milliseconds{700};
+        receiver.addFault(next);
+        QObject::connect(session.get(), &Session::transferProgress,
+                         [this, memory](int, int, int value, const QString& text) {
+                             if (value == memory && !text.isEmpty())
+                                 session->cancelTransfer();
+                         });
+    }
+};
+
+TEST_F(Transfers, ReadAllFillsTheImageRowByRowAndAnotherTransferIsRefusedMeanwhile) {
+    std::vector<int> changed;
+    QObject::connect(session.get(), &Session::memoryChanged,
+                     [&](int memory) { changed.push_back(memory); });
+    ASSERT_TRUE(session->startTransfer(Transfer::ReadAll));
+    EXPECT_TRUE(session->transferRunning());
+    EXPECT_FALSE(session->startTransfer(Transfer::WriteAll)) << "one transfer at a time";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !results.empty(); }, 60000));
+    ASSERT_EQ(results.size(), 1u) << "the refused one reports nothing";
+    EXPECT_EQ(results[0].status, Status::Complete);
+    EXPECT_EQ(results[0].kind, Transfer::ReadAll);
+    EXPECT_FALSE(session->transferRunning());
+    ASSERT_EQ(changed.size(), 1700u);
+    EXPECT_EQ(changed.back(), 1699);
+    for (int memory = 0; memory < image::kUserMemoryCount; ++memory)
+        ASSERT_EQ(session->image().memRecord[memory], receiverRecord(memory)) << memory;
+    EXPECT_EQ(session->linkState().radioVersion, 206);
+}
+
+TEST_F(Transfers, CancelDuringReadAllKeepsWhatWasReadAndLeavesTheRest) {
+    cancelAfter(500, Kind::LateReply);
+    const image::CloneImage before = session->image();
+    const TransferResult result = run(Transfer::ReadAll);
+    EXPECT_EQ(result.status, Status::Cancelled);
+    EXPECT_EQ(result.reason.toStdString(),
+              "Stopped before reading memory 502 at 048C0. Everything read before it is kept.");
+    for (int memory = 0; memory < image::kMemoryCount; ++memory)
+        ASSERT_EQ(session->image().memRecord[memory],
+                  memory <= 501 ? receiverRecord(memory) : before.memRecord[memory])
+            << memory;
+    EXPECT_TRUE(session->hasUnsavedChanges()) << "a cancelled read is a partial one";
+    EXPECT_EQ(receiver.commandLog().back(), "VK~F048A0R");
+    EXPECT_TRUE(run(Transfer::ReadSelected, 600, 600).ok()) << "the next transfer runs again";
+}
+
+TEST_F(Transfers, ACommandThatFailsWhileTheCancelWaitsIsReportedAsItsFailure) {
+    cancelAfter(2, Kind::NoReply);
+    const TransferResult result = run(Transfer::ReadAll);
+    EXPECT_EQ(result.status, Status::Failed);
+    EXPECT_EQ(result.reason.toStdString(),
+              "Read all: reading memory 3 at 00A60: no reply within 1000 ms");
+}
+
+TEST_F(Transfers, ACancelledWriteSaysExactlyWhatTheReceiverTook) {
+    cancelAfter(9, Kind::LateReply);
+    const TransferResult result = run(Transfer::WriteAll);
+    EXPECT_EQ(result.status, Status::Cancelled);
+    EXPECT_EQ(result.reason.toStdString(),
+              "Stopped before writing memory 11 at 00B60. The receiver took the bank table (4 "
+              "writes), bank-link groups 1..10, program-scan-link groups 1..9, the settings block "
+              "(4 writes), the third settings block, the remote key IDs, memories 0..10.");
+    EXPECT_EQ(receiver.commandLog().back().substr(0, 10), "VK~F00B40W");
+}
+
+TEST(WrittenPieces, AreListedInOrderWithRunsJoined) {
+    using Pieces = std::vector<std::string>;
+    const std::pair<Pieces, std::string> cases[] = {
+        {{}, ""},
+        {{"memory 12"}, "memory 12"},
+        {{"memory 0", "memory 1", "memory 2"}, "memories 0..2"},
+        {{"memory 1", "memory 3", "memory 4"}, "memory 1, memories 3..4"},
+        {{"the bank table", "the bank table"}, "the bank table (2 writes)"},
+        {{"the bank table", "bank-link group 1", "bank-link group 2", "memory 3"},
+         "the bank table, bank-link groups 1..2, memory 3"},
+        {{"bank-link group 10", "program-scan-link group 1", "program-scan-link group 2"},
+         "bank-link group 10, program-scan-link groups 1..2"},
+        {{"memory 5", "memory 4"}, "memory 5, memory 4"},
+        {{"the remote key IDs", "the settings block", "the remote key IDs"},
+         "the remote key IDs, the settings block, the remote key IDs"}};
+    for (const auto& [pieces, text] : cases)
+        EXPECT_EQ(session::describeWrittenPieces(pieces), text) << text;
+}
+
+TEST_F(Transfers, ASelectionOutsideTheUserMemoriesIsRefusedBeforeTheGreeting) {
+    const std::tuple<Transfer, int, int, const char*> cases[] = {
+        {Transfer::ReadSelected, -1, -1,
+         "Read selected memory: memories -1..-1 are outside 0..1699"},
+        {Transfer::WriteSelected, 0, 1700,
+         "Write selected memory: memories 0..1700 are outside 0..1699"}};
+    for (const auto& [kind, first, last, reason] : cases) {
+        const TransferResult result = run(kind, first, last);
+        EXPECT_EQ(result.status, Status::Failed);
+        EXPECT_EQ(result.reason.toStdString(), reason);
+    }
+    EXPECT_TRUE(receiver.commandLog().empty());
+}
+
+TEST_F(Transfers, WriteThisPageStoresThePageChoiceInItsOneByte) {
+    ASSERT_TRUE(run(Transfer::ReadThisPage).ok());
+    ASSERT_TRUE(run(Transfer::WriteThisPage).ok()); // the page as read: the receiver's own
+    const auto before = receiver.memory();
+    image::SettingsSelections page = session->settings();
+    const int lamp = image::settingIndexOfByte(6);
+    page.sysChoice[lamp] = (page.sysChoice[lamp] + 1) % 8;
+    session->setSettings(page);
+    ASSERT_TRUE(run(Transfer::WriteThisPage).ok());
+    std::vector<std::uint32_t> changed;
+    for (std::uint32_t address = 0; address < before.size(); ++address)
+        if (receiver.memory()[address] != before[address])
+            changed.push_back(address);
+    EXPECT_EQ(changed, std::vector<std::uint32_t>{0x00500 + 6});
+    EXPECT_EQ(receiver.memory()[0x00500 + 6],
+              image::valueForChoice(image::sysSettings()[lamp], page.sysChoice[lamp]));
+}
+
+} // namespace
