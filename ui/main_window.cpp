@@ -1,6 +1,7 @@
 #include "main_window.h"
 
 #include "app_texts.h"
+#include "edit_commands.h"
 #include "link_dialog.h"
 #include "memory_detail_dialog.h"
 #include "memory_grid.h"
@@ -22,6 +23,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QShortcut>
+#include <QStatusBar>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QTimer>
@@ -68,6 +70,9 @@ MainWindow::MainWindow(Options options, QWidget* parent)
 
     buildMenus();
     buildPages();
+    m_edit = new EditCommands(*m_session, *m_memoryPage->grid(), *statusBar(), this);
+    menuBar()->insertMenu(m_menus[1]->menuAction(), m_edit->menu());
+    m_menus[5] = m_edit->menu();
     wireSession();
     wireCommands();
 
@@ -132,7 +137,7 @@ void MainWindow::buildMenus() {
     help->setObjectName(QStringLiteral("MenuHelp"));
     help->addAction(QStringLiteral("Version(&V)"), this, &MainWindow::showVersion);
 
-    m_menus = {file, port, speed, comm, help};
+    m_menus = {file, port, speed, comm, help, nullptr}; // Edit follows with the pages
 }
 
 void MainWindow::buildPages() {

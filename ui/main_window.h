@@ -27,6 +27,7 @@ struct TransferResult;
 
 namespace r36::ui {
 
+class EditCommands;
 class MemoryListModel;
 class MemoryPage;
 class SettingsPage;
@@ -110,7 +111,8 @@ private:
     SettingsPage* m_settingsPage = nullptr;
     MemoryListModel* m_model = nullptr;
     TransferBar* m_transferBar = nullptr;
-    std::array<QMenu*, 5> m_menus{}; // File, Port, Speed, Comm, Help
+    EditCommands* m_edit = nullptr;
+    std::array<QMenu*, 6> m_menus{}; // File, Edit, Port, Speed, Comm, Help
     std::array<QAction*, kPortCount> m_portActions{};
     std::array<QAction*, 2> m_speedActions{};
 };

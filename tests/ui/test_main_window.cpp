@@ -44,7 +44,8 @@ protected:
                                  "cmdGrpDialog1", "cmdWrite1mem", "cmdRead1mem", "cmdClearAll",
                                  "cmdClear", "cmdReadSys", "cmdWriteSys", "A_FRAME0", "A_FRAME1"})
             states.push_back(named(name)->isEnabled());
-        for (const char* menu : {"MenuFile", "MenuPort", "MenuSpeed", "MenuComm", "MenuHelp"})
+        for (const char* menu :
+             {"MenuFile", "MenuEdit", "MenuPort", "MenuSpeed", "MenuComm", "MenuHelp"})
             states.push_back(named<QMenu>(menu)->menuAction()->isEnabled());
         return states;
     }
@@ -90,7 +91,7 @@ TEST_F(MainWindowTest, ReadAllKeepsTheWindowLiveButItsControlsDisabledUntilTheEn
         if (memory != 800 || checked)
             return;
         checked = true;
-        EXPECT_EQ(transferControls(), std::vector<bool>(18, false));
+        EXPECT_EQ(transferControls(), std::vector<bool>(19, false));
         EXPECT_TRUE(tabs->isEnabled());
         tabs->setCurrentIndex(1); // the pages switch while the transfer runs
         EXPECT_TRUE(named("A_FRAME1")->isVisible());
@@ -106,7 +107,7 @@ TEST_F(MainWindowTest, ReadAllKeepsTheWindowLiveButItsControlsDisabledUntilTheEn
     for (int memory : {0, 811, 1699})
         EXPECT_EQ(session().image().memRecord[memory], receiverRecord(memory)) << memory;
     EXPECT_EQ(cell(811, 1).isEmpty(), !image::isRecordInUse(receiverRecord(811)));
-    EXPECT_EQ(transferControls(), std::vector<bool>(18, true));
+    EXPECT_EQ(transferControls(), std::vector<bool>(19, true));
     EXPECT_EQ(named<QProgressBar>("pBar")->value(), named<QProgressBar>("pBar")->minimum());
     EXPECT_FALSE(button("cmdCancel")->isVisible());
     EXPECT_FALSE(m_transport.isOpen());
@@ -144,7 +145,7 @@ TEST_P(CancelTest, StopsReadAllKeepingWhatWasReadAndLeavingTheRest) {
     EXPECT_LT(lastRead, 520);
     for (int memory = lastRead + 1; memory <= image::lastStoredMemory; ++memory)
         ASSERT_EQ(session().image().memRecord[memory], "00") << memory;
-    EXPECT_EQ(transferControls(), std::vector<bool>(18, true));
+    EXPECT_EQ(transferControls(), std::vector<bool>(19, true));
     EXPECT_TRUE(session().hasUnsavedChanges());
 }
 

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QObject>
+
+class QAction;
+class QMenu;
+class QStatusBar;
+class QWidget;
+
+namespace r36::session {
+class Session;
+}
+
+namespace r36::ui {
+
+class MemoryGrid;
+
+/// The Edit menu and the memory list's own commands: undo and redo of the session's history.
+/// Every command goes to the session; a refusal's reason goes to the status bar.
+class EditCommands : public QObject {
+    Q_OBJECT
+public:
+    EditCommands(session::Session& session, MemoryGrid& grid, QStatusBar& status, QWidget* window);
+
+    /// "Edit(&E)", for the menu bar; the busy state disables it with the other menus.
+    QMenu* menu() const { return m_menu; }
+
+private:
+    QAction* addAction(const QString& text, const QString& name, QWidget* target);
+
+    session::Session& m_session;
+    MemoryGrid& m_grid;
+    QStatusBar& m_status;
+    QMenu* m_menu = nullptr;
+};
+
+} // namespace r36::ui
