@@ -3,7 +3,10 @@
 #include "image/hex_text.h"
 #include "image/memory_areas.h"
 #include "image/memory_record.h"
+#include "image/value_lists.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -122,6 +125,116 @@ FieldsRecord recordOfFields(const MemoryFields& fields, int memory) {
     setByteAt(record, rec::kAutoStep, autoStep);
     setByteAt(record, rec::kAutoMode, autoMode);
     return {std::move(record), std::string()};
+}
+
+namespace {
+
+// renderRecord's texts, in the memory list's column order.
+enum Text {
+    kFrequencyText,
+    kModeText,
+    kStepText,
+    kSubtoneText,
+    kToneText,
+    kDcsText,
+    kTrainText,
+    kShiftText,
+    kOffsetText,
+    kSkipText,
+    kNameText
+};
+constexpr std::array<const char*, 11> kTextNames = {"Frequency",    "Mode", "Step",  "Subtone",
+                                                    "TSQ",          "DCS",  "Train", "Shift",
+                                                    "Offset Freq.", "Skip", "Name"};
+constexpr std::string_view kAuto = "auto";
+
+template <std::size_t N>
+std::vector<std::string_view> choicesOf(const std::array<std::string_view, N>& list,
+                                        bool withAuto) {
+    std::vector<std::string_view> choices(list.begin(), list.end());
+    if (withAuto)
+        choices.push_back(kAuto);
+    return choices;
+}
+
+bool allDigits(std::string_view text) {
+    return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// A megahertz text as the list shows it or as typed ("145.5", "145.5 MHz") split into the
+// editor's whole-MHz and fraction boxes; false for anything else, a seventh decimal included.
+bool splitMegahertz(std::string_view value, std::string& whole, std::string& fraction) {
+    std::string text;
+    for (const char c : value)
+        if (c != ' ')
+            text += c;
+    if (text.size() >= 3 && toUpperAscii(text.substr(text.size() - 3)) == "MHZ")
+        text.resize(text.size() - 3);
+    const std::size_t point = text.find('.');
+    whole = text.substr(0, point);
+    fraction = point == std::string::npos ? std::string() : text.substr(point + 1);
+    return !text.empty() && text != "." && allDigits(whole) && allDigits(fraction) &&
+           fraction.size() <= kFractionDigits;
+}
+
+} // namespace
+
+std::vector<std::string_view> textChoices(int text, int memory) {
+    const bool prg = isPrgMemory(memory);
+    switch (text) {
+    case kModeText:
+        return choicesOf(modeNames, prg);
+    case kStepText:
+        return choicesOf(stepNames, prg);
+    case kSubtoneText:
+        return choicesOf(subtoneKinds, false);
+    case kToneText:
+        return choicesOf(ctcssTones, false);
+    case kDcsText:
+        return choicesOf(dcsCodes, false);
+    case kTrainText:
+        return choicesOf(trainTones, false);
+    case kShiftText:
+        return choicesOf(shiftNames, false);
+    case kSkipText:
+        return choicesOf(skipMarks, false);
+    default:
+        return {};
+    }
+}
+
+FieldsRecord recordWithText(std::string_view record, int memory, int text, std::string_view value) {
+    if (text < kFrequencyText || text > kNameText)
+        return failed("no such column");
+    MemoryFields fields = fieldsOfRecord(record, memory);
+    if (text == kFrequencyText || text == kOffsetText) {
+        const bool frequency = text == kFrequencyText;
+        if (!splitMegahertz(value, frequency ? fields.frequencyMHz : fields.offsetMHz,
+                            frequency ? fields.frequencyFraction : fields.offsetFraction))
+            return failed(frequency ? kFrequencyRange : kOffsetRange);
+        return recordOfFields(fields, memory);
+    }
+    if (text == kNameText) {
+        fields.name = value;
+        return recordOfFields(fields, memory);
+    }
+    const std::vector<std::string_view> choices = textChoices(text, memory);
+    const auto found = std::find(choices.begin(), choices.end(), value);
+    if (found == choices.end())
+        return failed(std::string(kTextNames[static_cast<std::size_t>(text)]) +
+                      ": one of the list's values");
+    const int index = static_cast<int>(found - choices.begin());
+    const bool automatic = value == kAuto;
+    int* const targets[] = {
+        nullptr,          &fields.mode,       &fields.step,  &fields.subtone, &fields.toneIndex,
+        &fields.dcsIndex, &fields.trainIndex, &fields.shift, nullptr,         &fields.skip};
+    if (!automatic)
+        *targets[text] = index;
+    if (text == kModeText)
+        fields.autoMode = automatic;
+    if (text == kStepText)
+        fields.autoStep = automatic;
+    return recordOfFields(fields, memory);
 }
 
 } // namespace r36::image

@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace r36::image {
 
@@ -51,5 +52,16 @@ struct FieldsRecord {
 /// character outside 0x20..0x7E. Fractions are padded on the right to six digits and the sum is
 /// rounded to the nearest hertz. Outside the program-scan area the auto flags are stored as 0.
 FieldsRecord recordOfFields(const MemoryFields& fields, int memory);
+
+/// The choices of a memory list column that holds a list value (`text` indexes renderRecord's
+/// texts: 1 Mode .. 9 Skip), as the list shows them; "auto" ends the Mode and Step choices in
+/// the program-scan area. Empty for the columns edited as text: 0 Frequency, 8 Offset Freq.,
+/// 10 Name.
+std::vector<std::string_view> textChoices(int text, int memory);
+
+/// Memory `memory`'s record with its memory list text `text` (as above) replaced by `value`,
+/// through the editor's rules: a frequency or offset in MHz ("145.5", "145.500000MHz"), a name
+/// cut to six characters, a list value among textChoices. Fails with the field and its range.
+FieldsRecord recordWithText(std::string_view record, int memory, int text, std::string_view value);
 
 } // namespace r36::image

@@ -1,6 +1,7 @@
 #include "edit_commands.h"
 
 #include "memory_grid.h"
+#include "memory_list_model.h"
 
 #include "session/session.h"
 
@@ -34,6 +35,9 @@ EditCommands::EditCommands(session::Session& session, MemoryGrid& grid, QStatusB
     m_menu->addAction(redo);
     window->addAction(undo);
     window->addAction(redo);
+
+    connect(static_cast<MemoryListModel*>(grid.model()), &MemoryListModel::editRefused, this,
+            [this](const QString& reason) { m_status.showMessage(reason); });
 }
 
 QAction* EditCommands::addAction(const QString& text, const QString& name, QWidget* target) {

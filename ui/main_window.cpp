@@ -168,7 +168,7 @@ void MainWindow::buildPages() {
     layout->addWidget(m_transferBar);
     setCentralWidget(central);
 
-    m_model = new MemoryListModel(m_session->image(), m_session->labels(), this);
+    m_model = new MemoryListModel(*m_session, this);
     m_memoryPage->grid()->setMemoryModel(m_model);
 }
 

@@ -3,9 +3,11 @@
 #include "memory_list_model.h"
 #include "twips.h"
 
+#include <QComboBox>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QScrollBar>
+#include <QStyledItemDelegate>
 
 #include <algorithm>
 
@@ -13,13 +15,50 @@ namespace r36::ui {
 
 namespace {
 constexpr int kRowHeightTwips = 300;
-}
+
+// Text cells are edited in a line, list cells in a drop-down list of the model's choices.
+class CellDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override {
+        const QStringList choices = index.data(MemoryListModel::kChoicesRole).toStringList();
+        if (choices.isEmpty()) {
+            QWidget* line = QStyledItemDelegate::createEditor(parent, option, index);
+            line->setObjectName(QStringLiteral("cellText"));
+            return line;
+        }
+        auto* box = new QComboBox(parent);
+        box->setObjectName(QStringLiteral("cellChoices"));
+        box->addItems(choices);
+        return box;
+    }
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override {
+        if (auto* box = qobject_cast<QComboBox*>(editor))
+            box->setCurrentIndex(std::max(0, box->findText(index.data(Qt::EditRole).toString())));
+        else
+            QStyledItemDelegate::setEditorData(editor, index);
+    }
+    void setModelData(QWidget* editor, QAbstractItemModel* model,
+                      const QModelIndex& index) const override {
+        if (auto* box = qobject_cast<QComboBox*>(editor))
+            model->setData(index, box->currentText());
+        else
+            QStyledItemDelegate::setModelData(editor, model, index);
+    }
+};
+
+} // namespace
 
 MemoryGrid::MemoryGrid(QWidget* parent) : QTableView(parent) {
     setObjectName(QStringLiteral("ltc"));
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::ContiguousSelection);
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // F2 or typing edits a cell; Enter commits, Escape cancels (the delegate's keys).
+    setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed |
+                    QAbstractItemView::DoubleClicked);
+    setItemDelegate(new CellDelegate(this));
     setWordWrap(false);
     setCornerButtonEnabled(false);
     verticalHeader()->hide();
@@ -29,8 +68,10 @@ MemoryGrid::MemoryGrid(QWidget* parent) : QTableView(parent) {
     verticalHeader()->setDefaultSectionSize(px(kRowHeightTwips));
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     horizontalHeader()->setHighlightSections(false);
-    connect(this, &QAbstractItemView::doubleClicked, this,
-            [this](const QModelIndex& index) { emit openEditorRequested(index.row()); });
+    connect(this, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
+        if (index.column() == MemoryListModel::kLabelColumn)
+            emit openEditorRequested(index.row());
+    });
 
     // The label column: a second view over the same model and selection, laid over column 0.
     m_labelColumn = new QTableView(this);
@@ -122,7 +163,8 @@ void MemoryGrid::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        if (currentMemory() >= 0)
+        // A cell editor's Enter comes here too, before the editor commits.
+        if (state() != EditingState && currentMemory() >= 0)
             emit openEditorRequested(currentMemory());
         return;
     case Qt::Key_Delete:

@@ -9,8 +9,9 @@ namespace r36::ui {
 class MemoryListModel;
 
 /// The memory list `ltc`: one 20-pixel row per memory, fixed column widths, whole-row selection.
-/// Enter and double-click ask for the detail editor, Delete for clearing the selection. The
-/// label column stays in place when the other columns scroll sideways.
+/// Enter and a double-click on the label column ask for the detail editor, Delete for clearing
+/// the selection; F2, typing or a double-click edits another cell. The label column stays in
+/// place when the other columns scroll sideways.
 class MemoryGrid : public QTableView {
     Q_OBJECT
 public:

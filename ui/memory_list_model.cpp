@@ -1,5 +1,10 @@
 #include "memory_list_model.h"
 
+#include "image/memory_fields.h"
+#include "session/session.h"
+
+#include <QStringList>
+
 namespace r36::ui {
 
 const std::array<const char*, 12> gridHeaders = {"BANK-CH", "Frequency",    "Mode", "Step",
@@ -9,9 +14,9 @@ const std::array<const char*, 12> gridHeaders = {"BANK-CH", "Frequency",    "Mod
 const std::array<int, MemoryListModel::kColumnCount> MemoryListModel::kColumnWidthsTwips = {
     1450, 1750, 600, 900, 900, 900, 600, 800, 600, 1700, 550, 2600};
 
-MemoryListModel::MemoryListModel(const image::CloneImage& image,
-                                 const std::vector<std::string>& labels, QObject* parent)
-    : QAbstractTableModel(parent), m_image(image), m_labels(labels) {}
+MemoryListModel::MemoryListModel(session::Session& session, QObject* parent)
+    : QAbstractTableModel(parent), m_session(session), m_image(session.image()),
+      m_labels(session.labels()) {}
 
 int MemoryListModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : image::kUserMemoryCount;
@@ -30,10 +35,17 @@ const image::DisplayTexts& MemoryListModel::rendered(int memory) const {
 }
 
 QVariant MemoryListModel::data(const QModelIndex& index, int role) const {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid) ||
-        role != Qt::DisplayRole)
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
         return {};
     const int memory = index.row();
+    if (role == kChoicesRole) {
+        QStringList choices;
+        for (std::string_view choice : image::textChoices(index.column() - 1, memory))
+            choices << QString::fromLatin1(choice.data(), static_cast<qsizetype>(choice.size()));
+        return choices;
+    }
+    if (role != Qt::DisplayRole && role != Qt::EditRole)
+        return {};
     if (index.column() == kLabelColumn) {
         return memory < static_cast<int>(m_labels.size()) ? QString::fromStdString(m_labels[memory])
                                                           : QString();
@@ -48,6 +60,33 @@ QVariant MemoryListModel::headerData(int section, Qt::Orientation orientation, i
         return section >= 0 && section < kColumnCount ? QString::fromLatin1(gridHeaders[section])
                                                       : QVariant();
     return section + 1;
+}
+
+Qt::ItemFlags MemoryListModel::flags(const QModelIndex& index) const {
+    Qt::ItemFlags flags = QAbstractTableModel::flags(index);
+    if (index.isValid() && index.column() != kLabelColumn)
+        flags |= Qt::ItemIsEditable;
+    return flags;
+}
+
+bool MemoryListModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid) ||
+        role != Qt::EditRole || index.column() == kLabelColumn)
+        return false;
+    const int memory = index.row();
+    const QString text = value.toString();
+    if (text == data(index, Qt::EditRole).toString())
+        return true; // unchanged: no step
+    const image::FieldsRecord edited = image::recordWithText(
+        m_image.memRecord.at(memory), memory, index.column() - 1, text.toUtf8().toStdString());
+    if (!edited.ok()) {
+        emit editRefused(QStringLiteral("Memory %1: %2")
+                             .arg(memory)
+                             .arg(QString::fromStdString(edited.failure)));
+        return false;
+    }
+    m_session.setMemory(memory, edited.record);
+    return true;
 }
 
 void MemoryListModel::showMemoryRow(int memory) {

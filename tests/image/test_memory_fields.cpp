@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using namespace r36::image;
 
 namespace {
@@ -200,3 +202,42 @@ TEST(FieldsOfRecord, RecordsFromTheReceiverRoundTripThroughTheEditorsValues) {
 }
 
 } // namespace
+
+TEST(RecordWithText, EveryChoiceOfEveryListColumnShowsAsChosen) {
+    const std::string record = recordOfFields(fieldsOf("145", ""), 1250).record;
+    for (int memory : {5, 1250})
+        for (int text = 1; text <= 9; ++text)
+            for (std::string_view choice : textChoices(text, memory)) {
+                const FieldsRecord edited = recordWithText(record, memory, text, choice);
+                ASSERT_TRUE(edited.ok()) << edited.failure;
+                EXPECT_EQ(renderRecord(edited.record, memory)[text], choice) << text;
+            }
+    EXPECT_EQ(textChoices(1, 5).size(), 3u);
+    EXPECT_EQ(textChoices(2, 1250).back(), "auto");
+    EXPECT_EQ(recordWithText(record, 5, 1, "auto").failure, "Mode: one of the list's values");
+}
+
+TEST(RecordWithText, MegahertzAsTypedOrShownAndNamesAsTheEditorStoresThem) {
+    const std::string record = recordOfFields(fieldsOf("145", ""), 5).record;
+    const std::tuple<int, const char*, const char*> cases[] = {
+        {0, "433.5", "433.500000MHz"},
+        {0, "118.100000MHz", "118.100000MHz"},
+        {0, " 0.1 mhz", "0.100000MHz"},
+        {8, "999.999999", "999.999999MHz"},
+        {10, "ABCDEFGH", "ABCDEF"},
+        {10, "ab", "ab    "},
+        {0, "145.1234567", nullptr},
+        {0, "1300", nullptr},
+        {0, "14a", nullptr},
+        {0, "", nullptr},
+        {8, "1000", nullptr},
+        {8, "-1", nullptr}};
+    for (const auto& [text, typed, shown] : cases) {
+        const FieldsRecord edited = recordWithText(record, 5, text, typed);
+        if (shown)
+            EXPECT_EQ(renderRecord(edited.record, 5)[text], shown) << typed;
+        else
+            EXPECT_EQ(edited.failure, text == 0 ? kFrequencyRange : kOffsetRange) << typed;
+    }
+    EXPECT_EQ(recordWithText("00", 5, 1, "AM").failure, kFrequencyRange); // a free memory
+}
