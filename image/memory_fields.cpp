@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <optional>
+#include <span>
 #include <utility>
 
 namespace r36::image {
@@ -148,15 +149,6 @@ constexpr std::array<const char*, 11> kTextNames = {"Frequency",    "Mode", "Ste
                                                     "Offset Freq.", "Skip", "Name"};
 constexpr std::string_view kAuto = "auto";
 
-template <std::size_t N>
-std::vector<std::string_view> choicesOf(const std::array<std::string_view, N>& list,
-                                        bool withAuto) {
-    std::vector<std::string_view> choices(list.begin(), list.end());
-    if (withAuto)
-        choices.push_back(kAuto);
-    return choices;
-}
-
 bool allDigits(std::string_view text) {
     return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
@@ -180,27 +172,17 @@ bool splitMegahertz(std::string_view value, std::string& whole, std::string& fra
 } // namespace
 
 std::vector<std::string_view> textChoices(int text, int memory) {
-    const bool prg = isPrgMemory(memory);
-    switch (text) {
-    case kModeText:
-        return choicesOf(modeNames, prg);
-    case kStepText:
-        return choicesOf(stepNames, prg);
-    case kSubtoneText:
-        return choicesOf(subtoneKinds, false);
-    case kToneText:
-        return choicesOf(ctcssTones, false);
-    case kDcsText:
-        return choicesOf(dcsCodes, false);
-    case kTrainText:
-        return choicesOf(trainTones, false);
-    case kShiftText:
-        return choicesOf(shiftNames, false);
-    case kSkipText:
-        return choicesOf(skipMarks, false);
-    default:
+    using List = std::span<const std::string_view>;
+    static const std::array<List, 11> lists = {List(),     modeNames, stepNames,  subtoneKinds,
+                                               ctcssTones, dcsCodes,  trainTones, shiftNames,
+                                               List(),     skipMarks, List()};
+    if (text < kFrequencyText || text > kNameText)
         return {};
-    }
+    const List list = lists[static_cast<std::size_t>(text)];
+    std::vector<std::string_view> choices(list.begin(), list.end());
+    if ((text == kModeText || text == kStepText) && isPrgMemory(memory))
+        choices.push_back(kAuto);
+    return choices;
 }
 
 FieldsRecord recordWithText(std::string_view record, int memory, int text, std::string_view value) {
