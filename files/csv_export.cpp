@@ -2,6 +2,7 @@
 
 #include "image/memory_record.h"
 
+#include <algorithm>
 #include <string_view>
 
 namespace r36::files {
@@ -14,8 +15,9 @@ constexpr std::size_t kNameColumn = 11;
 
 // A cell holding a separator, a double quote or a line break is quoted, its quotes doubled, as
 // spreadsheets read it; every other cell is written as it is, so such lists stay as they were.
-void appendCell(std::string& text, std::string_view cell) {
-    if (cell.find_first_of(",\"\r\n") == std::string_view::npos) {
+void appendCell(std::string& text, std::string_view cell, char separator) {
+    if (cell.find_first_of("\"\r\n") == std::string_view::npos &&
+        cell.find(separator) == std::string_view::npos) {
         text += cell;
         return;
     }
@@ -28,7 +30,36 @@ void appendCell(std::string& text, std::string_view cell) {
     text += '"';
 }
 
+void appendRow(std::string& text, const image::CloneImage& image,
+               const std::vector<std::string>& labels, int memory, char separator) {
+    const auto index = static_cast<std::size_t>(memory);
+    if (index < labels.size())
+        appendCell(text, labels[index], separator);
+    const std::string_view record = index < image.memRecord.size()
+                                        ? std::string_view(image.memRecord[index])
+                                        : image::kEmptyRecord;
+    const image::DisplayTexts texts = image::renderRecord(record, memory);
+    for (std::size_t column = 1; column <= texts.size(); ++column) {
+        const std::string& cell = texts[column - 1];
+        text += separator;
+        if ((column == kDcsColumn || column == kNameColumn) && !cell.empty())
+            appendCell(text, "*" + cell, separator);
+        else
+            appendCell(text, cell, separator);
+    }
+    text += "\r\n";
+}
+
 } // namespace
+
+std::string csvRows(const image::CloneImage& image, const std::vector<std::string>& labels,
+                    int first, int last, char separator) {
+    std::string text;
+    text.reserve(static_cast<std::size_t>(std::max(last - first + 1, 0)) * 100);
+    for (int memory = first; memory <= last; ++memory)
+        appendRow(text, image, labels, memory, separator);
+    return text;
+}
 
 std::string csvText(const image::CloneImage& image, const std::vector<std::string>& labels,
                     const std::function<void(int row)>& progress) {
@@ -41,22 +72,7 @@ std::string csvText(const image::CloneImage& image, const std::vector<std::strin
     for (int memory = 0; memory < image::kUserMemoryCount; ++memory) {
         if (progress)
             progress(memory + 1);
-        const auto index = static_cast<std::size_t>(memory);
-        if (index < labels.size())
-            appendCell(text, labels[index]);
-        const std::string_view record = index < image.memRecord.size()
-                                            ? std::string_view(image.memRecord[index])
-                                            : image::kEmptyRecord;
-        const image::DisplayTexts texts = image::renderRecord(record, memory);
-        for (std::size_t column = 1; column <= texts.size(); ++column) {
-            const std::string& cell = texts[column - 1];
-            text += ',';
-            if ((column == kDcsColumn || column == kNameColumn) && !cell.empty())
-                appendCell(text, "*" + cell);
-            else
-                appendCell(text, cell);
-        }
-        text += "\r\n";
+        appendRow(text, image, labels, memory, ',');
     }
     return text;
 }

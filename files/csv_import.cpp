@@ -64,36 +64,6 @@ std::optional<std::uint32_t> hertzIn(std::string_view field, double minimum, dou
     return static_cast<std::uint32_t>(hz);
 }
 
-/// The fields of a CSV line. A field that starts with a double quote runs to its closing quote,
-/// commas included, a doubled quote inside standing for one; what follows the closing quote up to
-/// the next comma is kept as it is. Any other field ends at the next comma. nullopt when a quoted
-/// field is not closed on its line.
-std::optional<std::vector<std::string>> csvFields(std::string_view line) {
-    std::vector<std::string> fields;
-    std::size_t at = 0;
-    for (;;) {
-        std::string field;
-        if (at < line.size() && line[at] == '"') {
-            for (bool open = true; open;) {
-                const std::size_t quote = line.find('"', ++at);
-                if (quote == std::string_view::npos)
-                    return std::nullopt;
-                field += line.substr(at, quote - at);
-                at = quote + 1;
-                open = at < line.size() && line[at] == '"';
-                if (open)
-                    field += '"';
-            }
-        }
-        const std::size_t comma = line.find(',', at);
-        field += line.substr(at, comma == std::string_view::npos ? comma : comma - at);
-        fields.push_back(std::move(field));
-        if (comma == std::string_view::npos)
-            return fields;
-        at = comma + 1;
-    }
-}
-
 std::string quoted(std::string_view text) {
     return "\"" + std::string(text) + "\"";
 }
@@ -274,6 +244,42 @@ CsvImport failure(int errorLine, std::string reason) {
 
 } // namespace
 
+std::optional<std::vector<std::string>> csvFields(std::string_view line, char separator) {
+    std::vector<std::string> fields;
+    std::size_t at = 0;
+    for (;;) {
+        std::string field;
+        if (at < line.size() && line[at] == '"') {
+            for (bool open = true; open;) {
+                const std::size_t quote = line.find('"', ++at);
+                if (quote == std::string_view::npos)
+                    return std::nullopt;
+                field += line.substr(at, quote - at);
+                at = quote + 1;
+                open = at < line.size() && line[at] == '"';
+                if (open)
+                    field += '"';
+            }
+        }
+        const std::size_t end = line.find(separator, at);
+        field += line.substr(at, end == std::string_view::npos ? end : end - at);
+        fields.push_back(std::move(field));
+        if (end == std::string_view::npos)
+            return fields;
+        at = end + 1;
+    }
+}
+
+CsvLineRecord csvLineRecord(const std::vector<std::string>& fields, int memory) {
+    if (fields.size() < kFieldCount || fields[kFrequencyField].empty())
+        return {std::string(image::kEmptyRecord), {}}; // a free memory
+    LineComposer composer(fields, memory);
+    std::optional<std::string> record = composer.compose();
+    if (!record)
+        return {{}, composer.reason()};
+    return {std::move(*record), {}};
+}
+
 CsvImport parseCsv(const std::string& text) {
     const std::vector<std::string_view> lines = splitLines(text);
     std::vector<std::string> records(image::kMemoryCount, std::string(image::kEmptyRecord));
@@ -291,13 +297,10 @@ CsvImport parseCsv(const std::string& text) {
         if (!fields)
             return failure(n + 1,
                            "line " + std::to_string(n + 1) + ": a quoted field is not closed");
-        if (fields->size() < kFieldCount || (*fields)[kFrequencyField].empty())
-            continue; // a free memory
-        LineComposer composer(*fields, memory);
-        auto record = composer.compose();
-        if (!record)
-            return failure(n + 1, "line " + std::to_string(n + 1) + ": " + composer.reason());
-        records[static_cast<std::size_t>(memory)] = std::move(*record);
+        CsvLineRecord line = csvLineRecord(*fields, memory);
+        if (!line.ok())
+            return failure(n + 1, "line " + std::to_string(n + 1) + ": " + line.reason);
+        records[static_cast<std::size_t>(memory)] = std::move(line.record);
     }
     if (lineCount < kCsvLineCount)
         return failure(lineCount + 1, "the file ends after line " + std::to_string(lineCount) +

@@ -5,6 +5,7 @@
 #include "image/clone_image.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,6 +24,26 @@ inline constexpr int kCsvLineCount = 1 + image::kUserMemoryCount; // 1701
 /// double quotes with its quotes doubled. `progress` is called with the row 0..1700 being written.
 std::string csvText(const image::CloneImage& image, const std::vector<std::string>& labels,
                     const std::function<void(int row)>& progress = {});
+
+/// Memories first..last as lines of that list without its header, cells between `separator`s
+/// (quoted when they hold one), each line ended by CR LF.
+std::string csvRows(const image::CloneImage& image, const std::vector<std::string>& labels,
+                    int first, int last, char separator = ',');
+
+/// The fields of one line between `separator`s. A field that starts with a double quote runs to
+/// its closing quote, separators included, a doubled quote inside standing for one; what follows
+/// the closing quote up to the next separator is kept. nullopt when a quote is left open.
+std::optional<std::vector<std::string>> csvFields(std::string_view line, char separator = ',');
+
+/// The record that one data line's fields give memory `memory`, or why it cannot be stored.
+/// Fewer than twelve fields or an empty frequency give a free memory.
+struct CsvLineRecord {
+    std::string record;
+    std::string reason; // "frequency "abc" is not 0.1 .. 1299.999999 MHz"
+
+    bool ok() const { return reason.empty(); }
+};
+CsvLineRecord csvLineRecord(const std::vector<std::string>& fields, int memory);
 
 /// Result of parsing a CSV file into new records for memories 0..1720.
 struct CsvImport {

@@ -3,9 +3,13 @@
 #include "memory_grid.h"
 #include "memory_list_model.h"
 
+#include "files/clipboard_rows.h"
 #include "session/session.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
 #include <QMenu>
 #include <QStatusBar>
 #include <QUndoStack>
@@ -38,15 +42,78 @@ EditCommands::EditCommands(session::Session& session, MemoryGrid& grid, QStatusB
 
     connect(static_cast<MemoryListModel*>(grid.model()), &MemoryListModel::editRefused, this,
             [this](const QString& reason) { m_status.showMessage(reason); });
+
+    m_menu->addSeparator();
+    connect(addAction(QStringLiteral("Cu&t"), QStringLiteral("MenuCut"), QKeySequence::Cut, &grid),
+            &QAction::triggered, this, &EditCommands::cut);
+    connect(
+        addAction(QStringLiteral("&Copy"), QStringLiteral("MenuCopy"), QKeySequence::Copy, &grid),
+        &QAction::triggered, this, &EditCommands::copy);
+    connect(addAction(QStringLiteral("&Paste"), QStringLiteral("MenuPaste"), QKeySequence::Paste,
+                      &grid),
+            &QAction::triggered, this, &EditCommands::paste);
+    grid.setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
-QAction* EditCommands::addAction(const QString& text, const QString& name, QWidget* target) {
+QAction* EditCommands::addAction(const QString& text, const QString& name, QKeySequence keys,
+                                 QWidget* target) {
     auto* action = new QAction(text, this);
     action->setObjectName(name);
+    action->setShortcut(keys);
     action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     target->addAction(action);
     m_menu->addAction(action);
     return action;
+}
+
+void EditCommands::selectMemories(int first, int last, int current) {
+    QAbstractItemModel* model = m_grid.model();
+    m_grid.setCurrentIndex(model->index(current, m_grid.currentIndex().column()));
+    m_grid.selectionModel()->select(QItemSelection(model->index(first, 0), model->index(last, 0)),
+                                    QItemSelectionModel::ClearAndSelect |
+                                        QItemSelectionModel::Rows);
+}
+
+void EditCommands::copy() {
+    const auto [first, last] = m_grid.selectedRange();
+    if (first < 0)
+        return;
+    auto* data = new QMimeData;
+    data->setText(QString::fromStdString(
+        files::copiedText(m_session.image(), m_session.labels(), first, last)));
+    data->setData(QString::fromLatin1(files::kRecordsMimeType),
+                  QByteArray::fromStdString(files::copiedRecords(m_session.image(), first, last)));
+    QGuiApplication::clipboard()->setMimeData(data);
+    m_status.showMessage(QStringLiteral("Memories %1..%2 copied").arg(first).arg(last));
+}
+
+void EditCommands::cut() {
+    const auto [first, last] = m_grid.selectedRange();
+    if (first < 0)
+        return;
+    copy();
+    m_session.clearMemories(first, last);
+}
+
+void EditCommands::paste() {
+    const int first = m_grid.currentMemory();
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    if (first < 0 || !data)
+        return;
+    // Records copied here paste exactly; text from elsewhere is read as the CSV list.
+    const QString records = QString::fromLatin1(files::kRecordsMimeType);
+    const files::PastedRows rows =
+        data->hasFormat(records) ? files::pastedRecords(data->data(records).toStdString(), first)
+                                 : files::pastedText(data->text().toStdString(), first);
+    if (!rows.ok()) {
+        m_status.showMessage(
+            QStringLiteral("Nothing pasted: %1").arg(QString::fromStdString(rows.reason)));
+        return;
+    }
+    m_session.setMemories(first, rows.records, QStringLiteral("Paste"));
+    const int last = first + static_cast<int>(rows.records.size()) - 1;
+    selectMemories(first, last, first);
+    m_status.showMessage(QStringLiteral("Memories %1..%2 pasted").arg(first).arg(last));
 }
 
 } // namespace r36::ui

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QKeySequence>
 #include <QObject>
 
 class QAction;
@@ -15,7 +16,8 @@ namespace r36::ui {
 
 class MemoryGrid;
 
-/// The Edit menu and the memory list's own commands: undo and redo of the session's history.
+/// The Edit menu and the memory list's own commands: undo and redo of the session's history,
+/// copy, cut and paste of memory rows.
 /// Every command goes to the session; a refusal's reason goes to the status bar.
 class EditCommands : public QObject {
     Q_OBJECT
@@ -26,7 +28,13 @@ public:
     QMenu* menu() const { return m_menu; }
 
 private:
-    QAction* addAction(const QString& text, const QString& name, QWidget* target);
+    QAction* addAction(const QString& text, const QString& name, QKeySequence keys,
+                       QWidget* target);
+    void copy();
+    void cut();
+    void paste();
+    /// Selects memories first..last, the current row on `current`.
+    void selectMemories(int first, int last, int current);
 
     session::Session& m_session;
     MemoryGrid& m_grid;

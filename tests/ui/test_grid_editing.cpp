@@ -4,6 +4,10 @@
 
 #include "window_fixture.h"
 
+#include "support/test_files.h"
+
+#include <QClipboard>
+#include <QMimeData>
 #include <QStatusBar>
 
 namespace r36::test {
@@ -85,6 +89,41 @@ TEST_F(GridEditingTest, TypedCellsAreStoredOneStepEachAndRefusalsSayWhy) {
     EXPECT_TRUE(m_dialogTitles.isEmpty()); // Enter in a cell is not the detail editor's
     key(Qt::CTRL | Qt::Key_Z);
     EXPECT_EQ(cell(5, 2), QStringLiteral("FM"));
+}
+
+TEST_F(GridEditingTest, PastesASpreadsheetsRowsAndCopiesCutsAndPastesThemBackExactly) {
+    QGuiApplication::clipboard()->setText(
+        QString::fromStdString(fileBytes(dataPath("spreadsheet.tsv"))));
+    goTo(10, 1);
+    key(Qt::CTRL | Qt::Key_V);
+    EXPECT_EQ(cell(10, 1), QStringLiteral("118.100000MHz"));
+    EXPECT_EQ(cell(12, 11), QStringLiteral("A\"B   "));
+    EXPECT_EQ(cell(14, 6), QStringLiteral("023"));
+    EXPECT_EQ(named<QAction>("MenuUndo")->text(), QStringLiteral("Undo Paste"));
+    EXPECT_EQ(grid()->selectionModel()->selectedRows().size(), 5);
+
+    const std::vector<std::string> pasted(&record(10), &record(10) + 5);
+    key(Qt::CTRL | Qt::Key_X); // the pasted rows are still selected
+    EXPECT_EQ(record(10), "00");
+    goTo(1695, 1);
+    key(Qt::CTRL | Qt::Key_V);
+    EXPECT_EQ(std::vector<std::string>(&record(1695), &record(1695) + 5), pasted);
+    const image::CloneImage before = session().image();
+    goTo(1696, 1);
+    key(Qt::CTRL | Qt::Key_V);
+    EXPECT_EQ(status(), QStringLiteral("Nothing pasted: 5 rows from memory 1696 would run past "
+                                       "memory 1699"));
+    QGuiApplication::clipboard()->setText(QStringLiteral("Bank00-000\t145\r\n"));
+    key(Qt::CTRL | Qt::Key_V);
+    EXPECT_EQ(status(), QStringLiteral("Nothing pasted: line 1: 2 cells; a memory row has 12, "
+                                       "BANK-CH to Name"));
+    EXPECT_EQ(session().image(), before);
+
+    selectRows(1695, 1696);
+    key(Qt::CTRL | Qt::Key_C);
+    const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
+    EXPECT_TRUE(copied->text().startsWith(QStringLiteral("PRIO - 95\t118.100000MHz\tAM\t")));
+    EXPECT_TRUE(copied->hasFormat(QStringLiteral("application/x-qbr36-records")));
 }
 
 } // namespace
