@@ -112,6 +112,9 @@ public:
     Outcome deleteMemory(int memory);
     /// "Move up" (-1) / "Move down" (+1): swaps with the neighbour in the same group.
     Outcome moveMemory(int memory, int direction);
+    /// Dragged rows: memories first..last move to start at `target`, the ones between them and
+    /// `target` closing up; refused unless all of them stay within one bank or area.
+    Outcome moveMemories(int first, int last, int target);
     /// Clears memories first..last (clipped to 0..1699).
     void clearMemories(int first, int last);
     /// A partition box committed with `text`: the box's count becomes the text's value rounded

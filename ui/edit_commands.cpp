@@ -14,6 +14,8 @@
 #include <QStatusBar>
 #include <QUndoStack>
 
+#include <algorithm>
+
 namespace r36::ui {
 
 EditCommands::EditCommands(session::Session& session, MemoryGrid& grid, QStatusBar& status,
@@ -52,6 +54,23 @@ EditCommands::EditCommands(session::Session& session, MemoryGrid& grid, QStatusB
     connect(addAction(QStringLiteral("&Paste"), QStringLiteral("MenuPaste"), QKeySequence::Paste,
                       &grid),
             &QAction::triggered, this, &EditCommands::paste);
+    m_menu->addSeparator();
+    auto* separator = new QAction(this);
+    separator->setSeparator(true);
+    grid.addAction(separator);
+    connect(addAction(QStringLiteral("Insert empty memory"), QStringLiteral("MenuInsertMemory"),
+                      QKeySequence(Qt::Key_Insert), &grid),
+            &QAction::triggered, this, &EditCommands::insertEmpty);
+    connect(addAction(QStringLiteral("Delete memory"), QStringLiteral("MenuDeleteMemory"),
+                      QKeySequence(Qt::CTRL | Qt::Key_Delete), &grid),
+            &QAction::triggered, this, &EditCommands::deleteMemory);
+    connect(addAction(QStringLiteral("Move up"), QStringLiteral("MenuMoveUp"),
+                      QKeySequence(Qt::ALT | Qt::Key_Up), &grid),
+            &QAction::triggered, this, [this] { move(-1); });
+    connect(addAction(QStringLiteral("Move down"), QStringLiteral("MenuMoveDown"),
+                      QKeySequence(Qt::ALT | Qt::Key_Down), &grid),
+            &QAction::triggered, this, [this] { move(+1); });
+    connect(&grid, &MemoryGrid::moveRequested, this, &EditCommands::moveRows);
     grid.setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
@@ -72,6 +91,44 @@ void EditCommands::selectMemories(int first, int last, int current) {
     m_grid.selectionModel()->select(QItemSelection(model->index(first, 0), model->index(last, 0)),
                                     QItemSelectionModel::ClearAndSelect |
                                         QItemSelectionModel::Rows);
+}
+
+bool EditCommands::report(const Outcome& outcome) {
+    if (!outcome)
+        m_status.showMessage(QString::fromStdString(outcome.reason()));
+    return outcome.ok();
+}
+
+void EditCommands::insertEmpty() {
+    if (const int memory = m_grid.currentMemory(); memory >= 0)
+        report(m_session.insertEmptyMemory(memory));
+}
+
+void EditCommands::deleteMemory() {
+    if (const int memory = m_grid.currentMemory(); memory >= 0)
+        report(m_session.deleteMemory(memory));
+}
+
+void EditCommands::move(int direction) {
+    const auto [first, last] = m_grid.selectedRange();
+    if (first == last && first >= 0 && report(m_session.moveMemory(first, direction)))
+        selectMemories(first + direction, first + direction, first + direction);
+    else if (first != last)
+        moveBlock(first, last, first + direction);
+}
+
+void EditCommands::moveRows(int first, int last, int target) {
+    // Dropped below the rows, they end at the target row; above, they start there.
+    if (target > last)
+        moveBlock(first, last, target - (last - first));
+    else if (target < first)
+        moveBlock(first, last, target);
+}
+
+void EditCommands::moveBlock(int first, int last, int target) {
+    const int current = std::clamp(m_grid.currentMemory(), first, last);
+    if (report(m_session.moveMemories(first, last, target)))
+        selectMemories(target, target + last - first, target + current - first);
 }
 
 void EditCommands::copy() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "image/outcome.h"
+
 #include <QKeySequence>
 #include <QObject>
 
@@ -17,7 +19,7 @@ namespace r36::ui {
 class MemoryGrid;
 
 /// The Edit menu and the memory list's own commands: undo and redo of the session's history,
-/// copy, cut and paste of memory rows.
+/// copy, cut and paste of memory rows, inserting, deleting and moving memories.
 /// Every command goes to the session; a refusal's reason goes to the status bar.
 class EditCommands : public QObject {
     Q_OBJECT
@@ -33,6 +35,13 @@ private:
     void copy();
     void cut();
     void paste();
+    /// Shows a refusal's reason; true when the command was done.
+    bool report(const Outcome& outcome);
+    void insertEmpty();
+    void deleteMemory();
+    void move(int direction);
+    void moveRows(int first, int last, int target);
+    void moveBlock(int first, int last, int target);
     /// Selects memories first..last, the current row on `current`.
     void selectMemories(int first, int last, int current);
 

@@ -4,8 +4,11 @@
 #include "twips.h"
 
 #include <QComboBox>
+#include <QDrag>
+#include <QDropEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
 
@@ -59,6 +62,10 @@ MemoryGrid::MemoryGrid(QWidget* parent) : QTableView(parent) {
     setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed |
                     QAbstractItemView::DoubleClicked);
     setItemDelegate(new CellDelegate(this));
+    setDragEnabled(true);
+    setDragDropMode(QAbstractItemView::DragDrop);
+    setDefaultDropAction(Qt::MoveAction);
+    setDropIndicatorShown(true);
     setWordWrap(false);
     setCornerButtonEnabled(false);
     verticalHeader()->hide();
@@ -173,6 +180,43 @@ void MemoryGrid::keyPressEvent(QKeyEvent* event) {
     default:
         QTableView::keyPressEvent(event);
     }
+}
+
+void MemoryGrid::startDrag(Qt::DropActions) {
+    const auto [first, last] = selectedRange();
+    if (first < 0)
+        return;
+    auto* rows = new QMimeData;
+    rows->setData(QString::fromLatin1(kRowsMimeType),
+                  QByteArray::number(first) + ' ' + QByteArray::number(last));
+    auto* drag = new QDrag(this);
+    drag->setMimeData(rows);
+    drag->exec(Qt::MoveAction);
+}
+
+void MemoryGrid::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasFormat(QString::fromLatin1(kRowsMimeType)))
+        event->acceptProposedAction();
+}
+
+void MemoryGrid::dragMoveEvent(QDragMoveEvent* event) {
+    QTableView::dragMoveEvent(event); // scrolls near the edges
+    if (event->mimeData()->hasFormat(QString::fromLatin1(kRowsMimeType)))
+        event->acceptProposedAction();
+}
+
+void MemoryGrid::dropEvent(QDropEvent* event) {
+    stopAutoScroll();
+    setState(NoState);
+    const QList<QByteArray> rows =
+        event->mimeData()->data(QString::fromLatin1(kRowsMimeType)).split(' ');
+    const int target = rowAt(event->position().toPoint().y());
+    if (rows.size() != 2 || target < 0) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    emit moveRequested(rows[0].toInt(), rows[1].toInt(), target);
 }
 
 } // namespace r36::ui

@@ -10,8 +10,8 @@ class MemoryListModel;
 
 /// The memory list `ltc`: one 20-pixel row per memory, fixed column widths, whole-row selection.
 /// Enter and a double-click on the label column ask for the detail editor, Delete for clearing
-/// the selection; F2, typing or a double-click edits another cell. The label column stays in
-/// place when the other columns scroll sideways.
+/// the selection; F2, typing or a double-click edits another cell; dragged rows ask to move.
+/// The label column stays in place when the other columns scroll sideways.
 class MemoryGrid : public QTableView {
     Q_OBJECT
 public:
@@ -26,12 +26,21 @@ public:
     /// The memory of the current row, or -1.
     int currentMemory() const;
 
+    /// The drag's format: "first last" of the dragged memories.
+    static constexpr char kRowsMimeType[] = "application/x-qbr36-rows";
+
 signals:
     void openEditorRequested(int memory);
     void clearSelectedRequested();
+    /// Rows first..last were dragged onto row `target`.
+    void moveRequested(int first, int last, int target);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void startDrag(Qt::DropActions supportedActions) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     /// A row that is scrolled out of sight needs no repaint: a whole-image transfer changes
     /// 1700 rows one by one while only a few are on screen.

@@ -4,6 +4,7 @@
 
 #include "window_fixture.h"
 
+#include "image/memory_areas.h"
 #include "support/test_files.h"
 
 #include <QClipboard>
@@ -124,6 +125,43 @@ TEST_F(GridEditingTest, PastesASpreadsheetsRowsAndCopiesCutsAndPastesThemBackExa
     const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
     EXPECT_TRUE(copied->text().startsWith(QStringLiteral("PRIO - 95\t118.100000MHz\tAM\t")));
     EXPECT_TRUE(copied->hasFormat(QStringLiteral("application/x-qbr36-records")));
+}
+
+TEST_F(GridEditingTest, RowsMoveByKeysMenuAndDraggingWithinTheirBank) {
+    for (int m = 20; m <= 23; ++m)
+        session().setMemory(m, usedRecord(145000000 + m * 1000000));
+    const std::vector<std::string> start(&record(20), &record(20) + 4);
+    goTo(21, 1);
+    key(Qt::ALT | Qt::Key_Up);
+    EXPECT_EQ(record(20), start[1]);
+    key(Qt::ALT | Qt::Key_Down); // the row followed its memory
+    EXPECT_EQ(record(21), start[1]);
+    named<QAction>("MenuInsertMemory")->trigger();
+    EXPECT_EQ(record(21), "00");
+    EXPECT_EQ(record(24), start[3]);
+    named<QAction>("MenuDeleteMemory")->trigger();
+    EXPECT_EQ(std::vector<std::string>(&record(20), &record(20) + 4), start);
+
+    // Rows 20..21 dragged onto row 23 end there.
+    QMimeData rows;
+    rows.setData(QStringLiteral("application/x-qbr36-rows"), "20 21");
+    const QPoint onRow23 = grid()->visualRect(grid()->model()->index(23, 1)).center();
+    QDragEnterEvent enter(onRow23, Qt::MoveAction, &rows, Qt::LeftButton, Qt::NoModifier);
+    QDropEvent drop(onRow23, Qt::MoveAction, &rows, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(grid()->viewport(), &enter);
+    QApplication::sendEvent(grid()->viewport(), &drop);
+    EXPECT_EQ(std::vector<std::string>(&record(20), &record(20) + 4),
+              (std::vector<std::string>{start[2], start[3], start[0], start[1]}));
+    EXPECT_EQ(named<QAction>("MenuUndo")->text(), QStringLiteral("Undo Move memories"));
+
+    const int last = image::memoryGroup(session().image().bankTable, 20).second;
+    session().setMemory(last, usedRecord(145000000));
+    goTo(last, 1);
+    key(Qt::ALT | Qt::Key_Down);
+    named<QAction>("MenuInsertMemory")->trigger();
+    EXPECT_EQ(status().toStdString(),
+              "memory " + std::to_string(last) +
+                  ", the last of its bank or area, is in use; nothing moved");
 }
 
 } // namespace

@@ -1,0 +1,33 @@
+// Dragged rows: a block of memories moved within its bank or area, as one step.
+
+#include "session.h"
+
+#include "undo_step.h"
+
+#include <algorithm>
+
+namespace r36::session {
+
+Outcome Session::moveMemories(int first, int last, int target) {
+    const int targetLast = target + last - first;
+    const auto group = image::memoryGroup(m_image.bankTable, std::max(first, 0));
+    if (first < 0 || last < first || last > image::lastStoredMemory || target < group.first ||
+        targetLast > group.second || image::memoryGroup(m_image.bankTable, last) != group)
+        return Outcome::failure("memories " + std::to_string(first) + ".." + std::to_string(last) +
+                                " move only within their bank or area, " +
+                                std::to_string(group.first) + ".." + std::to_string(group.second));
+    if (target == first)
+        return Outcome::success();
+    const DocumentState before = state();
+    const auto records = m_image.memRecord.begin();
+    if (target < first)
+        std::rotate(records + target, records + first, records + last + 1);
+    else
+        std::rotate(records + first, records + last + 1, records + targetLast + 1);
+    pushStep(QStringLiteral("Move memories"), before);
+    for (int m = std::min(first, target); m <= std::max(last, targetLast); ++m)
+        emit memoryChanged(m);
+    return Outcome::success();
+}
+
+} // namespace r36::session

@@ -1,0 +1,46 @@
+// Edits of the memory list that the grid asks for: dragged blocks of memories and finding
+// memories by frequency, name or label.
+
+#include "session_fixture.h"
+
+#include "image/memory_record.h"
+
+using namespace r36;
+using namespace r36::testing_session;
+
+namespace {
+
+class SessionEdits : public SessionFixture {
+protected:
+    void SetUp() override {
+        for (int m = 0; m < 6; ++m)
+            session->setMemory(m, image::encodeRecord({.frequencyHz = 145'000'000u + m * 12'500u,
+                                                       .name = "CH" + std::to_string(m)}));
+    }
+    std::vector<std::string> records(int first, int count) const {
+        const auto& all = session->image().memRecord;
+        return {all.begin() + first, all.begin() + first + count};
+    }
+};
+
+TEST_F(SessionEdits, ABlockMovesWithinItsBankAsOneStep) {
+    const std::vector<std::string> start = records(0, 6);
+    ASSERT_TRUE(session->moveMemories(1, 2, 3)); // down: 3 and 4 close up above it
+    EXPECT_EQ(records(0, 6), (std::vector<std::string>{start[0], start[3], start[4], start[1],
+                                                       start[2], start[5]}));
+    ASSERT_TRUE(session->moveMemories(3, 4, 0)); // up
+    EXPECT_EQ(records(0, 3), (std::vector<std::string>{start[1], start[2], start[0]}));
+    session->undo();
+    session->undo();
+    EXPECT_EQ(records(0, 6), start);
+
+    const auto [first, last] = image::memoryGroup(session->image().bankTable, 0);
+    const Outcome across = session->moveMemories(last - 1, last, last);
+    EXPECT_EQ(across.reason(), "memories " + std::to_string(last - 1) + ".." +
+                                   std::to_string(last) + " move only within their bank or area, " +
+                                   std::to_string(first) + ".." + std::to_string(last));
+    EXPECT_FALSE(session->moveMemories(last, last + 1, last - 3));
+    EXPECT_EQ(session->undoStack().index(), 6); // the refusals made no step
+}
+
+} // namespace
