@@ -171,6 +171,17 @@ bool splitMegahertz(std::string_view value, std::string& whole, std::string& fra
 
 } // namespace
 
+std::optional<std::uint32_t> hertzOfMegahertz(std::string_view text) {
+    std::string whole;
+    std::string fraction;
+    if (!splitMegahertz(text, whole, fraction))
+        return std::nullopt;
+    const double hz = composedHz(whole, fraction);
+    if (!(hz >= 0 && hz <= 4'294'967'295.0))
+        return std::nullopt;
+    return static_cast<std::uint32_t>(hz);
+}
+
 std::vector<std::string_view> textChoices(int text, int memory) {
     using List = std::span<const std::string_view>;
     static const std::array<List, 11> lists = {List(),     modeNames, stepNames,  subtoneKinds,

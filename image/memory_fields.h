@@ -3,6 +3,8 @@
 // The memory detail editor's values: what a record shows in the editor and the record that the
 // editor's values store.
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -63,5 +65,9 @@ std::vector<std::string_view> textChoices(int text, int memory);
 /// through the editor's rules: a frequency or offset in MHz ("145.5", "145.500000MHz"), a name
 /// cut to six characters, a list value among textChoices. Fails with the field and its range.
 FieldsRecord recordWithText(std::string_view record, int memory, int text, std::string_view value);
+
+/// Hertz of a megahertz text as typed or shown ("145.5", "145.500000MHz", " 0.1 mhz"): digits
+/// with at most six decimals; nullopt for any other text.
+std::optional<std::uint32_t> hertzOfMegahertz(std::string_view text);
 
 } // namespace r36::image

@@ -1,5 +1,6 @@
 #include "edit_commands.h"
 
+#include "find_bar.h"
 #include "memory_grid.h"
 #include "memory_list_model.h"
 
@@ -18,8 +19,8 @@
 
 namespace r36::ui {
 
-EditCommands::EditCommands(session::Session& session, MemoryGrid& grid, QStatusBar& status,
-                           QWidget* window)
+EditCommands::EditCommands(session::Session& session, MemoryGrid& grid, FindBar& find,
+                           QStatusBar& status, QWidget* window)
     : QObject(window), m_session(session), m_grid(grid), m_status(status) {
     m_menu = new QMenu(QStringLiteral("Edit(&E)"), window);
     m_menu->setObjectName(QStringLiteral("MenuEdit"));
@@ -72,6 +73,21 @@ EditCommands::EditCommands(session::Session& session, MemoryGrid& grid, QStatusB
             &QAction::triggered, this, [this] { move(+1); });
     connect(&grid, &MemoryGrid::moveRequested, this, &EditCommands::moveRows);
     grid.setContextMenuPolicy(Qt::ActionsContextMenu);
+
+    // Find works from the list and from the bar itself: both are on the memory page.
+    m_menu->addSeparator();
+    QWidget* page = grid.parentWidget();
+    connect(
+        addAction(QStringLiteral("&Find"), QStringLiteral("MenuFind"), QKeySequence::Find, page),
+        &QAction::triggered, &find, &FindBar::open);
+    connect(addAction(QStringLiteral("Find next"), QStringLiteral("MenuFindNext"),
+                      QKeySequence(Qt::Key_F3), page),
+            &QAction::triggered, &find, [&find] { find.findNext(+1); });
+    connect(addAction(QStringLiteral("Find previous"), QStringLiteral("MenuFindPrevious"),
+                      QKeySequence(Qt::SHIFT | Qt::Key_F3), page),
+            &QAction::triggered, &find, [&find] { find.findNext(-1); });
+    connect(&find, &FindBar::statusMessage, this,
+            [this](const QString& text) { m_status.showMessage(text); });
 }
 
 QAction* EditCommands::addAction(const QString& text, const QString& name, QKeySequence keys,

@@ -16,15 +16,17 @@ class Session;
 
 namespace r36::ui {
 
+class FindBar;
 class MemoryGrid;
 
 /// The Edit menu and the memory list's own commands: undo and redo of the session's history,
-/// copy, cut and paste of memory rows, inserting, deleting and moving memories.
+/// copy, cut and paste of memory rows, inserting, deleting and moving memories, and Find.
 /// Every command goes to the session; a refusal's reason goes to the status bar.
 class EditCommands : public QObject {
     Q_OBJECT
 public:
-    EditCommands(session::Session& session, MemoryGrid& grid, QStatusBar& status, QWidget* window);
+    EditCommands(session::Session& session, MemoryGrid& grid, FindBar& find, QStatusBar& status,
+                 QWidget* window);
 
     /// "Edit(&E)", for the menu bar; the busy state disables it with the other menus.
     QMenu* menu() const { return m_menu; }

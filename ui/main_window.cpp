@@ -70,7 +70,8 @@ MainWindow::MainWindow(Options options, QWidget* parent)
 
     buildMenus();
     buildPages();
-    m_edit = new EditCommands(*m_session, *m_memoryPage->grid(), *statusBar(), this);
+    m_edit = new EditCommands(*m_session, *m_memoryPage->grid(), *m_memoryPage->findBar(),
+                              *statusBar(), this);
     menuBar()->insertMenu(m_menus[1]->menuAction(), m_edit->menu());
     m_menus[5] = m_edit->menu();
     wireSession();

@@ -1,5 +1,6 @@
 #include "memory_page.h"
 
+#include "find_bar.h"
 #include "memory_grid.h"
 #include "partition_editor.h"
 #include "twips.h"
@@ -29,6 +30,7 @@ MemoryPage::MemoryPage(session::Session& session, QWidget* parent) : QWidget(par
     setObjectName(QStringLiteral("A_FRAME0"));
     m_grid = new MemoryGrid(this);
     m_grid->setFixedSize(px(kGridWidthTwips), px(kGridHeightTwips));
+    m_findBar = new FindBar(session, *m_grid, this);
 
     m_clearAll =
         makeButton(QStringLiteral("Clear all memories"), QStringLiteral("cmdClearAll"), this);
@@ -50,6 +52,7 @@ MemoryPage::MemoryPage(session::Session& session, QWidget* parent) : QWidget(par
     buttons->addWidget(m_psLink, 0, 6);
 
     auto* left = new QVBoxLayout;
+    left->addWidget(m_findBar);
     left->addWidget(m_grid);
     left->addLayout(buttons);
     left->addStretch();

@@ -10,6 +10,7 @@ class Session;
 
 namespace r36::ui {
 
+class FindBar;
 class MemoryGrid;
 class PartitionEditor;
 
@@ -21,6 +22,7 @@ public:
     explicit MemoryPage(session::Session& session, QWidget* parent = nullptr);
 
     MemoryGrid* grid() const { return m_grid; }
+    FindBar* findBar() const { return m_findBar; }
     PartitionEditor* partitionEditor() const { return m_partition; }
     QPushButton* clearAllButton() const { return m_clearAll; }
     QPushButton* clearSelectedButton() const { return m_clear; }
@@ -31,6 +33,7 @@ public:
 
 private:
     MemoryGrid* m_grid = nullptr;
+    FindBar* m_findBar = nullptr;
     PartitionEditor* m_partition = nullptr;
     QPushButton* m_clearAll = nullptr;
     QPushButton* m_clear = nullptr;

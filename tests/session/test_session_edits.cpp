@@ -4,6 +4,7 @@
 #include "session_fixture.h"
 
 #include "image/memory_record.h"
+#include "session/memory_find.h"
 
 using namespace r36;
 using namespace r36::testing_session;
@@ -44,3 +45,19 @@ TEST_F(SessionEdits, ABlockMovesWithinItsBankAsOneStep) {
 }
 
 } // namespace
+
+TEST_F(SessionEdits, FindsByFrequencyAsTypedNameInAnyCaseOrLabel) {
+    session->setMemory(1300, image::encodeRecord({.frequencyHz = 145'012'500, .name = "145"}));
+    const std::pair<const char*, std::vector<int>> cases[] = {{"145.0125", {1, 1300}},
+                                                              {" 145.012500MHz ", {1, 1300}},
+                                                              {"145", {0, 1300}},
+                                                              {"ch", {0, 1, 2, 3, 4, 5}},
+                                                              {"h3", {3}},
+                                                              {"bank00-004", {4}},
+                                                              {"PASS - 0", {1300}},
+                                                              {"Bank00-00", {}},
+                                                              {"  ", {}}};
+    for (const auto& [text, memories] : cases)
+        EXPECT_EQ(session::findMemories(session->image(), session->labels(), text), memories)
+            << text;
+}

@@ -8,6 +8,7 @@
 #include "support/test_files.h"
 
 #include <QClipboard>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QStatusBar>
 
@@ -162,6 +163,31 @@ TEST_F(GridEditingTest, RowsMoveByKeysMenuAndDraggingWithinTheirBank) {
     EXPECT_EQ(status().toStdString(),
               "memory " + std::to_string(last) +
                   ", the last of its bank or area, is in use; nothing moved");
+}
+
+TEST_F(GridEditingTest, TheFindBarStepsThroughTheMatchesAndSaysHowManyMatch) {
+    for (int m : {40, 700, 1300})
+        session().setMemory(m, usedRecord(145500000, m == 700 ? "AIR" : "x"));
+    goTo(500, 1);
+    key(Qt::CTRL | Qt::Key_F);
+    ASSERT_EQ(focused(), named("txtFind"));
+    QTest::keyClicks(focused(), QStringLiteral("145.5"));
+    EXPECT_EQ(grid()->currentIndex().row(), 700); // from the current row on
+    EXPECT_EQ(status(), QStringLiteral("2 of 3 matching memories"));
+    key(Qt::Key_F3);
+    EXPECT_EQ(grid()->currentIndex().row(), 1300);
+    key(Qt::Key_Return); // round the end
+    EXPECT_EQ(grid()->currentIndex().row(), 40);
+    key(Qt::SHIFT | Qt::Key_F3);
+    EXPECT_EQ(grid()->currentIndex().row(), 1300);
+    key(Qt::Key_Escape);
+    EXPECT_FALSE(named("findBar")->isVisible());
+    EXPECT_EQ(focused(), grid());
+    key(Qt::Key_F3); // the last text still counts
+    EXPECT_EQ(grid()->currentIndex().row(), 40);
+    named<QLineEdit>("txtFind")->setText(QStringLiteral("air"));
+    key(Qt::Key_F3);
+    EXPECT_EQ(grid()->currentIndex().row(), 700);
 }
 
 } // namespace
