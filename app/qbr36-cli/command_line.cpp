@@ -34,7 +34,7 @@ const std::array<CommandSpec, 5> kCommands{{
      "Write a clone file to the receiver.",
      "Opens a clone file and writes all of it to the receiver (Comm > Write all): its\n"
      "memories, banks, links and settings replace the receiver's. A file with damaged lines\n"
-     "is refused; run check to list them.",
+     "is refused (run check to list them), and so is one that is not a clone file.",
      {{"IN.R36", "The clone file to send."}}},
     {"export-csv",
      Command::ExportCsv,
