@@ -98,9 +98,11 @@ void MemoryListModel::showMemoryRow(int memory) {
 }
 
 void MemoryListModel::showAllMemoryRows() {
-    beginResetModel();
+    // The rows stay the same 1700: no reset, so the current row and the selection survive an
+    // undo or a large paste.
     m_cachedMemory = -1;
-    endResetModel();
+    emit dataChanged(index(0, 0), index(image::kUserMemoryCount - 1, kColumnCount - 1),
+                     {Qt::DisplayRole});
 }
 
 void MemoryListModel::labelsChanged() {

@@ -49,8 +49,10 @@ TEST_F(GridEditingTest, UndoAndRedoFollowTheHistoryByMenuAndKeys) {
     session().setMemory(3, usedRecord(145000000));
     QAction* undo = named<QAction>("MenuUndo");
     EXPECT_EQ(undo->text(), QStringLiteral("Undo Edit memory 3"));
+    goTo(3, 1);
     key(Qt::CTRL | Qt::Key_Z);
     EXPECT_EQ(record(3), before);
+    EXPECT_EQ(grid()->currentIndex().row(), 3); // the whole image came back, the row stays
     EXPECT_EQ(named<QAction>("MenuRedo")->text(), QStringLiteral("Redo Edit memory 3"));
     key(Qt::CTRL | Qt::Key_Y);
     EXPECT_EQ(record(3), usedRecord(145000000));
