@@ -1,0 +1,106 @@
+// bench-edit: what the user waits for when editing the whole memory list at once, in the window
+// with all 1700 memories in use: Ctrl+V of 1700 copied rows (raw records, then tab-separated
+// text as a spreadsheet gives it) until the grid is painted, and Ctrl+Z of that paste.
+// Medians over several runs.
+//
+//   bench-edit [runs]     (default 7)
+
+#include "files/clipboard_rows.h"
+#include "image/memory_areas.h"
+#include "image/memory_record.h"
+#include "session/session.h"
+#include "ui/main_window.h"
+#include "ui/memory_grid.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QElapsedTimer>
+#include <QMimeData>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+using namespace r36;
+
+namespace {
+
+/// 1700 memories in use, each frequency and name shifted by `seed`.
+std::vector<std::string> fullList(std::uint32_t seed) {
+    std::vector<std::string> records;
+    for (std::uint32_t m = 0; m < image::kUserMemoryCount; ++m)
+        records.push_back(image::encodeRecord({.frequencyHz = 100'000'000 + (m + seed) * 25'000,
+                                               .name = "M" + std::to_string(m + seed)}));
+    return records;
+}
+
+/// Milliseconds from `action` until the window has painted what it changed.
+double timed(QWidget& window, const std::function<void()>& action) {
+    QElapsedTimer timer;
+    timer.start();
+    action();
+    window.repaint();
+    QApplication::processEvents();
+    return static_cast<double>(timer.nsecsElapsed()) / 1e6;
+}
+
+double medianOf(std::vector<double> values) {
+    std::nth_element(values.begin(), values.begin() + values.size() / 2, values.end());
+    return values[values.size() / 2];
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 7;
+    QTemporaryDir dir;
+    ui::MainWindow::Options options;
+    options.settingsFilePath = dir.filePath(QStringLiteral("QB-R36w.ini"));
+    ui::MainWindow window(options);
+    window.show();
+    session::Session& session = window.session();
+    (void)session.setMemories(0, fullList(0), QStringLiteral("Fill"));
+
+    image::CloneImage copied = session.image();
+    const std::vector<std::string> other = fullList(7);
+    std::copy(other.begin(), other.end(), copied.memRecord.begin());
+    const int last = image::lastStoredMemory;
+    auto* grid = window.findChild<ui::MemoryGrid*>(QStringLiteral("ltc"));
+    auto* paste = window.findChild<QAction*>(QStringLiteral("MenuPaste"));
+    auto* undo = window.findChild<QAction*>(QStringLiteral("MenuUndo"));
+
+    for (const bool raw : {true, false}) {
+        auto* data = new QMimeData;
+        data->setText(QString::fromStdString(files::copiedText(copied, session.labels(), 0, last)));
+        if (raw)
+            data->setData(QString::fromLatin1(files::kRecordsMimeType),
+                          QByteArray::fromStdString(files::copiedRecords(copied, 0, last)));
+        QGuiApplication::clipboard()->setMimeData(data);
+        std::vector<double> pasted;
+        std::vector<double> undone;
+        for (int run = 0; run <= runs; ++run) { // the first run warms the caches up
+            grid->setCurrentIndex(grid->model()->index(0, 1));
+            const double pasteMs = timed(window, [&] { paste->trigger(); });
+            if (session.image().memRecord[last] != copied.memRecord[last]) {
+                std::fprintf(stderr, "the paste changed nothing\n");
+                return 1;
+            }
+            const double undoMs = timed(window, [&] { undo->trigger(); });
+            if (run > 0) {
+                pasted.push_back(pasteMs);
+                undone.push_back(undoMs);
+            }
+        }
+        const char* what = raw ? "records" : "TSV    ";
+        std::printf("paste 1700 rows (%s) %8.1f ms   (target < 100 ms)\n", what, medianOf(pasted));
+        std::printf("undo that paste (%s) %8.1f ms   (target < 100 ms)\n", what, medianOf(undone));
+    }
+    std::printf("(medians of %d runs, 1700 memories in use)\n", runs);
+    return 0;
+}
