@@ -87,8 +87,10 @@ private:
     void memoryChange(int memory) {
         const Held& after = m_after.memories[static_cast<std::size_t>(memory)];
         const Held& before = m_before.memories[static_cast<std::size_t>(memory)];
-        // A short record (the empty "00") writes, and so compares, only its first bytes.
-        if (!after || (before && before->substr(0, after->size()) == *after))
+        // A short record (the empty "00") writes, and so compares, only its first bytes. A
+        // memory free on both sides holds no channel either way, whatever its other bytes.
+        if (!after || (before && (before->substr(0, after->size()) == *after ||
+                                  (!isRecordInUse(*before) && !isRecordInUse(*after)))))
             return;
         const DisplayTexts a = renderRecord(*after, memory);
         std::vector<FieldChange> fields;

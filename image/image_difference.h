@@ -43,7 +43,8 @@ struct Difference {
 };
 
 /// Every piece `after` knows that `before` does not hold alike: memories by rendered field
-/// (a short record in `after` compares only its first bytes), banks by count, link groups by
+/// (a short record in `after` compares only its first bytes; a memory free on both sides is
+/// alike), banks by count, link groups by
 /// members, each setting by its choice (bytes no setting covers are never written, so they do
 /// not count), the remote key IDs by channel.
 Difference difference(const ReceiverHoldings& before, const ReceiverHoldings& after);

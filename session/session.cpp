@@ -34,8 +34,8 @@ Session::Session(Options options, QObject* parent)
         emit transferProgress(minimum, maximum, value, text);
     };
     events.finished = [this](const TransferResult& result, const image::CloneImage& ended,
-                             std::int16_t radioVersion) {
-        onTransferEnded(result, ended, radioVersion);
+                             std::int16_t radioVersion, const image::ReceiverHoldings& holdings) {
+        onTransferEnded(result, ended, radioVersion, holdings);
     };
     m_worker = new TransferWorker(*m_transport, *this, std::move(events));
     m_worker->setReplyTimeout(m_options.replyTimeout);
@@ -246,17 +246,21 @@ Outcome saveSettings(const QString& path, const image::CloneImage& image,
 
 } // namespace
 
+Outcome Session::saveSettingsFile() const {
+    return saveSettings(m_options.settingsFilePath, m_image, m_link);
+}
+
 Outcome Session::choosePort(int commPort) {
     m_link.commPort = static_cast<std::uint16_t>(std::clamp(commPort, 1, kPortCount));
     m_device.clear();
     emit linkChoicesChanged();
-    return saveSettings(m_options.settingsFilePath, m_image, m_link);
+    return saveSettingsFile();
 }
 
 Outcome Session::chooseSpeed(int commSpeed) {
     m_link.commSpeed = static_cast<std::uint16_t>(commSpeed);
     emit linkChoicesChanged();
-    return saveSettings(m_options.settingsFilePath, m_image, m_link);
+    return saveSettingsFile();
 }
 
 void Session::useDevice(const QString& device, int commPort, int commSpeed) {
@@ -401,92 +405,6 @@ void Session::setPsLinks(const std::array<std::string, image::kPsLinkCount>& ent
 
 void Session::setSettings(const image::SettingsSelections& settings) {
     recorded(QStringLiteral("Change a setting"), [&] { m_settings = settings; });
-}
-
-// ---- Transfers ----------------------------------------------------------------------------
-
-bool Session::startTransfer(Transfer kind, int first, int last) {
-    if (m_running)
-        return false;
-    m_running = true;
-    TransferRequest request;
-    request.kind = kind;
-    request.first = first;
-    request.last = last;
-    request.image = m_image;
-    request.link = m_link;
-    request.settings = m_settings;
-    request.device = m_device.isEmpty() ? link::deviceForPort(m_link.commPort) : m_device;
-    m_transferStart = m_image;
-    m_beforeTransfer = std::make_unique<DocumentState>(state());
-    m_worker->clearStop();
-    emit transferStarted(kind);
-    QMetaObject::invokeMethod(
-        m_worker, [worker = m_worker, request] { worker->run(request); }, Qt::QueuedConnection);
-    return true;
-}
-
-void Session::cancelTransfer() {
-    if (m_running)
-        m_worker->requestStop();
-}
-
-void Session::onBlockRead(Block block, const std::string& text) {
-    switch (block) {
-    case Block::BankTable:
-        m_image.bankTable = text;
-        loadPartition(false);
-        break;
-    case Block::SysBlock:
-        m_image.sysBlock = text;
-        image::showSysBlock(m_settings, text);
-        emit settingsChanged();
-        break;
-    case Block::Sys3Block:
-        m_image.sys3Block = text;
-        image::showSys3Block(m_settings, text);
-        emit settingsChanged();
-        break;
-    case Block::RemoconId:
-        m_image.remoconId = text;
-        image::showRemoconId(m_settings, text);
-        emit settingsChanged();
-        break;
-    }
-}
-
-void Session::onTransferEnded(const TransferResult& result, const image::CloneImage& ended,
-                              std::int16_t radioVersion) {
-    // What the transfer changed (reads, flags cleared before writing) is taken over; what the
-    // user's side changed meanwhile (a tab-guard reset) stays.
-    const image::CloneImage& start = m_transferStart;
-    for (std::size_t m = 0; m < ended.memRecord.size(); ++m)
-        if (ended.memRecord[m] != start.memRecord[m] &&
-            ended.memRecord[m] != m_image.memRecord[m]) {
-            m_image.memRecord[m] = ended.memRecord[m];
-            emit memoryChanged(static_cast<int>(m));
-        }
-    if (ended.bankTable != start.bankTable)
-        m_image.bankTable = ended.bankTable;
-    if (ended.bankLink != start.bankLink)
-        m_image.bankLink = ended.bankLink;
-    if (ended.psLink != start.psLink)
-        m_image.psLink = ended.psLink;
-    if (ended.sysBlock != start.sysBlock)
-        m_image.sysBlock = ended.sysBlock;
-    if (ended.sys3Block != start.sys3Block)
-        m_image.sys3Block = ended.sys3Block;
-    if (ended.remoconId != start.remoconId)
-        m_image.remoconId = ended.remoconId;
-    m_link.radioVersion = radioVersion;
-    m_running = false;
-    // A read over unsaved work is one step of the history, so it can be undone.
-    if (m_beforeTransfer)
-        pushStep(transferName(result.kind), *m_beforeTransfer);
-    m_beforeTransfer.reset();
-    if (result.ok() && isWholeImageTransfer(result.kind))
-        markSaved(); // the image and the receiver now hold the same
-    emit transferFinished(result);
 }
 
 } // namespace r36::session
