@@ -23,9 +23,12 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QStackedWidget>
+#include <QStandardPaths>
 #include <QTabBar>
 #include <QTimer>
 #include <QVBoxLayout>
+
+#include <utility>
 
 namespace r36::ui {
 
@@ -63,8 +66,12 @@ MainWindow::MainWindow(Options options, QWidget* parent)
         m_dialogs = m_ownDialogs.get();
     }
     // Start-up: the session reads the settings file, fills the image and resets the partition.
-    m_session = std::make_unique<session::Session>(session::Session::Options{
-        m_options.settingsFilePath, m_options.transport, m_options.replyTimeout});
+    if (m_options.backupFolder.isEmpty())
+        m_options.backupFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+                                 QStringLiteral("/backups");
+    m_session = std::make_unique<session::Session>(
+        session::Session::Options{m_options.settingsFilePath, m_options.transport,
+                                  m_options.replyTimeout, m_options.backupFolder});
 
     buildMenus();
     buildPages();
@@ -93,6 +100,8 @@ void MainWindow::buildMenus() {
     file->addAction(QStringLiteral("Save(&S)"), this, &MainWindow::saveCloneFile);
     file->addAction(QStringLiteral("Import(&I)"), this, &MainWindow::importCsvFile);
     file->addAction(QStringLiteral("Export(&E)"), this, &MainWindow::exportCsvFile);
+    file->addAction(QStringLiteral("Backups…"), this, &MainWindow::openBackups)
+        ->setObjectName(QStringLiteral("MenuBackups"));
 
     QMenu* port = menuBar()->addMenu(QStringLiteral("Port(&P)"));
     port->setObjectName(QStringLiteral("MenuPort"));
@@ -123,10 +132,25 @@ void MainWindow::buildMenus() {
 
     QMenu* comm = menuBar()->addMenu(QStringLiteral("Comm(&C)"));
     comm->setObjectName(QStringLiteral("MenuComm"));
+    const int writeAll = static_cast<int>(session::Transfer::WriteAll);
     comm->addAction(QStringLiteral("Write all(&W)"), this,
-                    [this] { m_session->startTransfer(session::Transfer::WriteAll); });
+                    [this, writeAll] { startWrite(writeAll); })
+        ->setObjectName(QStringLiteral("MenuWriteAll"));
     comm->addAction(QStringLiteral("Read all(&R)"), this,
                     [this] { m_session->startTransfer(session::Transfer::ReadAll); });
+    comm->addAction(QStringLiteral("Write changes"), this,
+                    [this, writeAll] { startWrite(writeAll); })
+        ->setObjectName(QStringLiteral("MenuWriteChanges"));
+    comm->addSeparator();
+    m_verifyAction = comm->addAction(QStringLiteral("Verify after writing"));
+    m_verifyAction->setObjectName(QStringLiteral("MenuVerify"));
+    m_verifyAction->setCheckable(true);
+    m_verifyAction->setChecked(m_session->verifyAfterWriting());
+    connect(m_verifyAction, &QAction::toggled, this, [this](bool verify) {
+        if (const Outcome saved = m_session->setVerifyAfterWriting(verify); !saved)
+            showError(QStringLiteral("Error"), QStringLiteral("Can't save the settings file."),
+                      saved.reason());
+    });
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("Help(&H)"));
     help->setObjectName(QStringLiteral("MenuHelp"));
@@ -181,6 +205,11 @@ void MainWindow::wireSession() {
     });
     connect(s, &session::Session::transferProgress, m_transferBar, &TransferBar::showProgress);
     connect(s, &session::Session::transferFinished, this, &MainWindow::transferFinished);
+    connect(s, &session::Session::backupFailed, this, [this](const QString& reason) {
+        m_dialogs->message(this, UserDialogs::Icon::Warning, QStringLiteral("Caution"),
+                           QStringLiteral("The backup of the receiver could not be saved."),
+                           reason);
+    });
     connect(m_transferBar, &TransferBar::cancelRequested, s, &session::Session::cancelTransfer);
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     escape->setContext(Qt::WindowShortcut);
@@ -202,14 +231,14 @@ void MainWindow::wireCommands() {
     connect(button("cmdReadBank"), &QPushButton::clicked, this,
             [this] { m_session->startTransfer(session::Transfer::BankRead); });
     connect(button("cmdWriteBank"), &QPushButton::clicked, this,
-            [this] { m_session->startTransfer(session::Transfer::BankWrite); });
+            [this] { startWrite(static_cast<int>(session::Transfer::BankWrite)); });
     connect(button("cmdGrpDialog0"), &QPushButton::clicked, this, [this] { openLinkDialog(true); });
     connect(button("cmdGrpDialog1"), &QPushButton::clicked, this,
             [this] { openLinkDialog(false); });
     connect(button("cmdReadSys"), &QPushButton::clicked, this,
             [this] { m_session->startTransfer(session::Transfer::ReadThisPage); });
     connect(button("cmdWriteSys"), &QPushButton::clicked, this,
-            [this] { m_session->startTransfer(session::Transfer::WriteThisPage); });
+            [this] { startWrite(static_cast<int>(session::Transfer::WriteThisPage)); });
     connect(m_tabs, &QTabBar::currentChanged, this, &MainWindow::onTabChanged);
 }
 
@@ -266,8 +295,11 @@ void MainWindow::setTransferControls(bool enabled) {
 
 void MainWindow::transferFinished(const session::TransferResult& result) {
     using Status = session::TransferResult::Status;
+    // The receiver was read for the write waiting on it: the difference comes instead.
+    const std::optional<PendingWrite> pending = std::exchange(m_pendingWrite, std::nullopt);
+    const bool continueWrite = pending && result.ok() && !m_closeRequested;
     // A close during the transfer stopped it; the user is leaving, so no message.
-    if (!m_closeRequested) {
+    if (!m_closeRequested && !continueWrite) {
         if (result.status == Status::Complete) {
             m_dialogs->message(this, UserDialogs::Icon::Information, QStringLiteral("Complete"),
                                QStringLiteral("Complete"));
@@ -287,12 +319,18 @@ void MainWindow::transferFinished(const session::TransferResult& result) {
     m_memoryPage->grid()->setFocus();
     if (m_closeRequested)
         QTimer::singleShot(0, this, &QWidget::close);
+    if (continueWrite)
+        showDifference(pending->kind, pending->first, pending->last);
 }
 
 void MainWindow::startSelected(bool write) {
     const auto [first, last] = m_memoryPage->grid()->selectedRange();
-    m_session->startTransfer(
-        write ? session::Transfer::WriteSelected : session::Transfer::ReadSelected, first, last);
+    if (write && first <= last && first >= 0)
+        startWrite(static_cast<int>(session::Transfer::WriteSelected), first, last);
+    else
+        m_session->startTransfer(write ? session::Transfer::WriteSelected
+                                       : session::Transfer::ReadSelected,
+                                 first, last);
 }
 
 // ---- Memory page commands ----------------------------------------------------------------
