@@ -39,7 +39,8 @@ std::string summary(const DisplayTexts& texts) {
 }
 
 /// The first byte where two hex texts differ, as a field: "byte 0" "FF" -> "00".
-FieldChange firstDifferentByte(const std::string& before, const std::string& after) {
+FieldChange firstDifferentByte(const std::string& before, const std::string& after,
+                               bool record = false) {
     std::size_t offset = 0;
     while (2 * offset + 2 <= std::min(before.size(), after.size()) &&
            before.compare(2 * offset, 2, after, 2 * offset, 2) == 0)
@@ -47,7 +48,13 @@ FieldChange firstDifferentByte(const std::string& before, const std::string& aft
     auto byteText = [offset](const std::string& text) {
         return 2 * offset + 2 <= text.size() ? text.substr(2 * offset, 2) : std::string("none");
     };
-    return {"byte " + std::to_string(offset), byteText(before), byteText(after)};
+    // Outside the PRG area the auto flags show nowhere else; the write clears them.
+    std::string field = "byte " + std::to_string(offset);
+    if (record && offset == static_cast<std::size_t>(rec::kAutoStep))
+        field = "auto step";
+    else if (record && offset == static_cast<std::size_t>(rec::kAutoMode))
+        field = "auto mode";
+    return {field, byteText(before), byteText(after)};
 }
 
 class Differ {
@@ -105,7 +112,7 @@ private:
                     if (a[k] != b[k])
                         fields.push_back({kFieldNames[k], b[k], a[k]});
             if (fields.empty())
-                fields.push_back(firstDifferentByte(*before, *after));
+                fields.push_back(firstDifferentByte(*before, *after, true));
         }
         add(PieceKind::Memory, memory, "memory " + std::to_string(memory), std::move(fields),
             m_labels[static_cast<std::size_t>(memory)]);

@@ -109,7 +109,7 @@ TEST(ImageDifference, WhatTheReceiverHoldsAfterAWriteDecidesWhatChanges) {
     EXPECT_EQ(after.memories[3], held.memRecord[3]);
     const Difference d = difference(receiver, after);
     ASSERT_GE(d.changes.size(), 4u);
-    EXPECT_EQ(d.changes[0].text(), "memory 5 (Bank00-005): byte 19 01 -> 00");
+    EXPECT_EQ(d.changes[0].text(), "memory 5 (Bank00-005): auto step 01 -> 00");
     EXPECT_EQ(d.changes[1].text(), "memory 7 (Bank00-007): empty -> 100.000000MHz FM \"TEST\"");
     EXPECT_EQ(d.changes[2].text(), "memory 1250 (PRG - 25A): Mode FM -> auto, Step 5KHz -> auto");
     EXPECT_EQ(d.changes[3].text(), "LAMP: not read -> 5-SEC");
