@@ -245,7 +245,11 @@ Outcome Session::saveSettingsFile() const {
 }
 
 Outcome Session::choosePort(int commPort) {
-    m_link.commPort = static_cast<std::uint16_t>(std::clamp(commPort, 1, kPortCount));
+    const auto port = static_cast<std::uint16_t>(std::clamp(commPort, 1, kPortCount));
+    // Another port may reach another receiver: what this one held says nothing of it.
+    if (port != m_link.commPort)
+        m_holdings = {};
+    m_link.commPort = port;
     m_device.clear();
     emit linkChoicesChanged();
     return saveSettingsFile();

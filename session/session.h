@@ -138,7 +138,8 @@ public:
     void cancelTransfer();
 
     // ---- What the receiver holds ------------------------------------------------------------
-    /// What the last reads and acknowledged writes (and read-backs) left on the receiver.
+    /// What the last reads and acknowledged writes (and read-backs) left on the receiver;
+    /// forgotten when the Port menu chooses another port.
     const image::ReceiverHoldings& receiverHoldings() const { return m_holdings; }
     /// The command-line tool's "--changes-from": a file stands for what the receiver holds.
     void assumeReceiverHolds(const image::CloneImage& image);

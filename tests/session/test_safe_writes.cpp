@@ -116,6 +116,8 @@ TEST_F(SafeWrites, EveryReadAllLeavesABackupAndNoneIsOverwritten) {
     EXPECT_EQ(both[0].radioVersion, 206);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), contents);
+    ASSERT_TRUE(session->choosePort(2));
+    EXPECT_TRUE(held().knowsNothing()) << "another port, perhaps another receiver";
 }
 
 } // namespace
