@@ -3,6 +3,7 @@
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 
+#include <algorithm>
 #include <array>
 #include <initializer_list>
 #include <utility>
@@ -20,7 +21,7 @@ struct CommandSpec {
     std::initializer_list<std::pair<const char*, const char*>> files; // name, description
 };
 
-const std::array<CommandSpec, 5> kCommands{{
+const std::array<CommandSpec, 6> kCommands{{
     {"read",
      Command::Read,
      true,
@@ -34,7 +35,9 @@ const std::array<CommandSpec, 5> kCommands{{
      "Write a clone file to the receiver.",
      "Opens a clone file and writes all of it to the receiver (Comm > Write all): its\n"
      "memories, banks, links and settings replace the receiver's. A file with damaged lines\n"
-     "is refused (run check to list them), and so is one that is not a clone file.",
+     "is refused (run check to list them), and so is one that is not a clone file.\n"
+     "Every piece written is read back and compared (Verify after writing); a piece the\n"
+     "receiver holds otherwise fails the command with what it holds.",
      {{"IN.R36", "The clone file to send."}}},
     {"export-csv",
      Command::ExportCsv,
@@ -56,6 +59,15 @@ const std::array<CommandSpec, 5> kCommands{{
      "reason; the exit status is 1 when there is one. A file without a single clone-file\n"
      "line is not a clone file: check, write and export-csv refuse it.",
      {{"IN.R36", "The clone file to check."}}},
+    {"diff",
+     Command::Diff,
+     false,
+     "Show what differs between two clone files.",
+     "Prints one line per change, in a stable order, that writing B.R36 makes on a receiver\n"
+     "holding A.R36: the lines of the window's difference before a write, and their count on\n"
+     "standard error. Exit status, as diff(1) gives it: 0 the files are equal, 1 they\n"
+     "differ, 2 trouble.",
+     {{"A.R36", "What the receiver holds."}, {"B.R36", "What would be written."}}},
 }};
 
 const char* kDescription =
@@ -75,6 +87,8 @@ const char* kExitStatus =
 const char* kExamples = "\nExamples:\n"
                         "  qbr36-cli read --port /dev/ttyUSB0 backup.R36\n"
                         "  qbr36-cli write --port COM1 --speed 38400 backup.R36\n"
+                        "  qbr36-cli write --port COM1 --changes edited.R36\n"
+                        "  qbr36-cli diff backup.R36 edited.R36\n"
                         "  qbr36-cli export-csv backup.R36 channels.csv\n";
 
 struct Options {
@@ -92,6 +106,24 @@ struct Options {
                              QStringLiteral("115200 (the default) or 38400, as set on the "
                                             "receiver."),
                              QStringLiteral("BAUD")};
+    QCommandLineOption backup{QStringLiteral("backup"),
+                              QStringLiteral("Read the receiver into the backups folder first, "
+                                             "as the window's Read all does.")};
+    QCommandLineOption changes{QStringLiteral("changes"),
+                               QStringLiteral("Read the receiver first and send only what "
+                                              "differs from it (Write changes).")};
+    QCommandLineOption changesFrom{QStringLiteral("changes-from"),
+                                   QStringLiteral("Send only what differs from FILE, taken as "
+                                                  "what the receiver holds; nothing is read."),
+                                   QStringLiteral("FILE")};
+    QCommandLineOption noVerify{QStringLiteral("no-verify"),
+                                QStringLiteral("Do not read back what was written.")};
+    QList<QCommandLineOption> writeOptions() const {
+        return {backup, changes, changesFrom, noVerify};
+    }
+    QList<QCommandLineOption> all() const {
+        return QList<QCommandLineOption>{help, version, port, speed} + writeOptions();
+    }
 };
 
 /// Qt's help text with `usage` as its first line.
@@ -122,14 +154,20 @@ QString commandHelp(const Options& options, const CommandSpec& spec) {
     parser.addOption(options.help);
     if (spec.usesPort)
         parser.addOptions({options.port, options.speed});
+    if (spec.command == Command::Write)
+        parser.addOptions(options.writeOptions());
     QString usage =
         QStringLiteral("qbr36-cli ") + QLatin1String(spec.name) +
         (spec.usesPort ? QStringLiteral(" --port DEVICE [--speed BAUD]") : QStringLiteral(""));
+    if (spec.command == Command::Write)
+        usage += QStringLiteral(" [--backup] [--changes | --changes-from FILE] [--no-verify]");
     for (const auto& [name, description] : spec.files) {
         parser.addPositionalArgument(QLatin1String(name), QLatin1String(description));
         usage += QLatin1Char(' ') + QLatin1String(name);
     }
-    return withUsage(parser, usage) + QLatin1String(kExitStatus);
+    // diff gives its own exit status, as diff(1) does.
+    return withUsage(parser, usage) +
+           (spec.command == Command::Diff ? QString() : QLatin1String(kExitStatus));
 }
 
 ParsedCommandLine answer(ParsedCommandLine::Kind kind, const QString& text = {}) {
@@ -148,7 +186,7 @@ ParsedCommandLine wrongUsage(const QString& text) {
 ParsedCommandLine parseCommandLine(const QStringList& arguments) {
     const Options options;
     QCommandLineParser parser;
-    parser.addOptions({options.help, options.version, options.port, options.speed});
+    parser.addOptions(options.all());
     if (!parser.parse(arguments))
         return wrongUsage(parser.errorText());
 
@@ -181,9 +219,22 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
     if (!spec->usesPort && (portGiven || speedGiven))
         return wrongUsage(name + QStringLiteral(" does not talk to the receiver; --port and "
                                                 "--speed belong to read and write"));
+    const QList<QCommandLineOption> writeOptions = options.writeOptions();
+    const bool writeOptionGiven = std::any_of(writeOptions.begin(), writeOptions.end(),
+                                              [&](const auto& o) { return parser.isSet(o); });
+    if (spec->command != Command::Write && writeOptionGiven)
+        return wrongUsage(name + QStringLiteral(" takes no --backup, --changes, --changes-from "
+                                                "or --no-verify; they belong to write"));
+    if (parser.isSet(options.changes) && parser.isSet(options.changesFrom))
+        return wrongUsage(QStringLiteral("--changes reads the receiver, --changes-from takes a "
+                                         "file instead: give one of them"));
     ParsedCommandLine parsed;
     parsed.kind = ParsedCommandLine::Kind::Run;
     Invocation& invocation = parsed.invocation;
+    invocation.backup = parser.isSet(options.backup);
+    invocation.changesFrom = parser.value(options.changesFrom);
+    invocation.changes = parser.isSet(options.changes) || !invocation.changesFrom.isEmpty();
+    invocation.verify = !parser.isSet(options.noVerify);
     invocation.command = spec->command;
     invocation.paths = positional;
     if (spec->usesPort) {

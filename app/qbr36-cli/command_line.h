@@ -7,13 +7,18 @@
 
 namespace r36::cli {
 
-enum class Command { ExportCsv, ImportCsv, Read, Write, Check };
+enum class Command { ExportCsv, ImportCsv, Read, Write, Check, Diff };
 
 struct Invocation {
     Command command = Command::Check;
     QStringList paths; // the command's files, in the order of its usage line
     QString port;      // device path or COMn, for read and write
     int commSpeed = 0; // 0 = 115200 baud, 1 = 38400 baud
+    // write only
+    bool backup = false;  // read the receiver into the backups folder first
+    bool changes = false; // send only what differs from what the receiver holds
+    QString changesFrom;  // the file that stands for what the receiver holds; empty: read it
+    bool verify = true;   // read back what was written
 };
 
 struct ParsedCommandLine {

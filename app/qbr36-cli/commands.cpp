@@ -2,13 +2,17 @@
 
 #include "stop_signals.h"
 
+#include "files/clone_file.h"
 #include "image/clone_image.h"
+#include "image/image_difference.h"
 #include "image/program_constants.h"
 #include "link/port_names.h"
 #include "session/session.h"
 
 #include <QEventLoop>
 #include <QRegularExpression>
+
+#include <array>
 
 namespace r36::cli {
 
@@ -66,7 +70,7 @@ Outcome resolvePort(const QString& port, QString& device, int& commPort) {
 /// the session kept, which ends with the program.
 std::string cancelledText(Transfer kind, const QString& reason, const QString& unwritten) {
     if (kind != Transfer::ReadAll)
-        return "Write all cancelled. " + text(reason);
+        return text(session::transferName(kind)) + " cancelled. " + text(reason);
     const qsizetype sentenceEnd = reason.indexOf(QLatin1String(". "));
     const QString where = sentenceEnd < 0 ? reason : reason.left(sentenceEnd + 1);
     return "Read all cancelled. " + text(where) + " " + text(unwritten) + " was not written.";
@@ -74,8 +78,10 @@ std::string cancelledText(Transfer kind, const QString& reason, const QString& u
 
 /// A whole-receiver transfer over the port of the invocation, run to its end on this thread's
 /// event loop. `unwritten`: the file a read saves afterwards.
+/// `start` starts it; empty: the session's plain command `kind`.
 Outcome transfer(Session& session, Transfer kind, const Invocation& invocation, StopSignals& stop,
-                 const CommandOutput& output, const QString& unwritten = {}) {
+                 const CommandOutput& output, const QString& unwritten = {},
+                 const std::function<bool()>& start = {}) {
     QString device;
     int commPort = 0;
     if (Outcome resolved = resolvePort(invocation.port, device, commPort); !resolved)
@@ -83,8 +89,7 @@ Outcome transfer(Session& session, Transfer kind, const Invocation& invocation, 
     // The speed on the command line is the one the receiver is set to; it wins over a file's.
     session.useDevice(device, commPort, invocation.commSpeed);
     if (stop.received())
-        return interrupted("before " +
-                           std::string(kind == Transfer::ReadAll ? "Read all" : "Write all") +
+        return interrupted("before " + text(session::transferName(kind)) +
                            " began; nothing was sent");
 
     QEventLoop loop;
@@ -99,7 +104,7 @@ Outcome transfer(Session& session, Transfer kind, const Invocation& invocation, 
                          [&output](int, int maximum, int value, const QString&) {
                              output.progress(value, maximum);
                          });
-    if (!session.startTransfer(kind))
+    if (!(start ? start() : session.startTransfer(kind)))
         return Outcome::failure("another transfer is running");
     loop.exec();
     switch (result.status) {
@@ -140,7 +145,61 @@ Outcome writeCommand(const Invocation& invocation, Session& session, StopSignals
         return Outcome::failure(skippedText(path, report.skipped.front()) + " (" +
                                 std::to_string(report.skipped.size()) +
                                 " damaged lines; nothing was sent, see qbr36-cli check)");
-    return transfer(session, Transfer::WriteAll, invocation, stop, output);
+    session.setVerifyAfterWriting(invocation.verify).ok(); // no settings file: nothing to save
+    if (!invocation.changesFrom.isEmpty()) {
+        image::CloneImage held = image::freshImage();
+        image::LinkState link;
+        files::CloneFileReport heldReport;
+        if (Outcome read =
+                aboutFile(invocation.changesFrom,
+                          files::readCloneFile(invocation.changesFrom, held, link, heldReport));
+            !read)
+            return read;
+        session.assumeReceiverHolds(held);
+    }
+    // The backup, and what the receiver holds for Write changes: one Read all that leaves the
+    // opened file as it is.
+    if (invocation.backup || (invocation.changes && invocation.changesFrom.isEmpty())) {
+        QString backupFailure;
+        QObject::connect(&session, &Session::backupFailed,
+                         [&backupFailure](const QString& reason) { backupFailure = reason; });
+        if (Outcome read = transfer(session, Transfer::ReadAll, invocation, stop, output, {},
+                                    [&session] { return session.startReceiverRead(); });
+            !read)
+            return read;
+        if (!backupFailure.isEmpty())
+            return Outcome::failure("the backup could not be saved, so nothing was sent: " +
+                                    text(backupFailure));
+        if (stop.received())
+            return interrupted("after reading the receiver; nothing was sent");
+    }
+    if (!invocation.changes)
+        return transfer(session, Transfer::WriteAll, invocation, stop, output);
+    return transfer(session, Transfer::WriteChanges, invocation, stop, output, {},
+                    [&session] { return session.startWriteChanges(Transfer::WriteAll); });
+}
+
+Outcome diffCommand(const Invocation& invocation, CommandOutput& output) {
+    std::array<image::CloneImage, 2> images;
+    for (std::size_t k = 0; k < images.size(); ++k) {
+        const QString& path = invocation.paths[static_cast<qsizetype>(k)];
+        images[k] = image::freshImage();
+        image::LinkState link;
+        files::CloneFileReport report;
+        if (Outcome read = aboutFile(path, files::readCloneFile(path, images[k], link, report));
+            !read)
+            return read;
+        for (const files::SkippedLine& skipped : report.skipped)
+            output.warnings.push_back(skippedText(path, skipped) + " (skipped)");
+    }
+    const image::Difference difference =
+        image::difference(image::holdingsOfImage(images[0]), image::holdingsOfImage(images[1]));
+    for (const image::Change& change : difference.changes)
+        output.standardOutput += change.text() + "\n";
+    output.differs = !difference.empty();
+    if (output.differs)
+        output.warnings.push_back(difference.countsText() + " differ");
+    return Outcome::success();
 }
 
 Outcome exportCommand(const Invocation& invocation, Session& session, StopSignals& stop,
@@ -201,6 +260,8 @@ Outcome runCommand(const Invocation& invocation, Session& session, StopSignals& 
         return importCommand(invocation, session, stop);
     case Command::Check:
         return checkCommand(invocation, session, output);
+    case Command::Diff:
+        return diffCommand(invocation, output);
     }
     return Outcome::failure("unknown command");
 }

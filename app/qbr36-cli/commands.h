@@ -24,6 +24,7 @@ struct CommandOutput {
     std::vector<std::string> warnings; // lines skipped while opening a file for export
     /// Transfer progress (the value and maximum of the window's progress bar), when watched.
     std::function<void(int value, int maximum)> progress;
+    bool differs = false; // diff: the files differ
 };
 
 /// Runs `invocation` on a freshly started session. A stop signal cancels a running transfer as

@@ -8,6 +8,7 @@
 #include "session/session.h"
 
 #include <QCoreApplication>
+#include <QStandardPaths>
 
 #include <cstdio>
 #ifdef Q_OS_WIN
@@ -81,15 +82,23 @@ int main(int argc, char* argv[]) {
         ProgressLine progress(invocation.command == r36::cli::Command::Write ? "Write all"
                                                                              : "Read all");
         output.progress = progress.sink();
-        r36::session::Session session({});
+        r36::session::Session::Options options;
+        // The window's backups folder: its File > Backups lists what the command line read.
+        if (invocation.backup)
+            options.backupFolder =
+                QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+                QStringLiteral("/backups");
+        r36::session::Session session(options);
         outcome = r36::cli::runCommand(invocation, session, stop, output);
     }
     for (const std::string& warning : output.warnings)
         std::fprintf(stderr, "qbr36-cli: %s\n", warning.c_str());
     std::fputs(output.standardOutput.c_str(), stdout);
+    // diff: 0 equal, 1 different, 2 trouble, as diff(1).
+    const bool diff = invocation.command == r36::cli::Command::Diff;
     if (!outcome) {
         std::fprintf(stderr, "qbr36-cli: %s\n", outcome.reason().c_str());
-        return 1;
+        return diff ? 2 : 1;
     }
-    return 0;
+    return diff && output.differs ? 1 : 0;
 }
