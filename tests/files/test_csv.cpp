@@ -24,7 +24,7 @@ const std::vector<std::string> kLabels = image::defaultMemoryLabels();
 image::CloneImage everyValueImage() {
     namespace rec = image::rec;
     image::CloneImage image = image::freshImage();
-    const char* names[] = {"", "A", "*STAR", "  lead", "1.2G", "x~ |{}", "\"q\"", "MAX6CH"};
+    const char* names[] = {"", "A", "*STAR", "  lead", "1.2G", "x~,|{}", "\"q\"", "MAX6CH"};
     const std::pair<int, int> lists[] = {{rec::kMode, 3},    {rec::kStep, 16}, {rec::kShift, 3},
                                          {rec::kSubtone, 5}, {rec::kTone, 50}, {rec::kDcs, 104},
                                          {rec::kTrain, 29},  {rec::kSkip, 2}};
@@ -64,8 +64,6 @@ std::string throughTheList(const std::string& record, int memory) {
 TEST(CsvExport, ListsEveryMemoryUnderItsLabelMarkingTheDcsCodeAndTheName) {
     image::CloneImage image = image::freshImage();
     image.memRecord[0] = "014086A4080004C0270900020207000000000100000000000000414243202020";
-    image.memRecord[1201] = image.memRecord[0];
-    image::setByteAt(image.memRecord[1201], image::rec::kAutoMode, 1);
     std::vector<int> rows;
     const std::string text = csvText(image, kLabels, [&](int row) { rows.push_back(row); });
     const auto lines = crlfLines(text);
@@ -76,17 +74,18 @@ TEST(CsvExport, ListsEveryMemoryUnderItsLabelMarkingTheDcsCodeAndTheName) {
     EXPECT_EQ(lines[1], "Bank00-000,145.000000MHz,FM,12.5KHz,CTCSS,88.5Hz,*023,300Hz,-,"
                         "0.600000MHz,*,*ABC   ");
     EXPECT_EQ(lines[1000], "Bank16-024,,,,,,,,,,,");
-    EXPECT_EQ(lines[1202], "PRG - 0B,145.000000MHz,auto,12.5KHz,CTCSS,88.5Hz,*023,300Hz,-,"
-                           "0.600000MHz,*,*ABC   ");
     EXPECT_EQ(lines[1700], "PRIO - 99,,,,,,,,,,,");
     ASSERT_EQ(rows.size(), 1701u);
     EXPECT_EQ(rows[1700], 1700);
 }
 
 TEST(CsvRoundTrip, ExportThenImportLosesOnlyWhatTheListDoesNotShow) {
+    QTemporaryDir dir;
     const image::CloneImage image = everyValueImage();
-    const std::string first = csvText(image, kLabels);
-    const CsvImport imported = parseCsv(first);
+    ASSERT_TRUE(exportCsv(dir.filePath("LIST.CSV"), image, kLabels).ok());
+    const std::string first = fileBytes(dir.filePath("LIST.CSV"));
+    EXPECT_EQ(first, csvText(image, kLabels));
+    const CsvImport imported = importCsv(dir.filePath("LIST.CSV"));
     ASSERT_TRUE(imported.ok) << imported.errorLine << " " << imported.reason;
     ASSERT_EQ(imported.records.size(), 1721u);
     for (int m = 0; m < image::kUserMemoryCount; ++m)
@@ -96,23 +95,6 @@ TEST(CsvRoundTrip, ExportThenImportLosesOnlyWhatTheListDoesNotShow) {
     image::CloneImage again = image::freshImage();
     again.memRecord = imported.records;
     EXPECT_EQ(csvText(again, kLabels), first) << "the list itself survives unchanged";
-}
-
-TEST(CsvRoundTrip, NamesWithCommasAndQuotesAreQuotedAndComeBack) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"A,B\"C", ",\"*A,B\"\"C \""}, {"\"Q\"", ",\"*\"\"Q\"\"   \""}, {",,,,,,", ",\"*,,,,,,\""}};
-    image::CloneImage image = image::freshImage();
-    for (std::size_t m = 0; m < std::size(cases); ++m)
-        image.memRecord[m] =
-            image::encodeRecord({.frequencyHz = 145'000'000, .name = cases[m].first});
-    const std::string text = csvText(image, image::defaultMemoryLabels());
-    const auto lines = crlfLines(text);
-    const CsvImport imported = parseCsv(text);
-    ASSERT_TRUE(imported.ok) << imported.reason;
-    for (std::size_t m = 0; m < std::size(cases); ++m) {
-        EXPECT_TRUE(lines[m + 1].ends_with(cases[m].second)) << lines[m + 1];
-        EXPECT_EQ(imported.records[m], image.memRecord[m]) << cases[m].first;
-    }
 }
 
 // One line of an otherwise empty list, changed: the line the import fails at, or the list line
@@ -133,14 +115,13 @@ TEST_P(CsvLine, ImportsAsItShould) {
     const std::string label = kLabels[static_cast<std::size_t>(c.memory)] + ",";
     text.replace(text.find("\n" + label) + 1, label.size() + 10, label + c.fields);
     const CsvImport imported = parseCsv(text);
-    if (c.errorLine != 0) {
-        EXPECT_FALSE(imported.ok);
-        EXPECT_EQ(imported.errorLine, c.errorLine);
-        EXPECT_NE(imported.reason.find("line " + std::to_string(c.errorLine)), std::string::npos)
+    EXPECT_EQ(imported.errorLine, c.errorLine);
+    ASSERT_EQ(imported.ok, c.errorLine == 0) << imported.reason;
+    if (!imported.ok) {
+        EXPECT_TRUE(imported.reason.starts_with("line " + std::to_string(c.errorLine) + ": "))
             << imported.reason;
         return;
     }
-    ASSERT_TRUE(imported.ok) << imported.reason;
     image::CloneImage image = image::freshImage();
     image.memRecord = imported.records;
     EXPECT_EQ(crlfLines(csvText(image, kLabels))[static_cast<std::size_t>(c.memory + 1)],
@@ -218,14 +199,12 @@ TEST(CsvImport, TheSpreadsheetEditedSampleImports) {
     const CsvImport imported = importCsv(dataPath("edited.csv"));
     ASSERT_TRUE(imported.ok) << imported.reason;
     const auto& r = imported.records;
-    EXPECT_EQ(image::renderRecord(r[0], 0)[0], "118.100000MHz");
-    EXPECT_EQ(image::renderRecord(r[0], 0)[2], "25KHz");
-    EXPECT_EQ(image::renderRecord(r[1], 1)[4], "100.0Hz");
-    EXPECT_EQ(image::renderRecord(r[2], 2)[10], "*STAR ");
+    const std::tuple<int, std::size_t, const char*> shown[] = {
+        {0, 0, "118.100000MHz"}, {0, 2, "25KHz"},   {1, 4, "100.0Hz"},          {2, 10, "*STAR "},
+        {4, 10, "CH16  "},       {1200, 1, "auto"}, {1699, 0, "1299.999999MHz"}};
+    for (const auto& [memory, column, text] : shown)
+        EXPECT_EQ(image::renderRecord(r[memory], memory)[column], text) << memory;
     EXPECT_EQ(r[3], "00");
-    EXPECT_EQ(image::renderRecord(r[4], 4)[10], "CH16  ");
-    EXPECT_EQ(image::renderRecord(r[1200], 1200)[1], "auto");
-    EXPECT_EQ(image::renderRecord(r[1699], 1699)[0], "1299.999999MHz");
     EXPECT_EQ(r[1700], image::presetRecords[0]);
 
     // Saved again by a spreadsheet that quotes every cell it holds.
@@ -236,21 +215,14 @@ TEST(CsvImport, TheSpreadsheetEditedSampleImports) {
 
 TEST(CsvFiles, OnlyCsvFilesThatCanBeReadAreImportedAndExportsSayWhyTheyFail) {
     QTemporaryDir dir;
-    const image::CloneImage image = everyValueImage();
-    const std::string text = csvText(image, kLabels);
-    writeBytes(dir.filePath("list.txt"), text);
-    EXPECT_FALSE(hasCsvExtension("a/list.csv.txt"));
+    writeBytes(dir.filePath("list.txt"), csvText(image::freshImage(), kLabels));
     const CsvImport wrongName = importCsv(dir.filePath("list.txt"));
-    EXPECT_EQ(wrongName.errorLine, 0);
     EXPECT_EQ(wrongName.reason, "Can't open the file.");
     const CsvImport missing = importCsv(dir.filePath("gone.csv"));
+    EXPECT_EQ(wrongName.errorLine, 0) << "no line to show";
     EXPECT_EQ(missing.errorLine, 0);
     EXPECT_NE(missing.reason.find("gone.csv"), std::string::npos);
-
-    ASSERT_TRUE(exportCsv(dir.filePath("LIST.CSV"), image, kLabels).ok());
-    EXPECT_EQ(fileBytes(dir.filePath("LIST.CSV")), text);
-    EXPECT_EQ(importCsv(dir.filePath("LIST.CSV")).records, parseCsv(text).records);
-    const Outcome failed = exportCsv(dir.filePath("missing/out.csv"), image, kLabels);
+    const Outcome failed = exportCsv(dir.filePath("missing/out.csv"), image::freshImage(), kLabels);
     EXPECT_NE(failed.reason().find("out.csv"), std::string::npos);
 }
 

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 namespace r36::image::test {
@@ -23,12 +24,19 @@ inline std::uint32_t fnv1a(std::string_view text) {
 template <typename Range, typename ToText>
 std::string joined(const Range& range, std::string_view separator, ToText toText) {
     std::string text;
-    bool first = true;
-    for (const auto& item : range) {
-        text += (first ? "" : std::string(separator)) + toText(item);
-        first = false;
-    }
+    for (const auto& item : range)
+        text += (&item == &*std::begin(range) ? "" : std::string(separator)) + toText(item);
     return text;
+}
+
+/// Strings as they are, numbers in decimal.
+template <typename Range> std::string joined(const Range& range, std::string_view separator) {
+    return joined(range, separator, [](const auto& item) {
+        if constexpr (std::is_arithmetic_v<std::decay_t<decltype(item)>>)
+            return std::to_string(item);
+        else
+            return std::string(item);
+    });
 }
 
 /// "a|b; c|d" -> {{"a", "b"}, {"c", "d"}}: rows end at ";" (and the one blank after it), fields

@@ -7,15 +7,16 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <span>
+
 using namespace r36::image;
 
 TEST(CloneImage, FreshImageIsTheStartUpImageAndClearingKeepsThePresets) {
     auto image = freshImage();
     ASSERT_EQ(image.memRecord.size(), 1721u);
-    for (int memory = 0; memory < presetFirst; ++memory)
-        ASSERT_EQ(image.memRecord[memory], "00") << memory;
-    for (int k = 0; k < kPresetCount; ++k)
-        EXPECT_EQ(image.memRecord[presetFirst + k], presetRecords[k]);
+    EXPECT_EQ(std::count(image.memRecord.begin(), image.memRecord.end(), "00"), presetFirst);
+    EXPECT_TRUE(std::ranges::equal(presetRecords, std::span(image.memRecord).subspan(presetFirst)));
     EXPECT_EQ(image.bankTable, defaultPartition());
     for (int k = 0; k < 10; ++k)
         EXPECT_EQ(image.bankLink[k], k < 9 ? "00000000000000" : "00000000000001");

@@ -1,12 +1,14 @@
+#include "checksum.h"
+
 #include "image/memory_fields.h"
 
 #include "image/hex_text.h"
-#include "image/memory_areas.h"
 #include "image/memory_record.h"
 #include "image/value_lists.h"
 
 #include <gtest/gtest.h>
 
+#include <span>
 #include <tuple>
 
 using namespace r36::image;
@@ -17,170 +19,105 @@ constexpr char kFrequencyRange[] = "Frequency: 0.100000 to 1299.999999 MHz";
 constexpr char kOffsetRange[] = "Offset Frequency: 0.000000 to 999.999999 MHz";
 constexpr char kNameRange[] = "Name: the characters from space to ~ only";
 
-MemoryFields fieldsOf(const char* frequencyMHz, const char* fraction, const char* offsetMHz = "0",
-                      const char* offsetFraction = "") {
+MemoryFields fieldsOf(std::string mhz, std::string fraction, std::string offsetMHz = "",
+                      std::string offsetFraction = "") {
     MemoryFields fields;
-    fields.frequencyMHz = frequencyMHz;
-    fields.frequencyFraction = fraction;
-    fields.offsetMHz = offsetMHz;
-    fields.offsetFraction = offsetFraction;
+    fields.frequencyMHz = std::move(mhz), fields.frequencyFraction = std::move(fraction);
+    fields.offsetMHz = std::move(offsetMHz), fields.offsetFraction = std::move(offsetFraction);
     return fields;
 }
 
-struct TextCase {
-    const char* frequencyMHz;
-    const char* fraction;
-    const char* offsetMHz;
-    const char* offsetFraction;
-    std::uint32_t frequencyHz; // with the offset below: what is stored when nothing fails
-    std::uint32_t offsetHz;
-    const char* failure;
-};
-
-class FrequencyTexts : public testing::TestWithParam<TextCase> {};
-
-TEST_P(FrequencyTexts, StoreTheirHertzOrNameTheFieldThatFails) {
-    const TextCase& c = GetParam();
-    const FieldsRecord built =
-        recordOfFields(fieldsOf(c.frequencyMHz, c.fraction, c.offsetMHz, c.offsetFraction), 5);
-    EXPECT_EQ(built.failure, c.failure);
-    if (!built.ok()) {
-        EXPECT_EQ(built.record, "");
-        return;
-    }
-    ASSERT_TRUE(isHexOfLength(built.record, 64)) << built.record;
-    EXPECT_EQ(decodeRecord(built.record)->frequencyHz, c.frequencyHz);
-    EXPECT_EQ(decodeRecord(built.record)->offsetHz, c.offsetHz);
-}
+const MemoryFields kBase = fieldsOf("145", "");
 
 // Fractions are padded on the right before they are read, so "2x" is "2x0000", that is 2 Hz;
-// the sum rounds half to even.
-INSTANTIATE_TEST_SUITE_P(
-    PaddingRoundingAndEdges, FrequencyTexts,
-    testing::Values(TextCase{"145", "5", "0", "", 145'500'000, 0, ""},
-                    TextCase{"145", "005", "0", "", 145'005'000, 0, ""},
-                    TextCase{"145", "1234567", "0", "", 146'234'567, 0, ""},
-                    TextCase{" 1 4 5 ", "", "0", "", 145'000'000, 0, ""},
-                    TextCase{"145.5", "", "", "", 145'500'000, 0, ""},
-                    TextCase{"145MHz", "2x", "0", "", 145'000'002, 0, ""},
-                    TextCase{"145-", "", "0", "", 145'000'000, 0, ""},
-                    TextCase{"145", "000000.4", "0", "", 145'000'000, 0, ""},
-                    TextCase{"145", "000000.6", "0", "", 145'000'001, 0, ""},
-                    TextCase{"145", "000001.5", "0", "", 145'000'002, 0, ""},
-                    TextCase{"145", "000000.5", "0", "", 145'000'000, 0, ""},
-                    TextCase{"0.1000004", "", "0", "", 100'000, 0, ""},
-                    TextCase{"0", "0999995", "0", "", 999'995, 0, ""},
-                    TextCase{"0", "1", "0", "", 100'000, 0, ""},
-                    TextCase{"1299", "999999", "0", "", 1'299'999'999, 0, ""},
-                    TextCase{"145", "", "999", "999999", 145'000'000, 999'999'999, ""},
-                    TextCase{"0", "099999", "0", "", 0, 0, kFrequencyRange},
-                    TextCase{"1300", "", "0", "", 0, 0, kFrequencyRange},
-                    TextCase{"1300", "000000", "0", "", 0, 0, kFrequencyRange},
-                    TextCase{"1299.9999995", "", "0", "", 0, 0, kFrequencyRange},
-                    TextCase{"", "", "0", "", 0, 0, kFrequencyRange},
-                    TextCase{"abc", "", "0", "", 0, 0, kFrequencyRange},
-                    TextCase{"145", "99999999999999999999", "0", "", 0, 0, kFrequencyRange},
-                    TextCase{"99999999999999999999999999999999999999", "", "0", "", 0, 0,
-                             kFrequencyRange},
-                    TextCase{"  -145", "", "0", "", 0, 0, kFrequencyRange},
-                    TextCase{"145", "-5", "0", "", 0, 0, kFrequencyRange},
-                    TextCase{"1300", "", "1000", "", 0, 0, kFrequencyRange},
-                    TextCase{"145", "", "1000", "", 0, 0, kOffsetRange},
-                    TextCase{"145", "", "999", "1000000", 0, 0, kOffsetRange},
-                    TextCase{"145", "", "1300", "", 0, 0, kOffsetRange},
-                    TextCase{"145", "", "-0", "", 0, 0, kOffsetRange},
-                    TextCase{"145", "", "0", " -600000", 0, 0, kOffsetRange}));
+// the sum rounds half to even. F and O: the frequency or the offset is refused.
+TEST(RecordOfFields, FrequencyTextsStoreTheirHertzOrNameTheFieldThatFails) {
+    const auto rows = r36::image::test::tableRows(
+        "145|005|0||145005000|0; 145|1234567|0||146234567|0; 145.5||||145500000|0; "
+        "145MHz|2x|0||145000002|0; 145-||0||145000000|0; 145|000000.6|0||145000001|0; "
+        "145|000001.5|0||145000002|0; 145|000000.5|0||145000000|0; 0.1000004||0||100000|0; "
+        "0|1|0||100000|0; 1299|999999|0||1299999999|0; 145||999|999999|145000000|999999999; "
+        "0|099999|0||F; 1300||0||F; 1299.9999995||0||F; abc||0||F; 145|99999999999999999999|0||F; "
+        "99999999999999999999999999999999999999||0||F;   -145||0||F; 145|-5|0||F; 1300||1000||F; "
+        "145||1000||O; 145||999|1000000|O; 145||-0||O");
+    for (const auto& f : rows) { // MHz, fraction, offset MHz, offset fraction, Hz, offset Hz
+        SCOPED_TRACE(f[0] + "|" + f[1] + "|" + f[2] + "|" + f[3]);
+        const FieldsRecord built = recordOfFields(fieldsOf(f[0], f[1], f[2], f[3]), 5);
+        if (f[4] == "F" || f[4] == "O") {
+            EXPECT_EQ(built.failure, f[4] == "F" ? kFrequencyRange : kOffsetRange);
+            EXPECT_EQ(built.record, "");
+            continue;
+        }
+        ASSERT_TRUE(isHexOfLength(built.record, 64)) << built.failure;
+        EXPECT_EQ(decodeRecord(built.record)->frequencyHz, std::stoul(f[4]));
+        EXPECT_EQ(decodeRecord(built.record)->offsetHz, std::stoul(f[5]));
+    }
+}
 
 TEST(RecordOfFields, WorkedExample) {
     MemoryFields fields = fieldsOf("145", "", "0", "600000");
-    fields.step = 4;
-    fields.shift = 2;
-    fields.subtone = 2;
-    fields.skip = 1;
-    fields.name = "ABC";
+    fields.step = 4, fields.shift = 2, fields.subtone = 2, fields.skip = 1, fields.name = "ABC";
     EXPECT_EQ(recordOfFields(fields, 5).record,
               "014086A4080004C0270900020207000000000100000000000000414243202020");
 }
 
 TEST(RecordOfFields, NameIsCutPaddedAndLimitedToPrintableAscii) {
-    MemoryFields fields = fieldsOf("145", "");
+    MemoryFields fields = kBase;
     for (const auto& [name, stored] :
          {std::pair{"ABCDEFGH", "414243444546"}, std::pair{"", "202020202020"},
           std::pair{" ~", "207E20202020"}, std::pair{"ABCDEF\x01", "414243444546"}}) {
         fields.name = name;
         EXPECT_EQ(recordOfFields(fields, 5).record.substr(52), stored) << name;
     }
-    for (const char bad : {'\x01', '\x1F', '\x7F', '\x80', '\xC3'}) {
+    for (const char bad : {'\x1F', '\x7F', '\x80', '\xC3'}) {
         fields.name = std::string("A") + bad;
         EXPECT_EQ(recordOfFields(fields, 5).failure, kNameRange) << int(bad);
     }
 }
 
-// Every byte field: 255 is stored in its own byte and shown again, 256 and -1 name the field.
-// The auto flags count only between 1200 and 1299.
-TEST(RecordOfFields, EveryByteFieldRoundTripsAndRefusesWhatIsNoByte) {
-    struct Field {
-        int MemoryFields::*member;
-        int offset;
-        const char* name;
-        bool prgOnly;
-    };
-    const Field byteFields[] = {{&MemoryFields::mode, rec::kMode, "Mode", false},
-                                {&MemoryFields::step, rec::kStep, "Step", false},
-                                {&MemoryFields::shift, rec::kShift, "Shift", false},
-                                {&MemoryFields::subtone, rec::kSubtone, "TSQ/DCS", false},
-                                {&MemoryFields::toneIndex, rec::kTone, "Tone", false},
-                                {&MemoryFields::dcsIndex, rec::kDcs, "DCS Code", false},
-                                {&MemoryFields::trainIndex, rec::kTrain, "Train", false},
-                                {&MemoryFields::skip, rec::kSkip, "Skip", false},
-                                {&MemoryFields::autoStep, rec::kAutoStep, "auto Step", true},
-                                {&MemoryFields::autoMode, rec::kAutoMode, "auto Mode", true}};
-    for (const Field& field : byteFields) {
+// Every byte field: 255 is stored in its own byte and shown again, 256 and -1 name the field;
+// the auto flags count only between 1200 and 1299. A list's entries show in its column, a byte
+// beyond the list as "?" and its hex.
+TEST(RecordOfFields, EveryByteFieldIsStoredInItsByteAndShownInItsColumn) {
+    const std::tuple<int MemoryFields::*, int, std::string, int, std::span<const std::string_view>>
+        byteFields[] = {{&MemoryFields::mode, rec::kMode, "Mode", 1, modeNames},
+                        {&MemoryFields::step, rec::kStep, "Step", 2, stepNames},
+                        {&MemoryFields::shift, rec::kShift, "Shift", 7, shiftNames},
+                        {&MemoryFields::subtone, rec::kSubtone, "TSQ/DCS", 3, subtoneKinds},
+                        {&MemoryFields::toneIndex, rec::kTone, "Tone", 4, ctcssTones},
+                        {&MemoryFields::dcsIndex, rec::kDcs, "DCS Code", 5, dcsCodes},
+                        {&MemoryFields::trainIndex, rec::kTrain, "Train", 6, trainTones},
+                        {&MemoryFields::skip, rec::kSkip, "Skip", 9, skipMarks},
+                        {&MemoryFields::autoStep, rec::kAutoStep, "auto Step", 0, {}},
+                        {&MemoryFields::autoMode, rec::kAutoMode, "auto Mode", 0, {}}};
+    for (const auto& [member, offset, name, column, list] : byteFields) {
+        MemoryFields fields = kBase;
+        for (int value = 0; column > 0 && value < 256; ++value) {
+            fields.*member = value;
+            EXPECT_EQ(renderRecord(recordOfFields(fields, 5).record, 5)[column],
+                      value < int(list.size()) ? std::string(list[value]) : "?" + hexByte(value))
+                << name << " " << value;
+        }
         for (const int memory : {1199, 1200, 1299, 1300}) {
-            const bool counts = !field.prgOnly || isPrgMemory(memory);
-            MemoryFields fields = fieldsOf("145", "");
-            fields.*field.member = 255;
+            const bool counts = column > 0 || memory == 1200 || memory == 1299;
+            fields.*member = 255;
             const std::string record = recordOfFields(fields, memory).record;
-            EXPECT_EQ(byteAt(record, field.offset), counts ? 255 : 0) << field.name << memory;
-            EXPECT_EQ(fieldsOfRecord(record, memory).*field.member, counts ? 255 : 0);
+            EXPECT_EQ(byteAt(record, offset), counts ? 255 : 0) << name << memory;
+            EXPECT_EQ(fieldsOfRecord(record, memory).*member, counts ? 255 : 0);
             for (const int value : {256, -1}) {
-                fields.*field.member = value;
+                fields.*member = value;
                 EXPECT_EQ(recordOfFields(fields, memory).failure,
-                          counts ? std::string(field.name) + ": 0 to 255" : "");
+                          counts ? name + ": 0 to 255" : "");
             }
         }
     }
 }
 
-TEST(RecordOfFields, EveryListEntryIsStoredAsTheListShowsIt) {
-    const auto check = [](int MemoryFields::*member, const auto& list, int column) {
-        for (std::size_t index = 0; index < list.size(); ++index) {
-            MemoryFields fields = fieldsOf("145", "");
-            fields.*member = static_cast<int>(index);
-            EXPECT_EQ(renderRecord(recordOfFields(fields, 5).record, 5)[column], list[index]);
-        }
-    };
-    check(&MemoryFields::mode, modeNames, 1);
-    check(&MemoryFields::step, stepNames, 2);
-    check(&MemoryFields::subtone, subtoneKinds, 3);
-    check(&MemoryFields::toneIndex, ctcssTones, 4);
-    check(&MemoryFields::dcsIndex, dcsCodes, 5);
-    check(&MemoryFields::trainIndex, trainTones, 6);
-    check(&MemoryFields::shift, shiftNames, 7);
-    check(&MemoryFields::skip, skipMarks, 9);
-}
-
 TEST(FieldsOfRecord, ShowsTheWholeMegahertzAndSixFractionDigits) {
-    MemoryChannel channel;
-    channel.frequencyHz = 145'005'000;
-    channel.offsetHz = 600'000;
+    const MemoryChannel channel{.frequencyHz = 145'005'000, .offsetHz = 600'000, .name = ""};
     MemoryFields expected = fieldsOf("145", "005000", "0", "600000");
     expected.name = "      ";
     EXPECT_EQ(fieldsOfRecord(encodeRecord(channel), 5), expected);
-    const MemoryFields preset = fieldsOfRecord(presetRecords[0], 7);
-    EXPECT_EQ(preset.frequencyMHz + "." + preset.frequencyFraction, "398.605000");
-    EXPECT_EQ(preset.offsetMHz + "." + preset.offsetFraction, "0.000000");
-    EXPECT_EQ(preset.trainIndex, 20); // "2300Hz"
     for (const char* free : {"00", "", "02C83AC217"})
         EXPECT_EQ(fieldsOfRecord(free, 1250), MemoryFields{}) << free; // the cleared form
 }

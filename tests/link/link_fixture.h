@@ -25,8 +25,8 @@ namespace r36::testing_link {
 inline std::string receiverHex(const sim::ReceiverSimulator& receiver, std::uint32_t address,
                                int bytes) {
     std::string text;
-    for (std::uint32_t i = 0; i < static_cast<std::uint32_t>(bytes); ++i)
-        text += image::hexByte(receiver.memory()[address + i]);
+    for (int i = 0; i < bytes; ++i)
+        text += image::hexByte(receiver.memory()[address + static_cast<std::uint32_t>(i)]);
     return text;
 }
 
@@ -38,7 +38,8 @@ inline std::string cableName(const ::testing::TestParamInfo<Cable>& info) {
     return info.param == Cable::InMemory ? "InMemory" : "PseudoTerminal";
 }
 
-/// A realistic receiver, a cable to it, a link and a transfer over a fresh image.
+/// A realistic receiver, a cable to it, a link and a transfer over a fresh image; the hooks record
+/// what the transfer told the window.
 class LinkFixture : public ::testing::Test {
 protected:
     void setUpCable(Cable cable) {
@@ -49,34 +50,29 @@ protected:
             server = std::make_unique<sim::PtyServer>(receiver);
             QString error;
             ASSERT_TRUE(server->start(error)) << error.toStdString();
-            auto serial = std::make_unique<link::SerialTransport>();
-            serial->setPort(server->devicePath(), 0);
-            transport = std::move(serial);
+            transport = std::make_unique<link::SerialTransport>();
+            transport->setPort(server->devicePath(), 0);
         }
         radio = std::make_unique<link::RadioLink>(*transport, state);
-        transfer = std::make_unique<link::CloneTransfer>(*radio, image, hooks());
-    }
-
-    /// Hooks that record what the transfer told the window.
-    link::TransferHooks hooks() {
-        link::TransferHooks h;
         const auto note = [this](const char* what) {
             return [this, what] {
                 shown += what;
             };
         };
-        h.bankTableLoaded = note("bank,");
-        h.showSysBlock = note("sys,");
-        h.showSys3Block = note("sys3,");
-        h.showRemoconId = note("remocon,");
-        h.memoryChanged = [this](int memory) {
+        link::TransferHooks hooks;
+        hooks.showSysBlock = note("sys,");
+        hooks.showSys3Block = note("sys3,");
+        hooks.showRemoconId = note("remocon,");
+        hooks.bankTableLoaded = note("bank,");
+        hooks.memoryChanged = [this](int memory) {
             changedMemories.push_back(memory);
         };
-        h.progress = [this](int minimum, int maximum, int value, const std::string& text) {
-            progress.push_back(std::to_string(minimum) + ".." + std::to_string(maximum) + ":" +
-                               std::to_string(value) + ":" + text);
+        hooks.progress = [this](int minimum, int maximum, int value, const std::string& text) {
+            progress.push_back(
+                QString::asprintf("%d..%d:%d:%s", minimum, maximum, value, text.c_str())
+                    .toStdString());
         };
-        return h;
+        transfer = std::make_unique<link::CloneTransfer>(*radio, image, hooks);
     }
 
     const std::vector<std::string>& log() const { return receiver.commandLog(); }

@@ -1,7 +1,9 @@
-// The transaction and the greeting: opening, time-out, stray characters, stop, nesting, version.
+// The transaction and the greeting: framing, opening, time-out, stray characters, stop, nesting,
+// version; and the port names.
 
 #include "link_fixture.h"
 
+#include "link/framing.h"
 #include "link/port_names.h"
 
 using namespace r36;
@@ -11,6 +13,23 @@ namespace {
 
 using Link = LinkTest;
 using Kind = sim::Fault::Kind;
+
+TEST(Framing, JudgesTheCollectedText) {
+    const QByteArray line(64, 'A');
+    // What arrived, complete, the reply; every command here is 10 characters and CR.
+    const std::tuple<QByteArray, bool, QByteArray> cases[] = {
+        {"VK~F00A00R\r\r\n" + line + "\r\n", true, line}, // echo, CR LF, reply, CR LF
+        {"VK~QB-R36J\r\r\nOK\r\n", true, "OK"},
+        {"VK~F00A00R\r\r\n", false, ""},    // the echo's CR LF alone is no reply yet
+        {"\r\n" + line + "\r\n", true, ""}, // without the echo: not framed
+        {"VK~QB-R36J\r\r\nOK", false, ""},
+        {"VK~QB-R36J\rOK\r\n", true, ""},
+        {"VK~QB-R36J\r\nOK\n", false, ""}};
+    for (const auto& [collected, complete, reply] : cases) {
+        EXPECT_EQ(link::isReplyComplete(collected, 11), complete) << collected.toStdString();
+        EXPECT_EQ(link::replyText(collected, 11), reply) << collected.toStdString();
+    }
+}
 
 TEST_P(Link, StrayCharactersOfATimedOutExchangeDoNotReachTheNextReply) {
     radio->setReplyTimeout(std::chrono::milliseconds{100});
@@ -23,30 +42,25 @@ TEST_P(Link, StrayCharactersOfATimedOutExchangeDoNotReachTheNextReply) {
     EXPECT_EQ(radio->transact(QStringLiteral("VK~VER")), QStringLiteral("002-06"));
 }
 
-TEST_P(Link, StopLetsASilentCommandWaitForItsTimeOutAndRefusesEveryCommandAfterIt) {
+TEST_P(Link, AWaitRefusesAnotherCommandAndEndsInItsTimeOutEvenWhenStoppedWhichRefusesTheNext) {
     ASSERT_FALSE(transport->isOpen()) << "transact opens the closed port itself";
     receiver.addFault({.kind = Kind::NoReply, .atCommand = 1});
-    QTimer::singleShot(0, radio.get(), [&] { radio->requestStop(); }); // during the wait
+    QString nested, nestedError;
+    QTimer::singleShot(0, radio.get(), [&] { // during the wait
+        nested = radio->transact(QStringLiteral("VK~VER"));
+        nestedError = radio->lastError();
+        radio->requestStop();
+    });
     EXPECT_EQ(radio->transact(QStringLiteral("VK~QB-R36J")), QString());
     EXPECT_EQ(radio->lastError(), QStringLiteral("no reply within 1000 ms"));
+    EXPECT_EQ(nested, QString());
+    EXPECT_EQ(nestedError, QStringLiteral("another command is still waiting for its reply"));
     EXPECT_EQ(radio->transact(QStringLiteral("VK~VER")), QString());
     EXPECT_EQ(radio->lastError(), QStringLiteral("cancelled"));
-    EXPECT_EQ(log(), std::vector<std::string>{"VK~QB-R36J"}) << "nothing sent while stopped";
+    EXPECT_EQ(log(), std::vector<std::string>{"VK~QB-R36J"}) << "nothing else was sent";
     radio->clearStop();
     EXPECT_EQ(radio->transact(QStringLiteral("VK~VER")), QStringLiteral("002-06"));
     EXPECT_TRUE(radio->lastError().isEmpty());
-}
-
-TEST_P(Link, ACommandStartedWhileAnotherWaitsIsRefused) {
-    QString nested, nestedError;
-    QTimer::singleShot(0, radio.get(), [&] {
-        nested = radio->transact(QStringLiteral("VK~VER"));
-        nestedError = radio->lastError();
-    });
-    EXPECT_EQ(radio->transact(QStringLiteral("VK~QB-R36J")), QStringLiteral("OK"));
-    EXPECT_EQ(nested, QString());
-    EXPECT_EQ(nestedError, QStringLiteral("another command is still waiting for its reply"));
-    EXPECT_EQ(log(), std::vector<std::string>{"VK~QB-R36J"});
 }
 
 TEST_P(Link, VersionIsReadFromTheSixCharacterReply) {
@@ -84,14 +98,14 @@ TEST(PortNames, OrderEnvironmentSpeedAndMissingDevices) {
     EXPECT_EQ(link::baudRate(1), 38400);
 
     link::SerialTransport serial;
-    serial.setPort(QStringLiteral("/dev/no-such-tty"), 1);
     QString reason;
-    EXPECT_FALSE(serial.open(reason));
-    EXPECT_TRUE(reason.startsWith(QStringLiteral("cannot open /dev/no-such-tty: ")))
-        << reason.toStdString();
-    serial.setPort(QString(), 0);
-    EXPECT_FALSE(serial.open(reason));
-    EXPECT_EQ(reason, QStringLiteral("cannot open the port: no serial port found"));
+    for (const auto& [device, expected] :
+         {std::pair{QStringLiteral("/dev/no-such-tty"), "cannot open /dev/no-such-tty: "},
+          std::pair{QString(), "cannot open the port: no serial port found"}}) {
+        serial.setPort(device, 1);
+        EXPECT_FALSE(serial.open(reason));
+        EXPECT_TRUE(reason.startsWith(QLatin1String(expected))) << reason.toStdString();
+    }
 }
 
 } // namespace

@@ -30,14 +30,6 @@ Memory expectedAfterWriteAll(Memory memory) {
     return memory;
 }
 
-std::vector<std::uint32_t> differingAddresses(const Memory& a, const Memory& b) {
-    std::vector<std::uint32_t> addresses;
-    for (std::uint32_t i = 0; i < a.size(); ++i)
-        if (a[i] != b[i])
-            addresses.push_back(i);
-    return addresses;
-}
-
 Texts startingWith(const Texts& log, const std::string& prefix) {
     Texts found;
     std::copy_if(log.begin(), log.end(), std::back_inserter(found),
@@ -56,19 +48,15 @@ TEST_P(RoundTrip, ReadWriteReadSendsEveryPieceAndChangesTheReceiverOnlyWhereWrit
                "VK~F00080R", "VK~F000A0R", "VK~F000C0R", "VK~F000E0R", "VK~F00280R", "VK~F002A0R",
                "VK~F002C0R", "VK~F002E0R", "VK~QB-R36J", "VK~VER",     "VK~F00500R", "VK~F00520R",
                "VK~F00540R", "VK~F00560R", "VK~F0FD00R", "VK~F00200R", "VK~F00A00R"}));
-    EXPECT_EQ(log().size(), 22u + 1700u);
     for (int i = 0; i < image::kUserMemoryCount; ++i)
         ASSERT_EQ(image.memRecord[i], receiverHex(receiver, image::memoryAddress(i), 32)) << i;
     EXPECT_EQ(shown, "bank,sys,sys3,remocon,");
-    ASSERT_EQ(changedMemories.size(), 1700u);
+    EXPECT_EQ(changedMemories.size(), 1700u);
     EXPECT_EQ(changedMemories.back(), 1699);
-    ASSERT_EQ(progress.size(), 1701u);
-    EXPECT_EQ(progress.front(), "0..1699:0:");
-    EXPECT_EQ(progress[301], "0..1699:300:300");
-    EXPECT_EQ(progress.back(), "0..1699:1699:1699");
+    EXPECT_EQ(progress.size(), 1701u);
+    EXPECT_EQ(progress.front() + progress.back(), "0..1699:0:0..1699:1699:1699");
 
     receiver.clearLog();
-    changedMemories.clear();
     ASSERT_TRUE(transfer->writeAll().ok());
     radio->disconnectRadio();
     image::CloneImage sent = image; // Write all cleared the stale auto flags in the image too
@@ -80,37 +68,34 @@ TEST_P(RoundTrip, ReadWriteReadSendsEveryPieceAndChangesTheReceiverOnlyWhereWrit
     EXPECT_EQ(startingWith(log(), "VK~F000").size(), 10u);
     EXPECT_EQ(startingWith(log(), "VK~F002").size(), 9u + 1u); // nine groups and the key IDs
     const Texts settings = startingWith(log(), "VK~F005");     // four reads, then four writes
-    ASSERT_EQ(settings.size(), 8u);
-    EXPECT_EQ(settings[3], "VK~F00560R");
-    EXPECT_EQ(settings[7], "VK~F00560W" + sent.sysBlock.substr(192, 8));
+    EXPECT_EQ(settings.size(), 8u);
+    EXPECT_EQ(settings.back(), "VK~F00560W" + sent.sysBlock.substr(192, 8));
     EXPECT_EQ(startingWith(log(), "VK~F0FD00"),
               (Texts{"VK~F0FD00R", "VK~F0FD00W" + sent.sys3Block.substr(2, 2)}));
-    EXPECT_EQ(log().size(), 38u + 1700u);
-    EXPECT_TRUE(changedMemories.empty()) << "writes change no row";
 
     ASSERT_TRUE(transfer->readAll().ok());
     // The one-byte write at the third block's own address shows up as its byte 0.
     image::setByteAt(sent.sys3Block, 0, *image::byteAt(sent.sys3Block, 1));
     EXPECT_TRUE(image == sent);
     const Memory expected = expectedAfterWriteAll(before);
-    EXPECT_EQ(differingAddresses(receiver.memory(), expected), std::vector<std::uint32_t>{});
-    EXPECT_GT(differingAddresses(before, expected).size(), 3u) << "every rule had work to do";
+    EXPECT_TRUE(receiver.memory() == expected);
+    EXPECT_FALSE(before == expected) << "the rules had work to do";
 }
 
-TEST_P(RoundTrip, PartialCommandsFollowTheSettingsBlockToItsFirmwareAddress) {
+TEST_P(RoundTrip, PartialCommandsFollowTheSettingsBlockToItsFirmwareAddressAndTheSelection) {
     for (const auto& [version, base] :
          {std::pair{"002-05", 0x00000u}, std::pair{"002-06", 0x00500u}}) {
         receiver.setVersion(version);
         receiver.clearLog();
         ASSERT_TRUE(transfer->readThisPage().ok());
-        Texts expected{"VK~QB-R36J", "VK~VER"};
-        for (std::uint32_t line = 0; line < 4; ++line)
-            expected.push_back("VK~F" + image::hexAddress(base + 32 * line) + "R");
-        expected.insert(expected.end(), {"VK~F0FD00R", "VK~F00200R"});
-        EXPECT_EQ(log(), expected);
+        const auto at = [&](std::uint32_t offset) {
+            return "VK~F" + image::hexAddress(base + offset);
+        };
+        EXPECT_EQ(log(), (Texts{"VK~QB-R36J", "VK~VER", at(0) + "R", at(32) + "R", at(64) + "R",
+                                at(96) + "R", "VK~F0FD00R", "VK~F00200R"}));
         EXPECT_EQ(image.sysBlock.substr(0, 150), receiverHex(receiver, base, 75));
         ASSERT_TRUE(transfer->writeThisPage().ok());
-        EXPECT_EQ(log()[14], "VK~F" + image::hexAddress(base) + "W" + image.sysBlock.substr(0, 64));
+        EXPECT_EQ(log()[14], at(0) + "W" + image.sysBlock.substr(0, 64));
         radio->disconnectRadio();
     }
     EXPECT_EQ(shown, "sys,sys3,remocon,sys,sys3,remocon,");
@@ -120,9 +105,9 @@ TEST_P(RoundTrip, PartialCommandsFollowTheSettingsBlockToItsFirmwareAddress) {
     EXPECT_EQ(log().size(), 2u + 12u);
     EXPECT_EQ(image.psLink[8], receiverHex(receiver, 0x002C8, 7));
     EXPECT_EQ(shown.substr(shown.size() - 5), "bank,");
-}
 
-TEST_P(RoundTrip, SelectedMemoriesGetAProgressRangeAboveItsMinimum) {
+    // A selection of one memory gets a progress range above its minimum.
+    receiver.clearLog();
     ASSERT_TRUE(transfer->readSelected(7, 7).ok());
     EXPECT_EQ(log(), (Texts{"VK~QB-R36J", "VK~VER", "VK~F00AE0R"}));
     EXPECT_EQ(progress, (Texts{"7..8:7:", "7..8:7:7"}));
@@ -130,8 +115,11 @@ TEST_P(RoundTrip, SelectedMemoriesGetAProgressRangeAboveItsMinimum) {
 
     progress.clear();
     image.memRecord[1698] = "00"; // the empty record: a one-byte write of the in-use flag
+    const std::uint8_t second = receiver.memory()[0x0DE41];
     ASSERT_TRUE(transfer->writeSelected(1698, 1699).ok());
     EXPECT_EQ(log()[5], "VK~F0DE40W00");
+    EXPECT_EQ(receiver.memory()[0x0DE40], 0);
+    EXPECT_EQ(receiver.memory()[0x0DE41], second) << "one byte only";
     EXPECT_EQ(progress,
               (Texts{"1698..1699:1698:", "1698..1699:1698:1698", "1698..1699:1699:1699"}));
 }
