@@ -9,7 +9,6 @@
 #include <gtest/gtest.h>
 
 #include <span>
-#include <tuple>
 
 using namespace r36::image;
 
@@ -140,38 +139,28 @@ TEST(FieldsOfRecord, RecordsFromTheReceiverRoundTripThroughTheEditorsValues) {
 
 } // namespace
 
-TEST(RecordWithText, EveryChoiceOfEveryListColumnShowsAsChosen) {
-    const std::string record = recordOfFields(fieldsOf("145", ""), 1250).record;
+// A list text of each column's choices, or a typed text: what the list shows then, or F / O
+// for the frequency or the offset refused.
+TEST(RecordWithText, StoresEveryChoiceAndTheTypedTextsAsTheEditorWould) {
+    const std::string record = recordOfFields(kBase, 1250).record;
     for (int memory : {5, 1250})
         for (int text = 1; text <= 9; ++text)
-            for (std::string_view choice : textChoices(text, memory)) {
-                const FieldsRecord edited = recordWithText(record, memory, text, choice);
-                ASSERT_TRUE(edited.ok()) << edited.failure;
-                EXPECT_EQ(renderRecord(edited.record, memory)[text], choice) << text;
-            }
+            for (std::string_view choice : textChoices(text, memory))
+                EXPECT_EQ(
+                    renderRecord(recordWithText(record, memory, text, choice).record, memory)[text],
+                    choice);
     EXPECT_EQ(textChoices(1, 5).size(), 3u);
-    EXPECT_EQ(textChoices(2, 1250).back(), "auto");
     EXPECT_EQ(recordWithText(record, 5, 1, "auto").failure, "Mode: one of the list's values");
-}
-
-TEST(RecordWithText, MegahertzAsTypedOrShownAndNamesAsTheEditorStoresThem) {
-    const std::string record = recordOfFields(fieldsOf("145", ""), 5).record;
-    const std::tuple<int, const char*, const char*> cases[] = {{0, "433.5", "433.500000MHz"},
-                                                               {0, " 0.1 mhz", "0.100000MHz"},
-                                                               {8, "999.999999", "999.999999MHz"},
-                                                               {10, "ABCDEFGH", "ABCDEF"},
-                                                               {0, "145.1234567", nullptr},
-                                                               {0, "1300", nullptr},
-                                                               {0, "14a", nullptr},
-                                                               {8, "1000", nullptr},
-                                                               {8, "-1", nullptr}};
-    for (const auto& [text, typed, shown] : cases) {
-        const FieldsRecord edited = recordWithText(record, 5, text, typed);
-        EXPECT_EQ(shown ? renderRecord(edited.record, 5)[text] : edited.failure,
-                  shown       ? shown
-                  : text == 0 ? kFrequencyRange
-                              : kOffsetRange)
-            << typed;
+    const auto rows = r36::image::test::tableRows(
+        "0|433.5|433.500000MHz; 0| 0.1 mhz|0.100000MHz; 8|999.999999|999.999999MHz; "
+        "10|ABCDEFGH|ABCDEF; 0|145.1234567|F; 0|1300|F; 0|14a|F; 8|1000|O; 8|-1|O");
+    for (const auto& row : rows) {
+        const int text = std::stoi(row[0]);
+        const FieldsRecord edited = recordWithText(record, 5, text, row[1]);
+        if (row[2].size() == 1)
+            EXPECT_EQ(edited.failure, row[2] == "F" ? kFrequencyRange : kOffsetRange) << row[1];
+        else
+            EXPECT_EQ(renderRecord(edited.record, 5)[text], row[2]) << row[1];
     }
     EXPECT_EQ(recordWithText("00", 5, 1, "AM").failure, kFrequencyRange); // a free memory
 }

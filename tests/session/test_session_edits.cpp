@@ -44,8 +44,6 @@ TEST_F(SessionEdits, ABlockMovesWithinItsBankAsOneStep) {
     EXPECT_EQ(session->undoStack().index(), 6); // the refusals made no step
 }
 
-} // namespace
-
 TEST_F(SessionEdits, FindsByFrequencyAsTypedNameInAnyCaseOrLabel) {
     session->setMemory(1300, image::encodeRecord({.frequencyHz = 145'012'500, .name = "145"}));
     const std::pair<const char*, std::vector<int>> cases[] = {{"145.0125", {1, 1300}},
@@ -61,3 +59,5 @@ TEST_F(SessionEdits, FindsByFrequencyAsTypedNameInAnyCaseOrLabel) {
         EXPECT_EQ(session::findMemories(session->image(), session->labels(), text), memories)
             << text;
 }
+
+} // namespace
