@@ -73,6 +73,7 @@ private:
     void buildPages();
     void wireSession();
     void wireCommands();
+    void wireMemoryPageHints();
 
     void showLinkChoices();
     void refreshPortDevices();
@@ -82,6 +83,8 @@ private:
     void setTransferControls(bool enabled);
     void transferFinished(const session::TransferResult& result);
     void clearSelected();
+    /// "Select the memories first": the selected-memory commands without a selection.
+    void askForSelection();
     void startSelected(bool write);
     void onTabChanged(int index);
     void openMemoryEditor(int memory);

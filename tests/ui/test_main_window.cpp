@@ -223,14 +223,6 @@ INSTANTIATE_TEST_SUITE_P(Buttons, WiringTest,
                                            WiringCase{"cmdRead1mem", "VK~F00AA0R"},
                                            WiringCase{"cmdWrite1mem", "VK~F00AA0W"}));
 
-TEST_F(MainWindowTest, ReadSelectedWithoutASelectionSendsNothing) {
-    openWindow();
-    grid()->setCurrentIndex({});
-    runToEnd([&] { QTest::mouseClick(button("cmdRead1mem"), Qt::LeftButton); });
-    EXPECT_EQ(lastMessage().title, QStringLiteral(" Error"));
-    EXPECT_TRUE(m_receiver.commandLog().empty());
-}
-
 TEST_F(MainWindowTest, ClearButtonsAndDeleteClearTheSelectedMemories) {
     openWindow();
     for (int memory : {3, 4, 5, 900})
