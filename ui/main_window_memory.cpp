@@ -29,7 +29,9 @@ void MainWindow::wireMemoryPageHints() {
                 [this, step] { m_tabs->setCurrentIndex((m_tabs->currentIndex() + step + 2) % 2); });
     };
     turnPages({QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageDown)}, 1);
+    // Shift+Tab arrives as Backtab or as Tab with Shift, depending on the keyboard map.
     turnPages({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
+               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
                QKeySequence(Qt::CTRL | Qt::Key_PageUp)},
               -1);
     connect(m_session.get(), &session::Session::partitionChanged, this, [this] {
