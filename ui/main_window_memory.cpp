@@ -20,6 +20,10 @@
 namespace r36::ui {
 
 void MainWindow::wireMemoryPageHints() {
+    // The window opens in the grid on the first memory, selected: the keys work from the start.
+    MemoryGrid* grid = m_memoryPage->grid();
+    grid->setCurrentIndex(grid->model()->index(0, 1));
+    grid->setFocus();
     // Ctrl+Tab and Ctrl+PgDown turn to the next page, Ctrl+Shift+Tab and Ctrl+PgUp to the
     // previous one, through the same guard as a click on the tab.
     const auto turnPages = [this](const QList<QKeySequence>& keys, int step) {

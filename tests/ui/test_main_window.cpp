@@ -263,20 +263,6 @@ TEST_F(MainWindowTest, TabGuardAsksBeforeLeavingAnInvalidPartition) {
     EXPECT_TRUE(button("cmdWriteBank")->isEnabled());
 }
 
-TEST_F(MainWindowTest, LinkDialogsAndTheEditorOpenFromTheirControls) {
-    openWindow();
-    QTest::mouseClick(button("cmdGrpDialog1"), Qt::LeftButton);
-    QTest::mouseClick(button("cmdGrpDialog0"), Qt::LeftButton);
-    commitBox(0, QStringLiteral("90")); // Bank-Link needs a partition of 1000
-    QTest::mouseClick(button("cmdGrpDialog0"), Qt::LeftButton);
-    selectRows(7, 7);
-    grid()->setFocus();
-    QTest::keyClick(grid(), Qt::Key_Return);
-    EXPECT_EQ(m_dialogTitles,
-              (QStringList{QStringLiteral("PS LINK Setting"), QStringLiteral("BANK-LINK Setting"),
-                           QStringLiteral("Memory Setting")}));
-}
-
 TEST_F(MainWindowTest, FileMenuSavesOpensAndNamesTheFile) {
     auto& w = openWindow();
     session().setMemory(12, usedRecord(433500000, "SAVED"));

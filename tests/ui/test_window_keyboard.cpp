@@ -32,8 +32,9 @@ protected:
 };
 
 TEST_F(WindowKeyboardTest, KeysTurnThePagesThroughTheTabGuardAndTabLeavesTheGrid) {
-    openActive();
-    grid()->setFocus();
+    openActive(); // in the grid on the first memory
+    EXPECT_EQ(focused(), grid());
+    EXPECT_TRUE(grid()->selectionModel()->isRowSelected(0));
     press(Qt::Key_Tab);
     EXPECT_EQ(focused(), button("cmdClearAll"));
     const struct {
@@ -77,7 +78,8 @@ TEST_F(WindowKeyboardTest, FocusStaysInTheGridAfterDeleteAndEveryMemoryPageButto
     QTest::keyClick(grid(), Qt::Key_Down);
     QTest::keyClick(grid(), Qt::Key_Return);
     EXPECT_EQ(grid()->currentIndex().row(), 4);
-    EXPECT_EQ(m_dialogTitles.back(), QStringLiteral("Memory Setting"));
+    EXPECT_EQ(m_dialogTitles,
+              (QStringList{"BANK-LINK Setting", "PS LINK Setting", "Memory Setting"}));
 }
 
 TEST_F(WindowKeyboardTest, TabPassesTheTotalBy) {
