@@ -29,9 +29,12 @@ void appendLine(std::string& text, std::string_view line) {
     text += kLineEnd;
 }
 
-void appendSettingsLines(std::string& text, const image::LinkState& link) {
+void appendSettingsLines(std::string& text, const image::LinkState& link, bool settingsFile) {
     appendLine(text, "COMM:" + std::to_string(link.commPort));
     appendLine(text, "SPD:" + std::to_string(link.commSpeed));
+    // Only a choice away from the default is written: the file stays as it always was.
+    if (settingsFile && !link.verifyAfterWriting)
+        appendLine(text, "VERIFY:0");
     appendLine(text, "END:");
 }
 
@@ -202,14 +205,14 @@ std::string cloneText(const image::CloneImage& image, const image::LinkState& li
     appendLine(text, "SYS:" + image.sysBlock);
     appendLine(text, "SYS3:" + image.sys3Block);
     appendLine(text, "REMOCONID:" + image.remoconId);
-    appendSettingsLines(text, link);
+    appendSettingsLines(text, link, false);
     return text;
 }
 
 std::string settingsText(const image::LinkState& link, std::string_view dateText) {
     std::string text;
     appendLine(text, "DATE:" + std::string(dateText));
-    appendSettingsLines(text, link);
+    appendSettingsLines(text, link, true);
     return text;
 }
 
@@ -246,6 +249,8 @@ void parseSettingsText(std::string_view text, image::LinkState& link) {
         // to report to.
         if (fields[0] == "COMM" || fields[0] == "SPD")
             (void)LineLoader::linkStateLine(fields, link);
+        else if (fields[0] == "VERIFY" && fields.size() > 1)
+            link.verifyAfterWriting = fields[1] != "0";
     }
 }
 

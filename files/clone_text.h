@@ -29,7 +29,8 @@ struct CloneFileReport {
 std::string cloneText(const image::CloneImage& image, const image::LinkState& link,
                       std::string_view dateText);
 
-/// The four lines of the settings file: DATE, COMM, SPD, END.
+/// The lines of the settings file: DATE, COMM, SPD, "VERIFY:0" when writes are not read back,
+/// END.
 std::string settingsText(const image::LinkState& link, std::string_view dateText);
 
 /// Applies the text of a clone file: user memories 0..1699 become empty and the presets are
@@ -42,7 +43,8 @@ std::string settingsText(const image::LinkState& link, std::string_view dateText
 Outcome parseCloneText(std::string_view text, image::CloneImage& image, image::LinkState& link,
                        CloneFileReport& report);
 
-/// Applies only the COMM and SPD lines of a settings file; values out of range are ignored.
+/// Applies only the COMM, SPD and VERIFY lines of a settings file; values out of range are
+/// ignored.
 void parseSettingsText(std::string_view text, image::LinkState& link);
 
 } // namespace r36::files

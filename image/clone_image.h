@@ -21,22 +21,24 @@ inline constexpr int kPsLinkCount = 9;
 inline constexpr std::string_view kEmptyRecord = "00";
 
 struct CloneImage {
-    std::vector<std::string> memRecord;          // kMemoryCount entries
-    std::string bankTable;                       // 200 hex characters
+    std::vector<std::string> memRecord;               // kMemoryCount entries
+    std::string bankTable;                            // 200 hex characters
     std::array<std::string, kBankLinkCount> bankLink; // 14 hex characters each
     std::array<std::string, kPsLinkCount> psLink;     // 14 hex characters each
-    std::string sysBlock;                        // 256 hex characters
-    std::string sys3Block;                       // "0001" until read from the receiver (64)
-    std::string remoconId;                       // 26 hex characters
+    std::string sysBlock;                             // 256 hex characters
+    std::string sys3Block;                            // "0001" until read from the receiver (64)
+    std::string remoconId;                            // 26 hex characters
 
     bool operator==(const CloneImage&) const = default;
 };
 
-/// Serial port choice and what the last greeting told about the receiver.
+/// Serial port choice, what the last greeting told about the receiver, and whether writes are
+/// read back.
 struct LinkState {
     std::uint16_t commPort = 1;  // COM1..COM16
     std::uint16_t commSpeed = 0; // 0 = 115200 baud, anything else = 38400 baud
     std::int16_t radioVersion = 0;
+    bool verifyAfterWriting = true;
 
     bool operator==(const LinkState&) const = default;
 };

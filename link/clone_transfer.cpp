@@ -5,6 +5,7 @@
 #include "image/hex_text.h"
 #include "image/memory_areas.h"
 #include "image/memory_map.h"
+#include "image/receiver_holdings.h"
 #include "image/settings_block.h"
 
 #include <array>
@@ -20,10 +21,6 @@ using image::hexAddress;
 
 constexpr int kLastUserMemory = image::kUserMemoryCount - 1; // 1699
 constexpr int kMaxWriteBytes = image::kLineBytes;            // the receiver writes 1..32 bytes
-
-// Record offsets 19..20 (autoStep, autoMode) are characters 39..42.
-constexpr std::size_t kAutoFlagsChar = 38;
-constexpr std::size_t kAutoFlagsChars = 4;
 
 std::string at(std::uint32_t address) {
     return " at " + hexAddress(address);
@@ -131,8 +128,8 @@ Outcome writeHundredBytes(RadioLink& link, const Acknowledged& acknowledged,
     std::size_t character = 0;
     std::uint32_t address = base;
     for (int bytes : kPieceBytes) {
-        const Outcome written =
-            writePiece(link, acknowledged, what, address, piece(block, character, 2 * bytes), bytes);
+        const Outcome written = writePiece(link, acknowledged, what, address,
+                                           piece(block, character, 2 * bytes), bytes);
         if (!written)
             return written;
         character += 2 * bytes;
@@ -145,6 +142,11 @@ Outcome writeHundredBytes(RadioLink& link, const Acknowledged& acknowledged,
 
 // ---- block operations ---------------------------------------------------------------------
 
+void CloneTransfer::stored(const std::string& piece) {
+    if (m_hooks.stored)
+        m_hooks.stored(piece);
+}
+
 Outcome CloneTransfer::readSysBlock() {
     const LineRead block = readFourLines(m_link, "the settings block",
                                          image::sysBlockBase(m_link.state().radioVersion));
@@ -152,6 +154,7 @@ Outcome CloneTransfer::readSysBlock() {
         return block.outcome;
     m_image.sysBlock = block.text;
     image::limitAreaByte(m_image.sysBlock);
+    stored("the settings block");
     return Outcome::success();
 }
 
@@ -160,6 +163,7 @@ Outcome CloneTransfer::readSys3Block() {
     if (!line.outcome)
         return line.outcome;
     m_image.sys3Block = line.text;
+    stored("the third settings block");
     return Outcome::success();
 }
 
@@ -168,6 +172,7 @@ Outcome CloneTransfer::readRemoconId() {
     if (!line.outcome)
         return line.outcome;
     m_image.remoconId = line.text.substr(0, image::kRemoconIdHexChars);
+    stored("the remote key IDs");
     if (m_hooks.showRemoconId)
         m_hooks.showRemoconId();
     return Outcome::success();
@@ -178,6 +183,7 @@ Outcome CloneTransfer::readBankTable() {
     if (!block.outcome)
         return block.outcome;
     m_image.bankTable = block.text.substr(0, image::kBankTableHexChars);
+    stored("the bank table");
     if (m_hooks.bankTableLoaded)
         m_hooks.bankTableLoaded();
     return Outcome::success();
@@ -200,6 +206,7 @@ Outcome CloneTransfer::readBankLinks() {
     if (!area.outcome)
         return area.outcome;
     sliceLinkSlots(area.text, m_image.bankLink);
+    stored("the bank links");
     return Outcome::success();
 }
 
@@ -208,6 +215,7 @@ Outcome CloneTransfer::readPsLinks() {
     if (!area.outcome)
         return area.outcome;
     sliceLinkSlots(area.text, m_image.psLink);
+    stored("the program-scan links");
     return Outcome::success();
 }
 
@@ -217,6 +225,7 @@ Outcome CloneTransfer::readMemory(int memory) {
     if (!line.outcome)
         return line.outcome;
     m_image.memRecord[static_cast<std::size_t>(memory)] = line.text;
+    stored("memory " + std::to_string(memory));
     if (m_hooks.memoryChanged)
         m_hooks.memoryChanged(memory);
     return Outcome::success();
@@ -240,19 +249,20 @@ Outcome CloneTransfer::writeSys3Block() {
     if (m_hooks.storeSys3Block)
         m_hooks.storeSys3Block();
     // Only byte 1 is edited; the receiver takes it at the block's own address.
-    return writePiece(m_link, m_hooks.acknowledged, "the third settings block", image::kSys3WriteAddress,
-                      piece(m_image.sys3Block, 2, 2), 1);
+    return writePiece(m_link, m_hooks.acknowledged, "the third settings block",
+                      image::kSys3WriteAddress, piece(m_image.sys3Block, 2, 2), 1);
 }
 
 Outcome CloneTransfer::writeRemoconId() {
     if (m_hooks.storeRemoconId)
         m_hooks.storeRemoconId();
-    return writePiece(m_link, m_hooks.acknowledged, "the remote key IDs", image::kRemoconIdAddress, m_image.remoconId,
-                      image::kRemoconIdHexChars / 2);
+    return writePiece(m_link, m_hooks.acknowledged, "the remote key IDs", image::kRemoconIdAddress,
+                      m_image.remoconId, image::kRemoconIdHexChars / 2);
 }
 
 Outcome CloneTransfer::writeBankTable() {
-    return writeHundredBytes(m_link, m_hooks.acknowledged, "the bank table", image::kBankTableArea, m_image.bankTable);
+    return writeHundredBytes(m_link, m_hooks.acknowledged, "the bank table", image::kBankTableArea,
+                             m_image.bankTable);
 }
 
 namespace {
@@ -263,8 +273,8 @@ Outcome writeLinkEntries(RadioLink& link, const Acknowledged& acknowledged, cons
     for (std::size_t k = 0; k < N; ++k) {
         // An entry longer than its 7 bytes would overwrite the slot's eighth byte and beyond.
         const Outcome written =
-            writePiece(link, acknowledged, what + " " + std::to_string(k + 1), address(static_cast<int>(k)),
-                       entries[k], image::kLinkEntryHexChars / 2);
+            writePiece(link, acknowledged, what + " " + std::to_string(k + 1),
+                       address(static_cast<int>(k)), entries[k], image::kLinkEntryHexChars / 2);
         if (!written)
             return written;
     }
@@ -274,7 +284,8 @@ Outcome writeLinkEntries(RadioLink& link, const Acknowledged& acknowledged, cons
 } // namespace
 
 Outcome CloneTransfer::writeBankLinks() {
-    return writeLinkEntries(m_link, m_hooks.acknowledged, "bank-link group", m_image.bankLink, image::bankLinkAddress);
+    return writeLinkEntries(m_link, m_hooks.acknowledged, "bank-link group", m_image.bankLink,
+                            image::bankLinkAddress);
 }
 
 Outcome CloneTransfer::writePsLinks() {
@@ -284,13 +295,12 @@ Outcome CloneTransfer::writePsLinks() {
 
 Outcome CloneTransfer::writeMemory(int memory) {
     std::string& record = m_image.memRecord[static_cast<std::size_t>(memory)];
-    // The auto-step and auto-mode flags mean something only in the PRG area; elsewhere the
-    // receiver must get 0 there, and the image keeps what was sent.
-    if (!image::isPrgMemory(memory) && record.size() >= kAutoFlagsChar + kAutoFlagsChars)
-        record.replace(kAutoFlagsChar, kAutoFlagsChars, "0000");
+    // The auto-step and auto-mode flags mean something only in the PRG area; the image keeps
+    // what was sent.
+    record = image::recordAsSent(std::move(record), memory);
     // The empty record "00" is a one-byte write that clears only the in-use flag.
-    return writePiece(m_link, m_hooks.acknowledged, "memory " + std::to_string(memory), image::memoryAddress(memory),
-                      record, kMaxWriteBytes);
+    return writePiece(m_link, m_hooks.acknowledged, "memory " + std::to_string(memory),
+                      image::memoryAddress(memory), record, kMaxWriteBytes);
 }
 
 // ---- commands -----------------------------------------------------------------------------

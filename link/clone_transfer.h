@@ -24,6 +24,9 @@ struct TransferHooks {
     std::function<void(int memory)> memoryChanged; // memRecord(memory) replaced or changed
     /// A write the receiver answered "OK": what it was ("memory 12", "the bank table").
     std::function<void(const std::string& piece)> acknowledged;
+    /// A read stored in the image: "memory 12", "the bank table", "the bank links", "the
+    /// program-scan links", "the settings block", "the third settings block", "the remote key IDs".
+    std::function<void(const std::string& piece)> stored;
     /// Progress bar range and value; `text` is what the progress box beside it shows.
     std::function<void(int minimum, int maximum, int value, const std::string& text)> progress;
 };
@@ -64,6 +67,7 @@ public:
     Outcome writeMemory(int memory);
 
 private:
+    void stored(const std::string& piece);
     enum class Direction { Read, Write };
     Outcome selectedCommand(const std::string& command, int first, int last, Direction direction);
     /// Memories first..last with progress; `selected` picks the selected-rows progress range.

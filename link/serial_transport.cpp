@@ -6,8 +6,10 @@
 
 namespace r36::link {
 
+// The port is a child, so it moves with the transport to the thread that runs the transfers;
+// the unique_ptr deletes it first, which takes it off the children.
 SerialTransport::SerialTransport(QObject* parent)
-    : Transport(parent), m_port(std::make_unique<QSerialPort>()) {
+    : Transport(parent), m_port(std::make_unique<QSerialPort>(this)) {
     connect(m_port.get(), &QSerialPort::readyRead, this, &Transport::readyRead);
     connect(m_port.get(), &QSerialPort::errorOccurred, this,
             [this](QSerialPort::SerialPortError error) {

@@ -34,8 +34,8 @@ Session::Session(Options options, QObject* parent)
         emit transferProgress(minimum, maximum, value, text);
     };
     events.finished = [this](const TransferResult& result, const image::CloneImage& ended,
-                             std::int16_t radioVersion) {
-        onTransferEnded(result, ended, radioVersion);
+                             std::int16_t radioVersion, const image::ReceiverHoldings& holdings) {
+        onTransferEnded(result, ended, radioVersion, holdings);
     };
     m_worker = new TransferWorker(*m_transport, *this, std::move(events));
     m_worker->setReplyTimeout(m_options.replyTimeout);
@@ -107,12 +107,6 @@ void Session::undo() {
 void Session::redo() {
     if (!m_running)
         m_undo.redo();
-}
-
-template <typename Change> void Session::recorded(const QString& what, Change change) {
-    const DocumentState before = state();
-    change();
-    pushStep(what, before);
 }
 
 image::CloneImage Session::withSettingsStored() const {
@@ -246,17 +240,25 @@ Outcome saveSettings(const QString& path, const image::CloneImage& image,
 
 } // namespace
 
+Outcome Session::saveSettingsFile() const {
+    return saveSettings(m_options.settingsFilePath, m_image, m_link);
+}
+
 Outcome Session::choosePort(int commPort) {
-    m_link.commPort = static_cast<std::uint16_t>(std::clamp(commPort, 1, kPortCount));
+    const auto port = static_cast<std::uint16_t>(std::clamp(commPort, 1, kPortCount));
+    // Another port may reach another receiver: what this one held says nothing of it.
+    if (port != m_link.commPort)
+        m_holdings = {};
+    m_link.commPort = port;
     m_device.clear();
     emit linkChoicesChanged();
-    return saveSettings(m_options.settingsFilePath, m_image, m_link);
+    return saveSettingsFile();
 }
 
 Outcome Session::chooseSpeed(int commSpeed) {
     m_link.commSpeed = static_cast<std::uint16_t>(commSpeed);
     emit linkChoicesChanged();
-    return saveSettings(m_options.settingsFilePath, m_image, m_link);
+    return saveSettingsFile();
 }
 
 void Session::useDevice(const QString& device, int commPort, int commSpeed) {
@@ -265,228 +267,6 @@ void Session::useDevice(const QString& device, int commPort, int commSpeed) {
         m_link.commPort = static_cast<std::uint16_t>(commPort);
     m_link.commSpeed = static_cast<std::uint16_t>(commSpeed);
     emit linkChoicesChanged();
-}
-
-// ---- Edits --------------------------------------------------------------------------------
-
-void Session::setMemory(int memory, const std::string& record) {
-    if (memory < 0 || memory > image::lastStoredMemory)
-        return;
-    recorded(QStringLiteral("Edit memory %1").arg(memory),
-             [&] { m_image.memRecord[static_cast<std::size_t>(memory)] = record; });
-    emit memoryChanged(memory);
-}
-
-bool Session::setMemories(int first, const std::vector<std::string>& records, const QString& what) {
-    const int last = first + static_cast<int>(records.size()) - 1;
-    if (first < 0 || last > image::lastStoredMemory)
-        return false;
-    recorded(what, [&] {
-        for (std::size_t k = 0; k < records.size(); ++k)
-            m_image.memRecord[static_cast<std::size_t>(first) + k] = records[k];
-    });
-    if (records.size() > 100)
-        emit imageReplaced();
-    else
-        for (int memory = first; memory <= last; ++memory)
-            emit memoryChanged(memory);
-    return true;
-}
-
-void Session::clearMemories(int first, int last) {
-    first = std::max(first, 0);
-    last = std::min(last, image::lastStoredMemory);
-    recorded(QStringLiteral("Clear memories"), [&] {
-        for (int memory = first; memory <= last; ++memory)
-            m_image.memRecord[static_cast<std::size_t>(memory)] = std::string(image::kEmptyRecord);
-    });
-    if (first == 0 && last == image::lastStoredMemory)
-        emit imageReplaced();
-    else
-        for (int memory = first; memory <= last; ++memory)
-            emit memoryChanged(memory);
-}
-
-namespace {
-
-Outcome outsideUserMemories(int memory) {
-    return Outcome::failure("memory " + std::to_string(memory) + " is not a user memory");
-}
-
-} // namespace
-
-Outcome Session::insertEmptyMemory(int memory) {
-    if (memory < 0 || memory > image::lastStoredMemory)
-        return outsideUserMemories(memory);
-    const int last = image::memoryGroup(m_image.bankTable, memory).second;
-    auto& records = m_image.memRecord;
-    if (image::isRecordInUse(records[static_cast<std::size_t>(last)]))
-        return Outcome::failure("memory " + std::to_string(last) +
-                                ", the last of its bank or area, is in use; nothing moved");
-    recorded(QStringLiteral("Insert empty memory"), [&] {
-        for (int m = last; m > memory; --m)
-            records[static_cast<std::size_t>(m)] = records[static_cast<std::size_t>(m - 1)];
-        records[static_cast<std::size_t>(memory)] = std::string(image::kEmptyRecord);
-    });
-    for (int m = memory; m <= last; ++m)
-        emit memoryChanged(m);
-    return Outcome::success();
-}
-
-Outcome Session::deleteMemory(int memory) {
-    if (memory < 0 || memory > image::lastStoredMemory)
-        return outsideUserMemories(memory);
-    const int last = image::memoryGroup(m_image.bankTable, memory).second;
-    auto& records = m_image.memRecord;
-    recorded(QStringLiteral("Delete memory"), [&] {
-        for (int m = memory; m < last; ++m)
-            records[static_cast<std::size_t>(m)] = records[static_cast<std::size_t>(m + 1)];
-        records[static_cast<std::size_t>(last)] = std::string(image::kEmptyRecord);
-    });
-    for (int m = memory; m <= last; ++m)
-        emit memoryChanged(m);
-    return Outcome::success();
-}
-
-Outcome Session::moveMemory(int memory, int direction) {
-    if (memory < 0 || memory > image::lastStoredMemory)
-        return outsideUserMemories(memory);
-    const auto [first, last] = image::memoryGroup(m_image.bankTable, memory);
-    const int other = memory + (direction < 0 ? -1 : 1);
-    if (other < first || other > last)
-        return Outcome::failure("memory " + std::to_string(memory) + " is at the " +
-                                (direction < 0 ? "top" : "bottom") + " of its bank or area");
-    recorded(direction < 0 ? QStringLiteral("Move up") : QStringLiteral("Move down"), [&] {
-        std::swap(m_image.memRecord[static_cast<std::size_t>(memory)],
-                  m_image.memRecord[static_cast<std::size_t>(other)]);
-    });
-    emit memoryChanged(memory);
-    emit memoryChanged(other);
-    return Outcome::success();
-}
-
-int Session::commitBankCount(int bank, const QString& text) {
-    if (bank < 0 || bank >= image::kBankCount)
-        return 0;
-    recorded(QStringLiteral("Change the partition"), [&] {
-        m_bankCounts[static_cast<std::size_t>(bank)] = image::bankCountOfText(text.toStdString());
-        int total = 0;
-        for (int count : m_bankCounts)
-            total += count;
-        m_displayedTotal = total;
-        // The labels stay: only loading the partition (a read, a file, Reset) relabels.
-        if (partitionValid())
-            m_image.bankTable = image::bankTableFromCounts(m_bankCounts);
-    });
-    emit partitionChanged();
-    return m_bankCounts[static_cast<std::size_t>(bank)];
-}
-
-void Session::resetPartition() {
-    recorded(QStringLiteral("Reset the partition"), [&] {
-        m_image.bankTable = image::defaultPartition();
-        loadPartition(false); // relabels only if the total still reads 1000 at this moment
-        m_displayedTotal = image::kBankAreaSize;
-    });
-    emit partitionChanged();
-}
-
-void Session::setBankLinks(const std::array<std::string, image::kBankLinkCount>& entries) {
-    recorded(QStringLiteral("Change the bank links"), [&] { m_image.bankLink = entries; });
-}
-
-void Session::setPsLinks(const std::array<std::string, image::kPsLinkCount>& entries) {
-    recorded(QStringLiteral("Change the program-scan links"), [&] { m_image.psLink = entries; });
-}
-
-void Session::setSettings(const image::SettingsSelections& settings) {
-    recorded(QStringLiteral("Change a setting"), [&] { m_settings = settings; });
-}
-
-// ---- Transfers ----------------------------------------------------------------------------
-
-bool Session::startTransfer(Transfer kind, int first, int last) {
-    if (m_running)
-        return false;
-    m_running = true;
-    TransferRequest request;
-    request.kind = kind;
-    request.first = first;
-    request.last = last;
-    request.image = m_image;
-    request.link = m_link;
-    request.settings = m_settings;
-    request.device = m_device.isEmpty() ? link::deviceForPort(m_link.commPort) : m_device;
-    m_transferStart = m_image;
-    m_beforeTransfer = std::make_unique<DocumentState>(state());
-    m_worker->clearStop();
-    emit transferStarted(kind);
-    QMetaObject::invokeMethod(
-        m_worker, [worker = m_worker, request] { worker->run(request); }, Qt::QueuedConnection);
-    return true;
-}
-
-void Session::cancelTransfer() {
-    if (m_running)
-        m_worker->requestStop();
-}
-
-void Session::onBlockRead(Block block, const std::string& text) {
-    switch (block) {
-    case Block::BankTable:
-        m_image.bankTable = text;
-        loadPartition(false);
-        break;
-    case Block::SysBlock:
-        m_image.sysBlock = text;
-        image::showSysBlock(m_settings, text);
-        emit settingsChanged();
-        break;
-    case Block::Sys3Block:
-        m_image.sys3Block = text;
-        image::showSys3Block(m_settings, text);
-        emit settingsChanged();
-        break;
-    case Block::RemoconId:
-        m_image.remoconId = text;
-        image::showRemoconId(m_settings, text);
-        emit settingsChanged();
-        break;
-    }
-}
-
-void Session::onTransferEnded(const TransferResult& result, const image::CloneImage& ended,
-                              std::int16_t radioVersion) {
-    // What the transfer changed (reads, flags cleared before writing) is taken over; what the
-    // user's side changed meanwhile (a tab-guard reset) stays.
-    const image::CloneImage& start = m_transferStart;
-    for (std::size_t m = 0; m < ended.memRecord.size(); ++m)
-        if (ended.memRecord[m] != start.memRecord[m] &&
-            ended.memRecord[m] != m_image.memRecord[m]) {
-            m_image.memRecord[m] = ended.memRecord[m];
-            emit memoryChanged(static_cast<int>(m));
-        }
-    if (ended.bankTable != start.bankTable)
-        m_image.bankTable = ended.bankTable;
-    if (ended.bankLink != start.bankLink)
-        m_image.bankLink = ended.bankLink;
-    if (ended.psLink != start.psLink)
-        m_image.psLink = ended.psLink;
-    if (ended.sysBlock != start.sysBlock)
-        m_image.sysBlock = ended.sysBlock;
-    if (ended.sys3Block != start.sys3Block)
-        m_image.sys3Block = ended.sys3Block;
-    if (ended.remoconId != start.remoconId)
-        m_image.remoconId = ended.remoconId;
-    m_link.radioVersion = radioVersion;
-    m_running = false;
-    // A read over unsaved work is one step of the history, so it can be undone.
-    if (m_beforeTransfer)
-        pushStep(transferName(result.kind), *m_beforeTransfer);
-    m_beforeTransfer.reset();
-    if (result.ok() && isWholeImageTransfer(result.kind))
-        markSaved(); // the image and the receiver now hold the same
-    emit transferFinished(result);
 }
 
 } // namespace r36::session

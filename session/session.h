@@ -4,6 +4,7 @@
 
 #include "files/clone_text.h"
 #include "image/clone_image.h"
+#include "image/image_difference.h"
 #include "image/memory_areas.h"
 #include "image/outcome.h"
 #include "image/settings_block.h"
@@ -29,6 +30,7 @@ namespace r36::session {
 class TransferWorker;
 class UndoStep;
 struct DocumentState;
+struct TransferRequest;
 enum class Block;
 
 /// The open document and every command of the program: the clone image, the link choices, the
@@ -48,6 +50,8 @@ public:
         link::Transport* transport = nullptr;
         /// How long each command waits for its reply; tests shorten it.
         std::chrono::milliseconds replyTimeout{1000};
+        /// Where every Read all leaves a backup; empty: none (the command-line tool).
+        QString backupFolder;
     };
 
     explicit Session(Options options, QObject* parent = nullptr);
@@ -133,6 +137,25 @@ public:
     /// The running transfer stops before its next exchange and ends as Cancelled.
     void cancelTransfer();
 
+    // ---- What the receiver holds ------------------------------------------------------------
+    /// What the last reads and acknowledged writes (and read-backs) left on the receiver;
+    /// forgotten when the Port menu chooses another port.
+    const image::ReceiverHoldings& receiverHoldings() const { return m_holdings; }
+    /// The command-line tool's "--changes-from": a file stands for what the receiver holds.
+    void assumeReceiverHolds(const image::CloneImage& image);
+    /// What write command `kind` (WriteAll, BankWrite, WriteThisPage, WriteSelected for
+    /// first..last) would change on the receiver.
+    image::Difference differenceFor(Transfer kind, int first = 0, int last = 0) const;
+    /// "Write changes" within what `scope` writes: only the differing pieces, each with Write
+    /// all's block operation. With nothing to send it ends at once as Complete, sending nothing.
+    bool startWriteChanges(Transfer scope, int first = 0, int last = 0);
+    /// One Read all into what the receiver holds (and a backup); the image stays as it is.
+    bool startReceiverRead();
+    /// Writes are read back and compared unless switched off; kept in the settings file.
+    bool verifyAfterWriting() const { return m_link.verifyAfterWriting; }
+    Outcome setVerifyAfterWriting(bool verify);
+    const QString& backupFolder() const { return m_options.backupFolder; }
+
 signals:
     void memoryChanged(int memory);
     /// Every memory row, the labels, the partition and the settings may have changed.
@@ -146,6 +169,8 @@ signals:
     void transferStarted(r36::session::Transfer kind);
     void transferProgress(int minimum, int maximum, int value, const QString& text);
     void transferFinished(const r36::session::TransferResult& result);
+    /// A Read all succeeded but its backup could not be saved.
+    void backupFailed(const QString& reason);
 
 private:
     friend class UndoStep;
@@ -162,7 +187,9 @@ private:
     void markSaved();
     void onBlockRead(Block block, const std::string& text);
     void onTransferEnded(const TransferResult& result, const image::CloneImage& ended,
-                         std::int16_t radioVersion);
+                         std::int16_t radioVersion, const image::ReceiverHoldings& holdings);
+    bool startRequest(TransferRequest request);
+    Outcome saveSettingsFile() const;
 
     Options m_options;
     image::CloneImage m_image;
@@ -183,6 +210,9 @@ private:
     image::CloneImage m_transferStart; // what the running transfer was given
     std::unique_ptr<DocumentState> m_beforeTransfer;
     QUndoStack m_undo;
+    image::ReceiverHoldings m_holdings;
+    bool m_holdingsOnly = false; // the running transfer reads for m_holdings alone
+    Transfer m_changesScope{};   // the running Write changes' command
 };
 
 } // namespace r36::session

@@ -16,12 +16,19 @@ enum class Transfer {
     BankWrite,
     ReadSelected,
     WriteSelected,
+    WriteChanges, // only the pieces that differ from what the receiver holds
 };
 
 /// True for the commands that cover the whole receiver: their failures carry the title
 /// "Error", the others " Error", and a success leaves nothing unsaved.
 constexpr bool isWholeImageTransfer(Transfer kind) {
     return kind == Transfer::ReadAll || kind == Transfer::WriteAll;
+}
+
+constexpr bool isWriteTransfer(Transfer kind) {
+    return kind == Transfer::WriteAll || kind == Transfer::WriteThisPage ||
+           kind == Transfer::BankWrite || kind == Transfer::WriteSelected ||
+           kind == Transfer::WriteChanges;
 }
 
 /// The command's name as its button or menu item says it ("Read all", "Bank Write").
@@ -43,6 +50,8 @@ inline QString transferName(Transfer kind) {
         return QStringLiteral("Read selected memory");
     case Transfer::WriteSelected:
         return QStringLiteral("Write selected memory");
+    case Transfer::WriteChanges:
+        return QStringLiteral("Write changes");
     }
     return {};
 }

@@ -1,11 +1,15 @@
 #include "transfer_worker.h"
 
+#include "holdings_tracker.h"
+#include "transfer_phases.h"
+
 #include "link/clone_transfer.h"
 #include "link/radio_link.h"
 #include "link/transport.h"
 
 #include <QMetaObject>
 
+#include <algorithm>
 #include <optional>
 #include <regex>
 
@@ -51,13 +55,28 @@ Outcome runCommand(link::CloneTransfer& transfer, const TransferRequest& request
         return transfer.readSelected(request.first, request.last);
     case Transfer::WriteSelected:
         return transfer.writeSelected(request.first, request.last);
+    case Transfer::WriteChanges:
+        break; // its own sequence
     }
     return Outcome::failure("unknown command");
 }
 
-bool isWrite(Transfer kind) {
-    return kind == Transfer::WriteAll || kind == Transfer::WriteThisPage ||
-           kind == Transfer::BankWrite || kind == Transfer::WriteSelected;
+/// The pieces a write command sends.
+image::WritePlan plannedPieces(const TransferRequest& request) {
+    switch (request.kind) {
+    case Transfer::WriteAll:
+        return image::WritePlan::all();
+    case Transfer::WriteThisPage:
+        return image::WritePlan::settings();
+    case Transfer::BankWrite:
+        return image::WritePlan::banks();
+    case Transfer::WriteSelected:
+        return image::WritePlan::memoryRange(request.first, request.last);
+    case Transfer::WriteChanges:
+        return request.plan;
+    default:
+        return {};
+    }
 }
 
 // How a transact refused after a stop ends a reason. A command that was in flight when the stop
@@ -82,15 +101,20 @@ std::string stoppedAt(const std::string& reason) {
 
 void TransferWorker::run(const TransferRequest& request) {
     image::CloneImage image = request.image;
+    image::ReceiverHoldings holdings = request.holdings;
+    HoldingsTracker tracker(holdings, image);
     m_state = request.link;
     if (!request.device.isEmpty())
         m_transport.setPort(request.device, m_state.commSpeed);
     link::RadioLink& radio = *m_radio;
+    // A read for what the receiver holds alone tells the session nothing while it runs.
+    const bool quiet = request.holdingsOnly;
 
     std::vector<std::string> written;
     link::TransferHooks hooks;
-    auto reportBlock = [this](Block block, const std::string& text) {
-        post([this, block, text] { m_events.blockRead(block, text); });
+    auto reportBlock = [this, quiet](Block block, const std::string& text) {
+        if (!quiet)
+            post([this, block, text] { m_events.blockRead(block, text); });
     };
     hooks.showSysBlock = [&] {
         reportBlock(Block::SysBlock, image.sysBlock);
@@ -115,29 +139,65 @@ void TransferWorker::run(const TransferRequest& request) {
     };
     hooks.memoryChanged = [&](int memory) {
         const std::string record = image.memRecord[static_cast<std::size_t>(memory)];
-        post([this, memory, record] { m_events.memoryRead(memory, record); });
+        if (!quiet)
+            post([this, memory, record] { m_events.memoryRead(memory, record); });
     };
     hooks.acknowledged = [&](const std::string& piece) {
         written.push_back(piece);
+        tracker.acknowledged(piece);
     };
-    hooks.progress = [&](int minimum, int maximum, int value, const std::string& text) {
+    hooks.stored = [&](const std::string& piece) {
+        tracker.stored(piece);
+    };
+    // One bar for both phases: the write's range is stretched by the pieces to read back.
+    const bool verifying = request.verify && isWriteTransfer(request.kind);
+    const int readBackSteps = verifying ? plannedPieces(request).pieceCount() : 0;
+    int barMinimum = 0, barMaximum = 0;
+    auto postProgress = [this](int minimum, int maximum, int value, const std::string& text) {
         post([this, minimum, maximum, value, text = QString::fromStdString(text)] {
             m_events.progress(minimum, maximum, value, text);
         });
     };
+    hooks.progress = [&](int minimum, int maximum, int value, const std::string& text) {
+        barMinimum = minimum;
+        barMaximum = maximum;
+        postProgress(minimum, maximum + readBackSteps, value, text);
+    };
+    const auto writeProgress = hooks.progress;
 
     link::CloneTransfer transfer(radio, image, std::move(hooks));
-    const Outcome outcome = runCommand(transfer, request);
+    Outcome outcome = request.kind == Transfer::WriteChanges
+                          ? writePlanned(radio, transfer, request.plan,
+                                         [&](int done, int total) {
+                                             writeProgress(0, total, done, std::to_string(done));
+                                         })
+                          : runCommand(transfer, request);
+    const bool cancelled =
+        !outcome && radio.stopRequested() && endsWith(outcome.reason(), kCancelled);
+    if (verifying && !cancelled && !written.empty()) {
+        const int from = barMaximum;
+        const Outcome checked = readBack(radio, image, tracker, holdings, [&](int done, int total) {
+            postProgress(barMinimum, from + readBackSteps,
+                         from + done * readBackSteps / std::max(total, 1),
+                         "verify " + std::to_string(done));
+        });
+        if (!checked)
+            outcome = Outcome::failure(
+                (outcome ? transferName(request.kind).toStdString() : outcome.reason()) + ": " +
+                checked.reason());
+    }
     radio.disconnectRadio();
+    if (!holdings.knowsNothing())
+        holdings.radioVersion = m_state.radioVersion;
 
     TransferResult result;
     result.kind = request.kind;
     if (outcome) {
         result.status = TransferResult::Status::Complete;
-    } else if (radio.stopRequested() && endsWith(outcome.reason(), kCancelled)) {
+    } else if (cancelled) {
         result.status = TransferResult::Status::Cancelled;
         std::string text = "Stopped before " + stoppedAt(outcome.reason()) + ".";
-        if (isWrite(request.kind))
+        if (isWriteTransfer(request.kind))
             text += written.empty() ? " Nothing reached the receiver."
                                     : " The receiver took " + describeWrittenPieces(written) + ".";
         else
@@ -147,9 +207,8 @@ void TransferWorker::run(const TransferRequest& request) {
         result.status = TransferResult::Status::Failed;
         result.reason = QString::fromStdString(outcome.reason());
     }
-    post([this, result, image, version = m_state.radioVersion] {
-        m_events.finished(result, image, version);
-    });
+    post([this, result, ended = quiet ? request.image : image, version = m_state.radioVersion,
+          holdings] { m_events.finished(result, ended, version, holdings); });
 }
 
 namespace {

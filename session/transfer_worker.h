@@ -3,6 +3,7 @@
 #include "transfer.h"
 
 #include "image/clone_image.h"
+#include "image/receiver_holdings.h"
 #include "image/settings_block.h"
 
 #include <QObject>
@@ -29,6 +30,10 @@ struct TransferRequest {
     image::LinkState link;
     image::SettingsSelections settings; // stored into the blocks before they are sent
     QString device;                     // the port to open; empty keeps the transport's own
+    image::ReceiverHoldings holdings;   // what the receiver holds as the command starts
+    image::WritePlan plan;              // WriteChanges: the pieces to send
+    bool verify = false;                // writes: read back what was acknowledged
+    bool holdingsOnly = false;          // ReadAll into `holdings` alone; the image stays
 };
 
 /// Blocks a read replaces, reported as they arrive.
@@ -40,10 +45,10 @@ struct TransferEvents {
     std::function<void(int memory, const std::string& record)> memoryRead;
     std::function<void(Block block, const std::string& text)> blockRead;
     std::function<void(int minimum, int maximum, int value, const QString& text)> progress;
-    /// The image as the transfer left it (reads stored, flags cleared before writing) and the
-    /// radio version of the last greeting.
+    /// The image as the transfer left it (reads stored, flags cleared before writing), the
+    /// radio version of the last greeting and what the receiver now holds.
     std::function<void(const TransferResult& result, const image::CloneImage& image,
-                       std::int16_t radioVersion)>
+                       std::int16_t radioVersion, const image::ReceiverHoldings& holdings)>
         finished;
 };
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "session.h"
+
 #include "image/clone_image.h"
 #include "image/memory_areas.h"
 #include "image/settings_block.h"
@@ -41,5 +43,12 @@ private:
     DocumentState m_after;
     bool m_done = true;
 };
+
+/// Runs `change` and keeps it as one undo step named `what` when it changed anything.
+template <typename Change> void Session::recorded(const QString& what, Change change) {
+    const DocumentState before = state();
+    change();
+    pushStep(what, before);
+}
 
 } // namespace r36::session

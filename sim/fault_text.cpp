@@ -9,7 +9,7 @@ namespace r36::sim {
 
 namespace {
 
-const std::array<std::pair<const char*, Fault::Kind>, 8> kKinds{{
+const std::array<std::pair<const char*, Fault::Kind>, 9> kKinds{{
     {"no-reply", Fault::Kind::NoReply},
     {"no-echo", Fault::Kind::NoEcho},
     {"unframed", Fault::Kind::Unframed},
@@ -17,6 +17,7 @@ const std::array<std::pair<const char*, Fault::Kind>, 8> kKinds{{
     {"short-line", Fault::Kind::ShortLine},
     {"late-reply", Fault::Kind::LateReply},
     {"write-refused", Fault::Kind::WriteRefused},
+    {"write-dropped", Fault::Kind::WriteDropped},
     {"port-vanishes", Fault::Kind::PortVanishes},
 }};
 

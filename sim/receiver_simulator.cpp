@@ -122,6 +122,11 @@ ReceiverSimulator::Answer ReceiverSimulator::answer(const std::string& command) 
     case Fault::Kind::WriteRefused:
         // The receiver keeps its memory: the write is not carried out.
         return {echo + "\r\nNG\r\n"};
+    case Fault::Kind::WriteDropped:
+        if (command.size() > kReadPrefix.size() + kAddressDigits &&
+            command[kReadPrefix.size() + kAddressDigits] == 'W')
+            return {echo + "\r\nOK\r\n"}; // acknowledged, and forgotten
+        break;
     default:
         break;
     }

@@ -19,7 +19,7 @@ namespace r36::sim {
 /// A fault to inject. It fires at the Nth command (1-based, counting every command received)
 /// or at the first command addressing `address`, once unless `repeat` is set (then at every
 /// command addressing `address`, or at every command from the Nth on). A faulted write is carried
-/// out unless the fault is NoReply, WriteRefused or PortVanishes.
+/// out unless the fault is NoReply, WriteRefused, WriteDropped or PortVanishes.
 struct Fault {
     enum class Kind {
         NoReply,      // nothing at all, not even the echo
@@ -29,6 +29,7 @@ struct Fault {
         ShortLine,    // a read reply with 62 instead of 64 characters
         LateReply,    // the full answer, sent after `lateBy`
         WriteRefused, // "NG" instead of "OK" to a write
+        WriteDropped, // "OK" to a write that is not carried out
         PortVanishes, // the cable is pulled: the transport breaks
     };
     Kind kind = Kind::NoReply;

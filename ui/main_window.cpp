@@ -21,9 +21,12 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QStackedWidget>
+#include <QStandardPaths>
 #include <QTabBar>
 #include <QTimer>
 #include <QVBoxLayout>
+
+#include <utility>
 
 namespace r36::ui {
 
@@ -61,8 +64,12 @@ MainWindow::MainWindow(Options options, QWidget* parent)
         m_dialogs = m_ownDialogs.get();
     }
     // Start-up: the session reads the settings file, fills the image and resets the partition.
-    m_session = std::make_unique<session::Session>(session::Session::Options{
-        m_options.settingsFilePath, m_options.transport, m_options.replyTimeout});
+    if (m_options.backupFolder.isEmpty())
+        m_options.backupFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+                                 QStringLiteral("/backups");
+    m_session = std::make_unique<session::Session>(
+        session::Session::Options{m_options.settingsFilePath, m_options.transport,
+                                  m_options.replyTimeout, m_options.backupFolder});
 
     buildMenus();
     buildPages();
@@ -82,55 +89,6 @@ MainWindow::MainWindow(Options options, QWidget* parent)
 MainWindow::~MainWindow() {
     // The pages look at the session; let them go before it does.
     delete takeCentralWidget();
-}
-
-void MainWindow::buildMenus() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("File(&F)"));
-    file->setObjectName(QStringLiteral("MenuFile"));
-    file->addAction(QStringLiteral("Open(&O)"), this, &MainWindow::openCloneFile);
-    file->addAction(QStringLiteral("Save(&S)"), this, &MainWindow::saveCloneFile);
-    file->addAction(QStringLiteral("Import(&I)"), this, &MainWindow::importCsvFile);
-    file->addAction(QStringLiteral("Export(&E)"), this, &MainWindow::exportCsvFile);
-
-    QMenu* port = menuBar()->addMenu(QStringLiteral("Port(&P)"));
-    port->setObjectName(QStringLiteral("MenuPort"));
-    auto* ports = new QActionGroup(this);
-    for (int number = 1; number <= kPortCount; ++number) {
-        QAction* action = port->addAction(QStringLiteral("COM%1").arg(number));
-        action->setObjectName(QStringLiteral("MenuSetCom%1").arg(number));
-        action->setCheckable(true);
-        ports->addAction(action);
-        connect(action, &QAction::triggered, this, [this, number] { choosePort(number); });
-        m_portActions[number - 1] = action;
-    }
-    connect(port, &QMenu::aboutToShow, this, &MainWindow::refreshPortDevices);
-
-    QMenu* speed = menuBar()->addMenu(QStringLiteral("Speed(&S)"));
-    speed->setObjectName(QStringLiteral("MenuSpeed"));
-    auto* speeds = new QActionGroup(this);
-    const std::array<QString, 2> speedCaptions = {QStringLiteral("115200bps"),
-                                                  QStringLiteral("38400bps")};
-    for (int choice = 0; choice < 2; ++choice) {
-        QAction* action = speed->addAction(speedCaptions[choice]);
-        action->setObjectName(QStringLiteral("MenuSpeedSub%1").arg(choice));
-        action->setCheckable(true);
-        speeds->addAction(action);
-        connect(action, &QAction::triggered, this, [this, choice] { chooseSpeed(choice); });
-        m_speedActions[choice] = action;
-    }
-
-    QMenu* comm = menuBar()->addMenu(QStringLiteral("Comm(&C)"));
-    comm->setObjectName(QStringLiteral("MenuComm"));
-    comm->addAction(QStringLiteral("Write all(&W)"), this,
-                    [this] { m_session->startTransfer(session::Transfer::WriteAll); });
-    comm->addAction(QStringLiteral("Read all(&R)"), this,
-                    [this] { m_session->startTransfer(session::Transfer::ReadAll); });
-
-    QMenu* help = menuBar()->addMenu(QStringLiteral("Help(&H)"));
-    help->setObjectName(QStringLiteral("MenuHelp"));
-    help->addAction(QStringLiteral("Version(&V)"), this, &MainWindow::showVersion);
-
-    m_menus = {file, port, speed, comm, help};
 }
 
 void MainWindow::buildPages() {
@@ -179,6 +137,11 @@ void MainWindow::wireSession() {
     });
     connect(s, &session::Session::transferProgress, m_transferBar, &TransferBar::showProgress);
     connect(s, &session::Session::transferFinished, this, &MainWindow::transferFinished);
+    connect(s, &session::Session::backupFailed, this, [this](const QString& reason) {
+        m_dialogs->message(this, UserDialogs::Icon::Warning, QStringLiteral("Caution"),
+                           QStringLiteral("The backup of the receiver could not be saved."),
+                           reason);
+    });
     connect(m_transferBar, &TransferBar::cancelRequested, s, &session::Session::cancelTransfer);
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     escape->setContext(Qt::WindowShortcut);
@@ -202,14 +165,14 @@ void MainWindow::wireCommands() {
     connect(button("cmdReadBank"), &QPushButton::clicked, this,
             [this] { m_session->startTransfer(session::Transfer::BankRead); });
     connect(button("cmdWriteBank"), &QPushButton::clicked, this,
-            [this] { m_session->startTransfer(session::Transfer::BankWrite); });
+            [this] { startWrite(static_cast<int>(session::Transfer::BankWrite)); });
     connect(button("cmdGrpDialog0"), &QPushButton::clicked, this, [this] { openLinkDialog(true); });
     connect(button("cmdGrpDialog1"), &QPushButton::clicked, this,
             [this] { openLinkDialog(false); });
     connect(button("cmdReadSys"), &QPushButton::clicked, this,
             [this] { m_session->startTransfer(session::Transfer::ReadThisPage); });
     connect(button("cmdWriteSys"), &QPushButton::clicked, this,
-            [this] { m_session->startTransfer(session::Transfer::WriteThisPage); });
+            [this] { startWrite(static_cast<int>(session::Transfer::WriteThisPage)); });
     connect(m_tabs, &QTabBar::currentChanged, this, &MainWindow::onTabChanged);
     wireMemoryPageHints();
 }
@@ -269,8 +232,11 @@ void MainWindow::setTransferControls(bool enabled) {
 
 void MainWindow::transferFinished(const session::TransferResult& result) {
     using Status = session::TransferResult::Status;
+    // The receiver was read for the write waiting on it: the difference comes instead.
+    const std::optional<PendingWrite> pending = std::exchange(m_pendingWrite, std::nullopt);
+    const bool continueWrite = pending && result.ok() && !m_closeRequested;
     // A close during the transfer stopped it; the user is leaving, so no message.
-    if (!m_closeRequested) {
+    if (!m_closeRequested && !continueWrite) {
         if (result.status == Status::Complete) {
             m_dialogs->message(this, UserDialogs::Icon::Information, QStringLiteral("Complete"),
                                QStringLiteral("Complete"));
@@ -290,6 +256,8 @@ void MainWindow::transferFinished(const session::TransferResult& result) {
     m_memoryPage->grid()->setFocus();
     if (m_closeRequested)
         QTimer::singleShot(0, this, &QWidget::close);
+    if (continueWrite)
+        showDifference(pending->kind, pending->first, pending->last);
 }
 
 // ---- Pages -------------------------------------------------------------------------------

@@ -9,6 +9,7 @@
 #include <chrono>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QDialog;
@@ -54,6 +55,8 @@ public:
         DialogRunner runDialog;
         /// How long each command waits for the receiver's reply; tests shorten it.
         std::chrono::milliseconds replyTimeout{1000};
+        /// Where every Read all leaves a backup; empty: the user's application data folder.
+        QString backupFolder;
     };
 
     explicit MainWindow(Options options, QWidget* parent = nullptr);
@@ -86,6 +89,12 @@ private:
     /// "Select the memories first": the selected-memory commands without a selection.
     void askForSelection();
     void startSelected(bool write);
+    /// Every write command starts here: the offer to read the receiver first when nothing of
+    /// it is known, then the difference dialog.
+    void startWrite(int kind, int first = 0, int last = 0);
+    void showDifference(int kind, int first, int last);
+    void openBackups();
+    void openClonePath(const QString& path);
     void onTabChanged(int index);
     void openMemoryEditor(int memory);
     void openLinkDialog(bool bankLink);
@@ -116,6 +125,11 @@ private:
     std::array<QMenu*, 5> m_menus{}; // File, Port, Speed, Comm, Help
     std::array<QAction*, kPortCount> m_portActions{};
     std::array<QAction*, 2> m_speedActions{};
+    QAction* m_verifyAction = nullptr;
+    struct PendingWrite {
+        int kind, first, last; // a session::Transfer and its memories
+    };
+    std::optional<PendingWrite> m_pendingWrite; // waits for the receiver to be read
 };
 
 } // namespace r36::ui

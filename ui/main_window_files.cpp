@@ -22,8 +22,11 @@ const QString kCsvFilter = QStringLiteral("csv Files (*.csv);;All Files (*.*)");
 
 void MainWindow::openCloneFile() {
     const QString path = m_dialogs->openFileName(this, kCloneFilter);
-    if (path.isEmpty())
-        return;
+    if (!path.isEmpty())
+        openClonePath(path);
+}
+
+void MainWindow::openClonePath(const QString& path) {
     const session::Session::OpenReport report = m_session->open(path);
     if (!report.outcome) {
         showError(QStringLiteral("Error"), QStringLiteral("Can't open the file."),

@@ -51,8 +51,10 @@ void MainWindow::startSelected(bool write) {
     const auto [first, last] = m_memoryPage->grid()->selectedRange();
     if (first < 0)
         return askForSelection();
-    m_session->startTransfer(
-        write ? session::Transfer::WriteSelected : session::Transfer::ReadSelected, first, last);
+    if (write)
+        startWrite(static_cast<int>(session::Transfer::WriteSelected), first, last);
+    else
+        m_session->startTransfer(session::Transfer::ReadSelected, first, last);
 }
 
 void MainWindow::clearSelected() {

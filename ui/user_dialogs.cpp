@@ -1,7 +1,12 @@
 #include "user_dialogs.h"
 
+#include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QLabel>
+#include <QListWidget>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QVBoxLayout>
 
 namespace r36::ui {
 
@@ -43,6 +48,52 @@ bool QtUserDialogs::askOkCancel(QWidget* parent, Icon icon, const QString& title
     QMessageBox box(boxIcon(icon), title, text, QMessageBox::Ok | QMessageBox::Cancel, parent);
     box.setDefaultButton(QMessageBox::Ok);
     return box.exec() == QMessageBox::Ok;
+}
+
+int QtUserDialogs::choose(QWidget* parent, const Choice& choice, int* line) {
+    QDialog dialog(parent);
+    dialog.setObjectName(choice.objectName);
+    dialog.setWindowTitle(choice.title);
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* text = new QLabel(choice.text, &dialog);
+    text->setWordWrap(true);
+    layout->addWidget(text);
+    QListWidget* list = nullptr;
+    if (!choice.lines.isEmpty()) {
+        list = new QListWidget(&dialog);
+        list->setObjectName(QStringLiteral("lstLines"));
+        list->addItems(choice.lines);
+        list->setSelectionMode(choice.pickLine ? QAbstractItemView::SingleSelection
+                                               : QAbstractItemView::NoSelection);
+        list->setMinimumWidth(640);
+        layout->addWidget(list);
+    }
+    auto* buttons = new QDialogButtonBox(&dialog);
+    int chosen = -1;
+    for (int k = 0; k < choice.buttons.size(); ++k) {
+        QPushButton* button = buttons->addButton(choice.buttons[k], QDialogButtonBox::ActionRole);
+        button->setDefault(k == 0);
+        // Picking needs a line; the last button (Cancel) never does.
+        if (choice.pickLine && list && k + 1 < choice.buttons.size()) {
+            button->setEnabled(false);
+            QObject::connect(list, &QListWidget::currentRowChanged, button,
+                             [button](int row) { button->setEnabled(row >= 0); });
+        }
+        QObject::connect(button, &QPushButton::clicked, &dialog, [&dialog, &chosen, k] {
+            chosen = k;
+            dialog.accept();
+        });
+    }
+    layout->addWidget(buttons);
+    if (list && choice.pickLine)
+        QObject::connect(list, &QListWidget::itemDoubleClicked, &dialog, [&dialog, &chosen] {
+            chosen = 0;
+            dialog.accept();
+        });
+    dialog.exec();
+    if (line)
+        *line = list ? list->currentRow() : -1;
+    return chosen;
 }
 
 } // namespace r36::ui

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -26,6 +27,19 @@ public:
     /// OK / Cancel question; true for OK.
     virtual bool askOkCancel(QWidget* parent, Icon icon, const QString& title,
                              const QString& text) = 0;
+
+    /// A question with its own buttons and a list under its text: the difference before a
+    /// write, the offer to read the receiver first, the backups.
+    struct Choice {
+        QString objectName; // of the dialog: "frmDifference"
+        QString title, text;
+        QStringList lines;     // shown in a list; empty: no list
+        QStringList buttons;   // the first is the default
+        bool pickLine = false; // a line must be selected for any button but the last
+    };
+    /// Index of the button chosen, or -1 when the dialog was closed; `line` gets the index of
+    /// the selected line (-1: none).
+    virtual int choose(QWidget* parent, const Choice& choice, int* line = nullptr) = 0;
 };
 
 /// The real dialogs: QFileDialog and QMessageBox.
@@ -37,6 +51,7 @@ public:
                  const QString& details = {}) override;
     bool askOkCancel(QWidget* parent, Icon icon, const QString& title,
                      const QString& text) override;
+    int choose(QWidget* parent, const Choice& choice, int* line = nullptr) override;
 };
 
 } // namespace r36::ui

@@ -1,6 +1,12 @@
 #include "command_line.h"
 
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+
+#include <algorithm>
 #include <array>
+#include <initializer_list>
+#include <utility>
 
 namespace r36::cli {
 
@@ -9,154 +15,243 @@ namespace {
 struct CommandSpec {
     const char* name;
     Command command;
-    int pathCount;
     bool usesPort;
+    const char* summary; // one line of the command list
+    const char* details; // the rest of its own help
+    std::initializer_list<std::pair<const char*, const char*>> files; // name, description
 };
 
-constexpr std::array<CommandSpec, 5> kCommands{{
-    {"export-csv", Command::ExportCsv, 2, false},
-    {"import-csv", Command::ImportCsv, 2, false},
-    {"read", Command::Read, 1, true},
-    {"write", Command::Write, 1, true},
-    {"check", Command::Check, 1, false},
+const std::array<CommandSpec, 6> kCommands{{
+    {"read",
+     Command::Read,
+     true,
+     "Read the whole receiver into a clone file.",
+     "Reads the whole receiver (Comm > Read all) and saves it as a clone file (File > Save).\n"
+     "The file is written only after a complete read.",
+     {{"OUT.R36", "The clone file to write."}}},
+    {"write",
+     Command::Write,
+     true,
+     "Write a clone file to the receiver.",
+     "Opens a clone file and writes all of it to the receiver (Comm > Write all): its\n"
+     "memories, banks, links and settings replace the receiver's. A file with damaged lines\n"
+     "is refused (run check to list them), and so is one that is not a clone file.\n"
+     "Every piece written is read back and compared (Verify after writing); a piece the\n"
+     "receiver holds otherwise fails the command with what it holds.",
+     {{"IN.R36", "The clone file to send."}}},
+    {"export-csv",
+     Command::ExportCsv,
+     false,
+     "Export the memory list of a clone file as CSV.",
+     "Opens a clone file and exports its memory list as CSV (File > Export).",
+     {{"IN.R36", "The clone file to open."}, {"OUT.csv", "The CSV file to write."}}},
+    {"import-csv",
+     Command::ImportCsv,
+     false,
+     "Import a CSV memory list into a new clone file.",
+     "Imports a CSV memory list (File > Import) and saves it as a clone file.",
+     {{"IN.csv", "The CSV file to import."}, {"OUT.R36", "The clone file to write."}}},
+    {"check",
+     Command::Check,
+     false,
+     "List every damaged line of a clone file.",
+     "Opens a clone file and lists every line that would be skipped, with its number and the\n"
+     "reason; the exit status is 1 when there is one. A file without a single clone-file\n"
+     "line is not a clone file: check, write and export-csv refuse it.",
+     {{"IN.R36", "The clone file to check."}}},
+    {"diff",
+     Command::Diff,
+     false,
+     "Show what differs between two clone files.",
+     "Prints one line per change, in a stable order, that writing B.R36 makes on a receiver\n"
+     "holding A.R36: the lines of the window's difference before a write, and their count on\n"
+     "standard error. Exit status, as diff(1) gives it: 0 the files are equal, 1 they\n"
+     "differ, 2 trouble.",
+     {{"A.R36", "What the receiver holds."}, {"B.R36", "What would be written."}}},
 }};
 
-/// Value of "--name VALUE" or "--name=VALUE" at arguments[i]; advances i past it.
-std::optional<QString> optionValue(const QStringList& arguments, qsizetype& i, const QString& name,
-                                   QString& error) {
-    const QString& argument = arguments[i];
-    if (argument.startsWith(name + QLatin1Char('=')))
-        return argument.mid(name.size() + 1);
-    if (i + 1 >= arguments.size()) {
-        error = name + QStringLiteral(" needs a value");
-        return std::nullopt;
+const char* kDescription =
+    "The command-line companion of the QB-R36 Clone Utility. A clone file (.R36) holds\n"
+    "everything the program edits in the receiver; a CSV file holds its memory list. Each\n"
+    "command does what the window does for the same steps, starting from a freshly started\n"
+    "program.";
+
+const char* kFileNote =
+    "\nProgress is shown on a terminal only. Output files are written completely or not at\n"
+    "all: a failed or interrupted command leaves an existing file as it was.\n";
+
+const char* kExitStatus =
+    "\nExit status: 0 success; 1 the command failed or was interrupted (one line on standard\n"
+    "error says what and why); 2 wrong usage.\n";
+
+const char* kExamples = "\nExamples:\n"
+                        "  qbr36-cli read --port /dev/ttyUSB0 backup.R36\n"
+                        "  qbr36-cli write --port COM1 --speed 38400 backup.R36\n"
+                        "  qbr36-cli write --port COM1 --changes edited.R36\n"
+                        "  qbr36-cli diff backup.R36 edited.R36\n"
+                        "  qbr36-cli export-csv backup.R36 channels.csv\n";
+
+struct Options {
+    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
+                            QStringLiteral("Show this help; after a command, that command's.")};
+    QCommandLineOption version{QStringLiteral("version"),
+                               QStringLiteral("Show the program name and version.")};
+    QCommandLineOption port{QStringLiteral("port"),
+                            QStringLiteral("The receiver's serial port: a device such as "
+                                           "/dev/ttyUSB0, or COM1 to COM16 as the window's Port "
+                                           "menu counts them (on Linux the variable "
+                                           "QBR36_COMn=/dev/... chooses the device of COMn)."),
+                            QStringLiteral("DEVICE")};
+    QCommandLineOption speed{QStringLiteral("speed"),
+                             QStringLiteral("115200 (the default) or 38400, as set on the "
+                                            "receiver."),
+                             QStringLiteral("BAUD")};
+    QCommandLineOption backup{QStringLiteral("backup"),
+                              QStringLiteral("Read the receiver into the backups folder first, "
+                                             "as the window's Read all does.")};
+    QCommandLineOption changes{QStringLiteral("changes"),
+                               QStringLiteral("Read the receiver first and send only what "
+                                              "differs from it (Write changes).")};
+    QCommandLineOption changesFrom{QStringLiteral("changes-from"),
+                                   QStringLiteral("Send only what differs from FILE, taken as "
+                                                  "what the receiver holds; nothing is read."),
+                                   QStringLiteral("FILE")};
+    QCommandLineOption noVerify{QStringLiteral("no-verify"),
+                                QStringLiteral("Do not read back what was written.")};
+    QList<QCommandLineOption> writeOptions() const {
+        return {backup, changes, changesFrom, noVerify};
     }
-    return arguments[++i];
+    QList<QCommandLineOption> all() const {
+        return QList<QCommandLineOption>{help, version, port, speed} + writeOptions();
+    }
+};
+
+/// Qt's help text with `usage` as its first line.
+QString withUsage(const QCommandLineParser& parser, const QString& usage) {
+    QString text = parser.helpText();
+    text.replace(0, text.indexOf(QLatin1Char('\n')),
+                 QStringLiteral("Usage: ") + usage + QLatin1Char('\n'));
+    return text;
 }
 
-bool isOption(const QString& argument, const QString& name) {
-    return argument == name || argument.startsWith(name + QLatin1Char('='));
+QString programHelp(const Options& options) {
+    QString description = QLatin1String(kDescription) + QStringLiteral("\n\nCommands:\n");
+    for (const CommandSpec& spec : kCommands)
+        description += QStringLiteral("  %1 %2\n")
+                           .arg(QLatin1String(spec.name), -11)
+                           .arg(QLatin1String(spec.summary));
+    description += QStringLiteral("Run 'qbr36-cli COMMAND --help' for a command's files.");
+    QCommandLineParser parser;
+    parser.setApplicationDescription(description);
+    parser.addOptions({options.help, options.version, options.port, options.speed});
+    return withUsage(parser, QStringLiteral("qbr36-cli COMMAND [options] FILE...")) +
+           QLatin1String(kFileNote) + QLatin1String(kExitStatus) + QLatin1String(kExamples);
+}
+
+QString commandHelp(const Options& options, const CommandSpec& spec) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QLatin1String(spec.details));
+    parser.addOption(options.help);
+    if (spec.usesPort)
+        parser.addOptions({options.port, options.speed});
+    if (spec.command == Command::Write)
+        parser.addOptions(options.writeOptions());
+    QString usage =
+        QStringLiteral("qbr36-cli ") + QLatin1String(spec.name) +
+        (spec.usesPort ? QStringLiteral(" --port DEVICE [--speed BAUD]") : QStringLiteral(""));
+    if (spec.command == Command::Write)
+        usage += QStringLiteral(" [--backup] [--changes | --changes-from FILE] [--no-verify]");
+    for (const auto& [name, description] : spec.files) {
+        parser.addPositionalArgument(QLatin1String(name), QLatin1String(description));
+        usage += QLatin1Char(' ') + QLatin1String(name);
+    }
+    // diff gives its own exit status, as diff(1) does.
+    return withUsage(parser, usage) +
+           (spec.command == Command::Diff ? QString() : QLatin1String(kExitStatus));
+}
+
+ParsedCommandLine answer(ParsedCommandLine::Kind kind, const QString& text = {}) {
+    ParsedCommandLine parsed;
+    parsed.kind = kind;
+    parsed.text = text;
+    return parsed;
+}
+
+ParsedCommandLine wrongUsage(const QString& text) {
+    return answer(ParsedCommandLine::Kind::WrongUsage, text);
 }
 
 } // namespace
 
-std::optional<Invocation> parseCommandLine(const QStringList& arguments, QString& error) {
-    Invocation invocation;
-    const CommandSpec* spec = nullptr;
-    bool speedGiven = false;
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString& argument = arguments[i];
-        if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
-            return Invocation{Command::Help, {}, {}, 0};
-        } else if (argument == QLatin1String("--version")) {
-            return Invocation{Command::Version, {}, {}, 0};
-        } else if (isOption(argument, QStringLiteral("--port"))) {
-            const auto value = optionValue(arguments, i, QStringLiteral("--port"), error);
-            if (!value)
-                return std::nullopt;
-            if (value->isEmpty()) {
-                error = QStringLiteral("--port needs a device, like /dev/ttyUSB0 or COM3");
-                return std::nullopt;
-            }
-            invocation.port = *value;
-        } else if (isOption(argument, QStringLiteral("--speed"))) {
-            const auto value = optionValue(arguments, i, QStringLiteral("--speed"), error);
-            if (!value)
-                return std::nullopt;
-            if (*value == QLatin1String("115200")) {
-                invocation.commSpeed = 0;
-            } else if (*value == QLatin1String("38400")) {
-                invocation.commSpeed = 1;
-            } else {
-                error = QStringLiteral("--speed must be 115200 or 38400, not ") + *value;
-                return std::nullopt;
-            }
-            speedGiven = true;
-        } else if (argument.startsWith(QLatin1Char('-')) && argument.size() > 1) {
-            error = QStringLiteral("unknown option ") + argument;
-            return std::nullopt;
-        } else if (!spec) {
-            for (const CommandSpec& candidate : kCommands) {
-                if (argument == QLatin1String(candidate.name))
-                    spec = &candidate;
-            }
-            if (!spec) {
-                error = QStringLiteral("unknown command ") + argument;
-                return std::nullopt;
-            }
-            invocation.command = spec->command;
-        } else {
-            invocation.paths << argument;
-        }
-    }
-    if (!spec) {
-        error = QStringLiteral("no command given");
-        return std::nullopt;
-    }
-    const QString name = QLatin1String(spec->name);
-    if (invocation.paths.size() != spec->pathCount) {
-        error = name + QStringLiteral(" takes %1 file name%2, not %3")
-                           .arg(spec->pathCount)
-                           .arg(spec->pathCount == 1 ? "" : "s")
-                           .arg(invocation.paths.size());
-        return std::nullopt;
-    }
-    if (spec->usesPort && invocation.port.isEmpty()) {
-        error = name + QStringLiteral(" needs --port DEVICE");
-        return std::nullopt;
-    }
-    if (!spec->usesPort && (!invocation.port.isEmpty() || speedGiven)) {
-        error = name + QStringLiteral(" does not talk to the receiver; --port and --speed "
-                                      "belong to read and write");
-        return std::nullopt;
-    }
-    return invocation;
-}
+ParsedCommandLine parseCommandLine(const QStringList& arguments) {
+    const Options options;
+    QCommandLineParser parser;
+    parser.addOptions(options.all());
+    if (!parser.parse(arguments))
+        return wrongUsage(parser.errorText());
 
-QString helpText() {
-    return QStringLiteral(
-        "Usage: qbr36-cli COMMAND [OPTIONS] FILE...\n"
-        "\n"
-        "The command-line companion of the QB-R36 Clone Utility. A clone file (.R36) holds\n"
-        "everything the program edits in the receiver; a CSV file holds its memory list.\n"
-        "Each command does what the window does for the same steps, starting from a freshly\n"
-        "started program.\n"
-        "\n"
-        "Commands:\n"
-        "  read --port DEVICE [--speed 115200|38400] OUT.R36\n"
-        "      Read the whole receiver (Comm > Read all) and save it as a clone file.\n"
-        "  write --port DEVICE [--speed 115200|38400] IN.R36\n"
-        "      Open a clone file and write all of it to the receiver (Comm > Write all): its\n"
-        "      memories, banks, links and settings replace the receiver's. A file with\n"
-        "      damaged lines is refused; run check to list them.\n"
-        "  export-csv IN.R36 OUT.csv\n"
-        "      Open a clone file and export its memory list as CSV (File > Export).\n"
-        "  import-csv IN.csv OUT.R36\n"
-        "      Import a CSV memory list (File > Import) and save it as a clone file.\n"
-        "  check IN.R36\n"
-        "      Open a clone file and list every line that would be skipped, with its number\n"
-        "      and the reason; the exit status is 1 when there is one. A file without a\n"
-        "      single clone-file line is not a clone file: check, write and export-csv\n"
-        "      refuse it.\n"
-        "\n"
-        "Options:\n"
-        "  --port DEVICE   The receiver's serial port: a device such as /dev/ttyUSB0, or COM1\n"
-        "                  to COM16 as the window's Port menu counts them (on Linux the\n"
-        "                  variable QBR36_COMn=/dev/... chooses the device of COMn).\n"
-        "  --speed BAUD    115200 (the default) or 38400, as set on the receiver.\n"
-        "  -h, --help      Show this text.\n"
-        "  --version       Show the program name and version.\n"
-        "\n"
-        "Progress is shown on a terminal only. Output files are written completely or not at\n"
-        "all: a failed command leaves an existing file as it was.\n"
-        "\n"
-        "Exit status: 0 success; 1 the command failed (one line on standard error says what\n"
-        "and why); 2 wrong usage.\n"
-        "\n"
-        "Examples:\n"
-        "  qbr36-cli read --port /dev/ttyUSB0 backup.R36\n"
-        "  qbr36-cli write --port COM1 --speed 38400 backup.R36\n"
-        "  qbr36-cli export-csv backup.R36 channels.csv\n");
+    QStringList positional = parser.positionalArguments();
+    const CommandSpec* spec = nullptr;
+    if (!positional.isEmpty()) {
+        for (const CommandSpec& candidate : kCommands)
+            if (positional.front() == QLatin1String(candidate.name))
+                spec = &candidate;
+        if (!spec)
+            return wrongUsage(QStringLiteral("unknown command ") + positional.front());
+        positional.removeFirst();
+    }
+    if (parser.isSet(options.help))
+        return answer(ParsedCommandLine::Kind::ShowHelp,
+                      spec ? commandHelp(options, *spec) : programHelp(options));
+    if (parser.isSet(options.version))
+        return answer(ParsedCommandLine::Kind::ShowVersion);
+    if (!spec)
+        return wrongUsage(QStringLiteral("no command given"));
+
+    const QString name = QLatin1String(spec->name);
+    const qsizetype fileCount = static_cast<qsizetype>(spec->files.size());
+    if (positional.size() != fileCount)
+        return wrongUsage(name + QStringLiteral(" takes %1 file name%2, not %3")
+                                     .arg(fileCount)
+                                     .arg(fileCount == 1 ? "" : "s")
+                                     .arg(positional.size()));
+    const bool portGiven = parser.isSet(options.port), speedGiven = parser.isSet(options.speed);
+    if (!spec->usesPort && (portGiven || speedGiven))
+        return wrongUsage(name + QStringLiteral(" does not talk to the receiver; --port and "
+                                                "--speed belong to read and write"));
+    const QList<QCommandLineOption> writeOptions = options.writeOptions();
+    const bool writeOptionGiven = std::any_of(writeOptions.begin(), writeOptions.end(),
+                                              [&](const auto& o) { return parser.isSet(o); });
+    if (spec->command != Command::Write && writeOptionGiven)
+        return wrongUsage(name + QStringLiteral(" takes no --backup, --changes, --changes-from "
+                                                "or --no-verify; they belong to write"));
+    if (parser.isSet(options.changes) && parser.isSet(options.changesFrom))
+        return wrongUsage(QStringLiteral("--changes reads the receiver, --changes-from takes a "
+                                         "file instead: give one of them"));
+    ParsedCommandLine parsed;
+    parsed.kind = ParsedCommandLine::Kind::Run;
+    Invocation& invocation = parsed.invocation;
+    invocation.backup = parser.isSet(options.backup);
+    invocation.changesFrom = parser.value(options.changesFrom);
+    invocation.changes = parser.isSet(options.changes) || !invocation.changesFrom.isEmpty();
+    invocation.verify = !parser.isSet(options.noVerify);
+    invocation.command = spec->command;
+    invocation.paths = positional;
+    if (spec->usesPort) {
+        if (!portGiven)
+            return wrongUsage(name + QStringLiteral(" needs --port DEVICE"));
+        invocation.port = parser.value(options.port);
+        if (invocation.port.isEmpty())
+            return wrongUsage(QStringLiteral("--port needs a device, like /dev/ttyUSB0 or COM3"));
+    }
+    if (speedGiven) {
+        const QString speed = parser.value(options.speed);
+        if (speed == QLatin1String("38400"))
+            invocation.commSpeed = 1;
+        else if (speed != QLatin1String("115200"))
+            return wrongUsage(QStringLiteral("--speed must be 115200 or 38400, not ") + speed);
+    }
+    return parsed;
 }
 
 } // namespace r36::cli

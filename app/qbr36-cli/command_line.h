@@ -5,24 +5,31 @@
 #include <QString>
 #include <QStringList>
 
-#include <optional>
-
 namespace r36::cli {
 
-enum class Command { Help, Version, ExportCsv, ImportCsv, Read, Write, Check };
+enum class Command { ExportCsv, ImportCsv, Read, Write, Check, Diff };
 
 struct Invocation {
-    Command command = Command::Help;
+    Command command = Command::Check;
     QStringList paths; // the command's files, in the order of its usage line
     QString port;      // device path or COMn, for read and write
     int commSpeed = 0; // 0 = 115200 baud, 1 = 38400 baud
+    // write only
+    bool backup = false;  // read the receiver into the backups folder first
+    bool changes = false; // send only what differs from what the receiver holds
+    QString changesFrom;  // the file that stands for what the receiver holds; empty: read it
+    bool verify = true;   // read back what was written
 };
 
-/// The invocation of `arguments` (without the program name), or nullopt with `error` saying what
-/// is wrong for the usage message.
-std::optional<Invocation> parseCommandLine(const QStringList& arguments, QString& error);
+struct ParsedCommandLine {
+    enum class Kind { Run, ShowHelp, ShowVersion, WrongUsage };
+    Kind kind = Kind::WrongUsage;
+    Invocation invocation; // Run
+    QString text;          // ShowHelp: the help text; WrongUsage: what is wrong
+};
 
-/// The --help text.
-QString helpText();
+/// `arguments` as QCoreApplication::arguments() gives them, the program first. `--help` with a
+/// command shows that command's usage and options; without one it lists the commands.
+ParsedCommandLine parseCommandLine(const QStringList& arguments);
 
 } // namespace r36::cli

@@ -1,17 +1,34 @@
 #include "commands.h"
 
-#include "link/port_names.h"
-#include "link/radio_link.h"
-#include "link/serial_transport.h"
+#include "stop_signals.h"
 
+#include "files/clone_file.h"
+#include "image/clone_image.h"
+#include "image/image_difference.h"
+#include "image/program_constants.h"
+#include "link/port_names.h"
+#include "session/session.h"
+
+#include <QEventLoop>
 #include <QRegularExpression>
+
+#include <array>
 
 namespace r36::cli {
 
 namespace {
 
+using session::Session;
+using session::Transfer;
+using session::TransferResult;
+
 std::string text(const QString& qtext) {
     return qtext.toStdString();
+}
+
+/// A stop signal seen between two steps of a command: where it stopped.
+Outcome interrupted(const std::string& where) {
+    return Outcome::failure("Interrupted " + where + ".");
 }
 
 /// The reason of a file operation with the file named, unless the reason names it already.
@@ -27,7 +44,7 @@ std::string skippedText(const QString& path, const files::SkippedLine& skipped) 
 
 /// The device of --port: a path as given, or COMn through the window's own port numbering.
 /// `commPort` becomes n for COMn, so a saved file names the same port the window would.
-Outcome resolvePort(const QString& port, QString& device, std::uint16_t& commPort) {
+Outcome resolvePort(const QString& port, QString& device, int& commPort) {
     static const QRegularExpression comPattern(QStringLiteral("^COM([0-9]{1,2})$"),
                                                QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch match = comPattern.match(port);
@@ -36,87 +53,182 @@ Outcome resolvePort(const QString& port, QString& device, std::uint16_t& commPor
         return Outcome::success();
     }
     const int number = match.captured(1).toInt();
-    if (number < 1 || number > 16)
-        return Outcome::failure(text(port) + ": the port number must be 1 to 16");
+    if (number < 1 || number > kPortCount)
+        return Outcome::failure(text(port) + ": the port number must be 1 to " +
+                                std::to_string(kPortCount));
     device = link::deviceForPort(number);
     if (device.isEmpty())
         return Outcome::failure(text(port) +
                                 ": no serial port found for it (name the device, "
                                 "or set QBR36_COM" +
                                 std::to_string(number) + "=/dev/...)");
-    commPort = static_cast<std::uint16_t>(number);
+    commPort = number;
     return Outcome::success();
 }
 
-/// Runs a whole-receiver transfer over the serial port of the invocation.
-template <typename Transfer>
-Outcome transferWith(const Invocation& invocation, ProgramState& state,
-                     const ProgressSink& progress, Transfer run) {
+/// Why a cancelled transfer stopped. A read names the file it did not write instead of what
+/// the session kept, which ends with the program.
+std::string cancelledText(Transfer kind, const QString& reason, const QString& unwritten) {
+    if (kind != Transfer::ReadAll)
+        return text(session::transferName(kind)) + " cancelled. " + text(reason);
+    const qsizetype sentenceEnd = reason.indexOf(QLatin1String(". "));
+    const QString where = sentenceEnd < 0 ? reason : reason.left(sentenceEnd + 1);
+    return "Read all cancelled. " + text(where) + " " + text(unwritten) + " was not written.";
+}
+
+/// A whole-receiver transfer over the port of the invocation, run to its end on this thread's
+/// event loop. `unwritten`: the file a read saves afterwards.
+/// `start` starts it; empty: the session's plain command `kind`.
+Outcome transfer(Session& session, Transfer kind, const Invocation& invocation, StopSignals& stop,
+                 const CommandOutput& output, const QString& unwritten = {},
+                 const std::function<bool()>& start = {}) {
     QString device;
-    if (Outcome resolved = resolvePort(invocation.port, device, state.link.commPort); !resolved)
+    int commPort = 0;
+    if (Outcome resolved = resolvePort(invocation.port, device, commPort); !resolved)
         return resolved;
     // The speed on the command line is the one the receiver is set to; it wins over a file's.
-    state.link.commSpeed = static_cast<std::uint16_t>(invocation.commSpeed);
-    link::SerialTransport transport;
-    transport.setPort(device, state.link.commSpeed);
-    link::RadioLink radio(transport, state.link);
-    link::CloneTransfer transfer(radio, state.image, state.transferHooks(progress));
-    const Outcome done = run(transfer);
-    radio.disconnectRadio();
-    return done;
+    session.useDevice(device, commPort, invocation.commSpeed);
+    if (stop.received())
+        return interrupted("before " + text(session::transferName(kind)) +
+                           " began; nothing was sent");
+
+    QEventLoop loop;
+    TransferResult result;
+    QObject::connect(&session, &Session::transferFinished, &loop, [&](const TransferResult& ended) {
+        result = ended;
+        loop.quit();
+    });
+    QObject::connect(&stop, &StopSignals::arrived, &loop, [&session] { session.cancelTransfer(); });
+    if (output.progress)
+        QObject::connect(&session, &Session::transferProgress, &loop,
+                         [&output](int, int maximum, int value, const QString&) {
+                             output.progress(value, maximum);
+                         });
+    if (!(start ? start() : session.startTransfer(kind)))
+        return Outcome::failure("another transfer is running");
+    loop.exec();
+    switch (result.status) {
+    case TransferResult::Status::Complete:
+        return Outcome::success();
+    case TransferResult::Status::Failed:
+        return Outcome::failure(text(result.reason));
+    case TransferResult::Status::Cancelled:
+        break;
+    }
+    return Outcome::failure(cancelledText(kind, result.reason, unwritten));
 }
 
-Outcome readCommand(const Invocation& invocation, CommandOutput& output) {
-    ProgramState state;
-    const Outcome read = transferWith(invocation, state, output.progress,
-                                      [](link::CloneTransfer& t) { return t.readAll(); });
-    if (!read)
+Outcome openCloneFile(Session& session, const QString& path, Session::OpenReport& report) {
+    report = session.open(path);
+    return aboutFile(path, report.outcome);
+}
+
+Outcome readCommand(const Invocation& invocation, Session& session, StopSignals& stop,
+                    CommandOutput& output) {
+    const QString& out = invocation.paths[0];
+    if (Outcome read = transfer(session, Transfer::ReadAll, invocation, stop, output, out); !read)
         return read;
-    return aboutFile(invocation.paths[0], state.saveCloneFile(invocation.paths[0]));
+    if (stop.received())
+        return interrupted("after Read all; " + text(out) + " was not written");
+    return aboutFile(out, session.save(out));
 }
 
-Outcome writeCommand(const Invocation& invocation, CommandOutput& output) {
+Outcome writeCommand(const Invocation& invocation, Session& session, StopSignals& stop,
+                     CommandOutput& output) {
     const QString& path = invocation.paths[0];
-    ProgramState state;
-    files::CloneFileReport report;
-    if (Outcome opened = state.openCloneFile(path, report); !opened)
-        return aboutFile(path, opened);
+    Session::OpenReport report;
+    if (Outcome opened = openCloneFile(session, path, report); !opened)
+        return opened;
     // A damaged line left its block as a fresh program has it; sending that would overwrite
     // the receiver's own contents with defaults or empty memories.
     if (!report.skipped.empty())
         return Outcome::failure(skippedText(path, report.skipped.front()) + " (" +
                                 std::to_string(report.skipped.size()) +
                                 " damaged lines; nothing was sent, see qbr36-cli check)");
-    return transferWith(invocation, state, output.progress,
-                        [](link::CloneTransfer& t) { return t.writeAll(); });
+    session.setVerifyAfterWriting(invocation.verify).ok(); // no settings file: nothing to save
+    if (!invocation.changesFrom.isEmpty()) {
+        image::CloneImage held = image::freshImage();
+        image::LinkState link;
+        files::CloneFileReport heldReport;
+        if (Outcome read =
+                aboutFile(invocation.changesFrom,
+                          files::readCloneFile(invocation.changesFrom, held, link, heldReport));
+            !read)
+            return read;
+        session.assumeReceiverHolds(held);
+    }
+    // The backup, and what the receiver holds for Write changes: one Read all that leaves the
+    // opened file as it is.
+    if (invocation.backup || (invocation.changes && invocation.changesFrom.isEmpty())) {
+        QString backupFailure;
+        QObject::connect(&session, &Session::backupFailed,
+                         [&backupFailure](const QString& reason) { backupFailure = reason; });
+        if (Outcome read = transfer(session, Transfer::ReadAll, invocation, stop, output, {},
+                                    [&session] { return session.startReceiverRead(); });
+            !read)
+            return read;
+        if (!backupFailure.isEmpty())
+            return Outcome::failure("the backup could not be saved, so nothing was sent: " +
+                                    text(backupFailure));
+        if (stop.received())
+            return interrupted("after reading the receiver; nothing was sent");
+    }
+    if (!invocation.changes)
+        return transfer(session, Transfer::WriteAll, invocation, stop, output);
+    return transfer(session, Transfer::WriteChanges, invocation, stop, output, {},
+                    [&session] { return session.startWriteChanges(Transfer::WriteAll); });
 }
 
-Outcome exportCommand(const Invocation& invocation, CommandOutput& output) {
+Outcome diffCommand(const Invocation& invocation, CommandOutput& output) {
+    std::array<image::CloneImage, 2> images;
+    for (std::size_t k = 0; k < images.size(); ++k) {
+        const QString& path = invocation.paths[static_cast<qsizetype>(k)];
+        images[k] = image::freshImage();
+        image::LinkState link;
+        files::CloneFileReport report;
+        if (Outcome read = aboutFile(path, files::readCloneFile(path, images[k], link, report));
+            !read)
+            return read;
+        for (const files::SkippedLine& skipped : report.skipped)
+            output.warnings.push_back(skippedText(path, skipped) + " (skipped)");
+    }
+    const image::Difference difference =
+        image::difference(image::holdingsOfImage(images[0]), image::holdingsOfImage(images[1]));
+    for (const image::Change& change : difference.changes)
+        output.standardOutput += change.text() + "\n";
+    output.differs = !difference.empty();
+    if (output.differs)
+        output.warnings.push_back(difference.countsText() + " differ");
+    return Outcome::success();
+}
+
+Outcome exportCommand(const Invocation& invocation, Session& session, StopSignals& stop,
+                      CommandOutput& output) {
     const QString& in = invocation.paths[0];
-    ProgramState state;
-    files::CloneFileReport report;
-    if (Outcome opened = state.openCloneFile(in, report); !opened)
-        return aboutFile(in, opened);
+    Session::OpenReport report;
+    if (Outcome opened = openCloneFile(session, in, report); !opened)
+        return opened;
     for (const files::SkippedLine& skipped : report.skipped)
         output.warnings.push_back(skippedText(in, skipped) + " (skipped)");
-    return aboutFile(invocation.paths[1], state.exportCsv(invocation.paths[1]));
+    if (stop.received())
+        return interrupted("before the export; " + text(invocation.paths[1]) + " was not written");
+    return aboutFile(invocation.paths[1], session.exportCsv(invocation.paths[1]));
 }
 
-Outcome importCommand(const Invocation& invocation) {
+Outcome importCommand(const Invocation& invocation, Session& session, StopSignals& stop) {
     const QString& in = invocation.paths[0];
-    ProgramState state;
-    const files::CsvImport imported = state.importCsv(in);
-    if (!imported.ok)
-        return aboutFile(in, Outcome::failure(imported.reason));
-    return aboutFile(invocation.paths[1], state.saveCloneFile(invocation.paths[1]));
+    if (Outcome imported = aboutFile(in, session.importCsv(in)); !imported)
+        return imported;
+    if (stop.received())
+        return interrupted("after the import; " + text(invocation.paths[1]) + " was not written");
+    return aboutFile(invocation.paths[1], session.save(invocation.paths[1]));
 }
 
-Outcome checkCommand(const Invocation& invocation, CommandOutput& output) {
+Outcome checkCommand(const Invocation& invocation, Session& session, CommandOutput& output) {
     const QString& path = invocation.paths[0];
-    ProgramState state;
-    files::CloneFileReport report;
-    if (Outcome opened = state.openCloneFile(path, report); !opened)
-        return aboutFile(path, opened);
+    Session::OpenReport report;
+    if (Outcome opened = openCloneFile(session, path, report); !opened)
+        return opened;
     for (const files::SkippedLine& skipped : report.skipped)
         output.standardOutput += skippedText(path, skipped) + "\n";
     if (!report.skipped.empty())
@@ -125,7 +237,7 @@ Outcome checkCommand(const Invocation& invocation, CommandOutput& output) {
                                 " would be skipped");
     int inUse = 0;
     for (int m = 0; m < image::kUserMemoryCount; ++m)
-        inUse += image::isRecordInUse(state.image.memRecord[static_cast<std::size_t>(m)]) ? 1 : 0;
+        inUse += image::isRecordInUse(session.image().memRecord[static_cast<std::size_t>(m)]);
     output.standardOutput +=
         text(path) + ": every line loads; " + std::to_string(inUse) + " memories in use\n";
     return Outcome::success();
@@ -133,23 +245,25 @@ Outcome checkCommand(const Invocation& invocation, CommandOutput& output) {
 
 } // namespace
 
-Outcome runCommand(const Invocation& invocation, CommandOutput& output) {
+Outcome runCommand(const Invocation& invocation, Session& session, StopSignals& stop,
+                   CommandOutput& output) {
+    if (stop.received())
+        return interrupted("before the command began");
     switch (invocation.command) {
     case Command::Read:
-        return readCommand(invocation, output);
+        return readCommand(invocation, session, stop, output);
     case Command::Write:
-        return writeCommand(invocation, output);
+        return writeCommand(invocation, session, stop, output);
     case Command::ExportCsv:
-        return exportCommand(invocation, output);
+        return exportCommand(invocation, session, stop, output);
     case Command::ImportCsv:
-        return importCommand(invocation);
+        return importCommand(invocation, session, stop);
     case Command::Check:
-        return checkCommand(invocation, output);
-    case Command::Help:
-    case Command::Version:
-        break;
+        return checkCommand(invocation, session, output);
+    case Command::Diff:
+        return diffCommand(invocation, output);
     }
-    return Outcome::success();
+    return Outcome::failure("unknown command");
 }
 
 } // namespace r36::cli

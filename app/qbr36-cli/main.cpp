@@ -2,8 +2,13 @@
 
 #include "command_line.h"
 #include "commands.h"
+#include "stop_signals.h"
+
+#include "image/program_constants.h"
+#include "session/session.h"
 
 #include <QCoreApplication>
+#include <QStandardPaths>
 
 #include <cstdio>
 #ifdef Q_OS_WIN
@@ -16,9 +21,6 @@
 
 namespace {
 
-constexpr const char* kAppName = "QB-R36 Clone Utility";
-constexpr const char* kAppVersion = "0.09";
-
 /// A one-line progress indicator on standard error, redrawn in place; silent unless standard
 /// error is a terminal, so logs of scripted runs stay clean.
 class ProgressLine {
@@ -29,8 +31,10 @@ public:
         if (m_shown)
             std::fputc('\n', stderr);
     }
+    ProgressLine(const ProgressLine&) = delete;
+    ProgressLine& operator=(const ProgressLine&) = delete;
 
-    r36::cli::ProgressSink sink() {
+    std::function<void(int value, int maximum)> sink() {
         if (!m_enabled)
             return {};
         return [this](int value, int maximum) {
@@ -50,38 +54,51 @@ private:
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("qbr36-cli"));
+    // The window's name, so both programs use the same config and data folders.
+    QCoreApplication::setApplicationName(QLatin1String(r36::kAppFolderName));
+    r36::cli::StopSignals stop;
 
-    QString error;
-    const auto invocation = r36::cli::parseCommandLine(app.arguments().mid(1), error);
-    if (!invocation) {
+    using Kind = r36::cli::ParsedCommandLine::Kind;
+    const r36::cli::ParsedCommandLine parsed = r36::cli::parseCommandLine(app.arguments());
+    switch (parsed.kind) {
+    case Kind::WrongUsage:
         std::fprintf(stderr, "qbr36-cli: %s\nTry 'qbr36-cli --help' for more information.\n",
-                     qPrintable(error));
+                     qPrintable(parsed.text));
         return 2;
-    }
-    if (invocation->command == r36::cli::Command::Help) {
-        std::fputs(qPrintable(r36::cli::helpText()), stdout);
+    case Kind::ShowHelp:
+        std::fputs(qPrintable(parsed.text), stdout);
         return 0;
-    }
-    if (invocation->command == r36::cli::Command::Version) {
-        std::printf("%s %s\n", kAppName, kAppVersion);
+    case Kind::ShowVersion:
+        std::printf("%s %s\n", r36::kAppName, r36::kAppVersion);
         return 0;
+    case Kind::Run:
+        break;
     }
 
+    const r36::cli::Invocation& invocation = parsed.invocation;
     r36::cli::CommandOutput output;
     r36::Outcome outcome = r36::Outcome::success();
     {
-        ProgressLine progress(invocation->command == r36::cli::Command::Write ? "Write all"
-                                                                              : "Read all");
+        ProgressLine progress(invocation.command == r36::cli::Command::Write ? "Write all"
+                                                                             : "Read all");
         output.progress = progress.sink();
-        outcome = r36::cli::runCommand(*invocation, output);
+        r36::session::Session::Options options;
+        // The window's backups folder: its File > Backups lists what the command line read.
+        if (invocation.backup)
+            options.backupFolder =
+                QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+                QStringLiteral("/backups");
+        r36::session::Session session(options);
+        outcome = r36::cli::runCommand(invocation, session, stop, output);
     }
     for (const std::string& warning : output.warnings)
         std::fprintf(stderr, "qbr36-cli: %s\n", warning.c_str());
     std::fputs(output.standardOutput.c_str(), stdout);
+    // diff: 0 equal, 1 different, 2 trouble, as diff(1).
+    const bool diff = invocation.command == r36::cli::Command::Diff;
     if (!outcome) {
         std::fprintf(stderr, "qbr36-cli: %s\n", outcome.reason().c_str());
-        return 1;
+        return diff ? 2 : 1;
     }
-    return 0;
+    return diff && output.differs ? 1 : 0;
 }

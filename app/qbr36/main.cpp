@@ -1,4 +1,5 @@
 #include "files/settings_location.h"
+#include "image/program_constants.h"
 #include "ui/main_window.h"
 #include "ui/splash_window.h"
 
@@ -11,7 +12,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     // The user's settings folder (~/.config/qbr36) is named after the program, whatever its file
     // is called; the desktop entry's name lets the desktop match the window to its icon.
-    QCoreApplication::setApplicationName(QStringLiteral("qbr36"));
+    QCoreApplication::setApplicationName(QLatin1String(r36::kAppFolderName));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.qbr36.CloneUtility"));
 
     // QBR36_SETTINGS chooses the settings file; otherwise it is beside the program, or in the

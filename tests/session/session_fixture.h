@@ -18,6 +18,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 namespace r36::testing_session {
@@ -31,26 +32,34 @@ class SessionFixture : public ::testing::Test {
 public: // the table-driven steps use it from outside
     SessionFixture() {
         receiver.loadRealisticMemory();
-        session = std::make_unique<Session>(Session::Options{settingsPath(), transport.get()});
+        session = std::make_unique<Session>(Session::Options{
+            settingsPath(), transport.get(), std::chrono::milliseconds{1000}, backupFolder()});
         QObject::connect(session.get(), &Session::transferFinished,
                          [this](const TransferResult& result) { results.push_back(result); });
     }
 
     QString settingsPath() const { return dir.filePath(QStringLiteral("QB-R36w.ini")); }
+    QString backupFolder() const { return dir.filePath(QStringLiteral("backups")); }
 
     /// Runs a transfer to its end (the session refuses nothing here) and gives its result.
     TransferResult run(Transfer kind, int first = 0, int last = 0) {
+        return run([&] { return session->startTransfer(kind, first, last); });
+    }
+    TransferResult run(const std::function<bool()>& start) {
         const std::size_t before = results.size();
-        EXPECT_TRUE(session->startTransfer(kind, first, last));
+        EXPECT_TRUE(start());
         EXPECT_TRUE(QTest::qWaitFor([&] { return results.size() > before; }, 60000));
         return results.size() > before ? results.back() : TransferResult{};
     }
 
     /// The receiver's record of memory `memory`, as the image holds it after a read.
     std::string receiverRecord(int memory) const {
+        return receiverHex(image::memoryAddress(memory), 32);
+    }
+    std::string receiverHex(std::uint32_t address, std::uint32_t bytes) const {
         std::string text;
-        for (std::uint32_t i = 0; i < 32; ++i)
-            text += image::hexByte(receiver.memory()[image::memoryAddress(memory) + i]);
+        for (std::uint32_t i = 0; i < bytes; ++i)
+            text += image::hexByte(receiver.memory()[address + i]);
         return text;
     }
 

@@ -31,6 +31,11 @@ public:
     /// Runs as each message is shown, while the program still waits for it.
     std::function<void(const Message&)> onMessage;
     QStringList filters; // the filter of every file dialog shown
+    /// Buttons to press in choices, by text; when none is left, the write goes ahead as it
+    /// did before there were choices ("Write without reading", "Write all"), or is cancelled.
+    std::deque<QString> buttons;
+    std::vector<Choice> choices; // every choice shown
+    int line = 0;                // the line picked in a choice that lists some
 
     QString openFileName(QWidget*, const QString& filter) override { return nextFile(filter); }
     QString saveFileName(QWidget*, const QString& filter) override { return nextFile(filter); }
@@ -48,6 +53,23 @@ public:
         const bool answer = answers.front();
         answers.pop_front();
         return answer;
+    }
+
+    int choose(QWidget*, const Choice& choice, int* picked) override {
+        choices.push_back(choice);
+        QString answer;
+        if (!buttons.empty()) {
+            answer = buttons.front();
+            buttons.pop_front();
+        } else {
+            for (const QString& ahead :
+                 {QStringLiteral("Write without reading"), QStringLiteral("Write all")})
+                if (answer.isEmpty() && choice.buttons.contains(ahead))
+                    answer = ahead;
+        }
+        if (picked)
+            *picked = line;
+        return static_cast<int>(choice.buttons.indexOf(answer));
     }
 
 private:

@@ -50,6 +50,7 @@ protected:
         options.transport = &m_transport;
         options.dialogs = &m_dialogs;
         options.replyTimeout = std::chrono::milliseconds(200);
+        options.backupFolder = m_dir.filePath(QStringLiteral("backups"));
         // Modal dialogs are recorded and closed instead of blocking the test.
         options.runDialog = [this](QDialog& dialog) {
             m_dialogTitles << dialog.windowTitle();

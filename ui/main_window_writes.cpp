@@ -1,0 +1,91 @@
+// What every write command asks first: to read the receiver when nothing of it is known, then
+// what the write will change on it. And the backups every Read all leaves.
+
+#include "main_window.h"
+
+#include "user_dialogs.h"
+
+#include "session/backups.h"
+#include "session/session.h"
+
+namespace r36::ui {
+
+namespace {
+
+const QString kWriteChanges = QStringLiteral("Write changes");
+const QString kWriteAll = QStringLiteral("Write all");
+const QString kCancel = QStringLiteral("Cancel");
+
+} // namespace
+
+void MainWindow::startWrite(int kind, int first, int last) {
+    if (m_session->transferRunning())
+        return;
+    const auto command = static_cast<session::Transfer>(kind);
+    if (!m_session->receiverHoldings().knowsNothing()) {
+        showDifference(kind, first, last);
+        return;
+    }
+    const int chosen = m_dialogs->choose(
+        this, {QStringLiteral("frmReadFirst"),
+               session::transferName(command),
+               QStringLiteral("Nothing is known yet of what the receiver holds. Read it first "
+                              "to keep a backup and to see what the write will change."),
+               {},
+               {QStringLiteral("Read the receiver first"), QStringLiteral("Write without reading"),
+                kCancel}});
+    if (chosen == 0 && m_session->startReceiverRead())
+        m_pendingWrite = PendingWrite{kind, first, last};
+    else if (chosen == 1)
+        m_session->startTransfer(command, first, last);
+}
+
+void MainWindow::showDifference(int kind, int first, int last) {
+    const auto command = static_cast<session::Transfer>(kind);
+    const image::Difference difference = m_session->differenceFor(command, first, last);
+    QStringList lines;
+    for (const image::Change& change : difference.changes)
+        lines << QString::fromStdString(change.text());
+    const QString text =
+        difference.empty()
+            ? QStringLiteral("Nothing differs: the receiver already holds what %1 writes.")
+                  .arg(session::transferName(command))
+            : QStringLiteral("%1 will change on the receiver:")
+                  .arg(QString::fromStdString(difference.countsText()));
+    const int chosen = m_dialogs->choose(this, {QStringLiteral("frmDifference"),
+                                                session::transferName(command),
+                                                text,
+                                                lines,
+                                                {kWriteChanges, kWriteAll, kCancel}});
+    if (chosen == 0 && !difference.empty())
+        m_session->startWriteChanges(command, first, last);
+    else if (chosen == 1)
+        m_session->startTransfer(command, first, last);
+}
+
+void MainWindow::openBackups() {
+    const std::vector<session::BackupEntry> backups =
+        session::listBackups(m_session->backupFolder());
+    QStringList lines;
+    for (const session::BackupEntry& backup : backups)
+        lines << QStringLiteral("%1    version %2    %3 memories in use")
+                     .arg(backup.made.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")))
+                     .arg(backup.radioVersion)
+                     .arg(backup.memoriesInUse);
+    const QString text = backups.empty()
+                             ? QStringLiteral("No backup yet: every Read all leaves one.")
+                             : QStringLiteral("Backups of the receiver, newest first:");
+    int line = -1;
+    const int chosen = m_dialogs->choose(this,
+                                         {QStringLiteral("frmBackups"),
+                                          QStringLiteral("Backups"),
+                                          text,
+                                          lines,
+                                          {QStringLiteral("Open"), kCancel},
+                                          true},
+                                         &line);
+    if (chosen == 0 && line >= 0 && line < static_cast<int>(backups.size()))
+        openClonePath(backups[static_cast<std::size_t>(line)].path);
+}
+
+} // namespace r36::ui
