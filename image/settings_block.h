@@ -13,11 +13,11 @@
 namespace r36::image {
 
 struct SettingDef {
-    int byte = 0;                  // offset in the block
-    std::string_view group;        // frame caption on the page, e.g. "<DISP>"
-    std::string_view label;        // caption beside the list, e.g. "LAMP"
+    int byte = 0;           // offset in the block
+    std::string_view group; // frame caption on the page, e.g. "<DISP>"
+    std::string_view label; // caption beside the list, e.g. "LAMP"
     std::vector<std::string> choices;
-    std::vector<int> codes;        // empty for a list that maps by position
+    std::vector<int> codes; // empty for a list that maps by position
 
     /// A list maps by code exactly when its second choice carries a code other than 0.
     bool coded() const { return codes.size() > 1 && codes[1] != 0; }
@@ -32,6 +32,7 @@ extern const std::array<int, 55> marineChannelCodes;
 
 inline constexpr int kAreaByte = 78;
 inline constexpr int kExpertByte = 82;
+inline constexpr int kProtectByte = 1;  // of the third settings block
 inline constexpr int kAreaLimit = 0x4C; // a receiver value above this means manual entry
 
 /// The 73 settings of the block, in `sysComboIndexes` order.

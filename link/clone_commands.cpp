@@ -1,0 +1,147 @@
+// The eight commands of the window, each a greeting and then its blocks in the receiver's order.
+#include "clone_transfer.h"
+
+#include "radio_link.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace r36::link {
+
+namespace {
+
+constexpr int kLastUserMemory = image::kUserMemoryCount - 1; // 1699
+
+Outcome withStep(const std::string& step, const Outcome& outcome) {
+    if (outcome)
+        return outcome;
+    return Outcome::failure(step + ": " + outcome.reason());
+}
+
+using Step = std::function<Outcome()>;
+
+/// A step that shows what was just read; it cannot fail.
+Step show(const std::function<void()>& hook) {
+    return [hook] {
+        if (hook)
+            hook();
+        return Outcome::success();
+    };
+}
+
+/// Greets the receiver and runs the steps in order until one fails. The reason names the
+/// command and the step.
+Outcome runCommand(RadioLink& link, const std::string& command, const std::vector<Step>& steps) {
+    const Outcome greeted = link.connectRadio();
+    if (!greeted)
+        return withStep(command, greeted);
+    for (const Step& step : steps) {
+        const Outcome done = step();
+        if (!done)
+            return withStep(command, done);
+    }
+    return Outcome::success();
+}
+
+} // namespace
+
+Outcome CloneTransfer::readAll() {
+    return runCommand(m_link, "Read all",
+                      {[this] { return readBankTable(); }, [this] { return readBankLinks(); },
+                       [this] { return readPsLinks(); }, [this] { return m_link.connectRadio(); },
+                       [this] { return readSysBlock(); }, show(m_hooks.showSysBlock),
+                       [this] { return readSys3Block(); }, show(m_hooks.showSys3Block),
+                       [this] { return readRemoconId(); },
+                       [this] {
+                           return memoryLoop(0, kLastUserMemory, Direction::Read, false);
+                       }});
+}
+
+Outcome CloneTransfer::writeAll() {
+    return runCommand(m_link, "Write all",
+                      {[this] { return writeBankTable(); }, [this] { return writeBankLinks(); },
+                       [this] { return writePsLinks(); }, [this] { return m_link.connectRadio(); },
+                       [this] { return writeSysBlock(); }, [this] { return writeSys3Block(); },
+                       [this] { return writeRemoconId(); },
+                       [this] {
+                           return memoryLoop(0, kLastUserMemory, Direction::Write, false);
+                       }});
+}
+
+Outcome CloneTransfer::readThisPage() {
+    return runCommand(m_link, "Read This Page",
+                      {[this] { return readSysBlock(); }, show(m_hooks.showSysBlock),
+                       [this] { return readSys3Block(); }, show(m_hooks.showSys3Block),
+                       [this] {
+                           return readRemoconId();
+                       }});
+}
+
+Outcome CloneTransfer::writeThisPage() {
+    return runCommand(m_link, "Write This Page",
+                      {[this] { return writeSysBlock(); }, [this] { return writeSys3Block(); },
+                       [this] {
+                           return writeRemoconId();
+                       }});
+}
+
+Outcome CloneTransfer::bankRead() {
+    return runCommand(m_link, "Bank Read",
+                      {[this] { return readBankTable(); }, [this] { return readBankLinks(); },
+                       [this] {
+                           return readPsLinks();
+                       }});
+}
+
+Outcome CloneTransfer::bankWrite() {
+    return runCommand(m_link, "Bank Write",
+                      {[this] { return writeBankTable(); }, [this] { return writeBankLinks(); },
+                       [this] {
+                           return writePsLinks();
+                       }});
+}
+
+Outcome CloneTransfer::readSelected(int first, int last) {
+    return selectedCommand("Read selected memory", first, last, Direction::Read);
+}
+
+Outcome CloneTransfer::writeSelected(int first, int last) {
+    return selectedCommand("Write selected memory", first, last, Direction::Write);
+}
+
+Outcome CloneTransfer::selectedCommand(const std::string& command, int first, int last,
+                                       Direction direction) {
+    // Checked before the greeting: an index outside the user memories must never be sent.
+    if (first > last)
+        return Outcome::failure(command + ": no memory selected");
+    if (first < 0 || last > kLastUserMemory)
+        return Outcome::failure(command + ": memories " + std::to_string(first) + ".." +
+                                std::to_string(last) + " are outside 0.." +
+                                std::to_string(kLastUserMemory));
+    return runCommand(m_link, command, {[=, this] {
+                          return memoryLoop(first, last, direction, true);
+                      }});
+}
+
+Outcome CloneTransfer::memoryLoop(int first, int last, Direction direction, bool selected) {
+    if (m_hooks.progress) {
+        if (selected) // the bar needs a maximum above its minimum
+            m_hooks.progress(first, first == last ? last + 1 : last, first, {});
+        else
+            m_hooks.progress(0, kLastUserMemory, 0, {});
+    }
+    const int minimum = selected ? first : 0;
+    const int maximum = selected ? (first == last ? last + 1 : last) : kLastUserMemory;
+    for (int memory = first; memory <= last; ++memory) {
+        const Outcome done =
+            direction == Direction::Write ? writeMemory(memory) : readMemory(memory);
+        if (!done)
+            return done;
+        if (m_hooks.progress)
+            m_hooks.progress(minimum, maximum, memory, std::to_string(memory));
+    }
+    return Outcome::success();
+}
+
+} // namespace r36::link
