@@ -63,14 +63,15 @@ struct LinkDialogConfig {
     const char* blockCaptionPrefix; // followed by "0-9 >", "10-19 >", ...
     const char* lastRowLabel;
     int gridHeightTwips;
+    const char* itemName; // what a screen reader calls an item: "Bank 12"
 };
 
 const LinkDialogConfig kBankLinkConfig{
-    "frmBankLink", "BANK-LINK Setting", "< BANK ", "GroupB", 2235,
+    "frmBankLink", "BANK-LINK Setting", "< BANK ", "GroupB", 2235, "Bank",
 };
 
 const LinkDialogConfig kProgramScanLinkConfig{
-    "frmPSlink", "PS LINK Setting", "< PRG  ", "Group9", 2035,
+    "frmPSlink", "PS LINK Setting", "< PRG  ", "Group9", 2035, "Pair",
 };
 
 const LinkDialogConfig& configOf(LinkDialog::Kind kind) {
@@ -120,6 +121,13 @@ public:
             return {};
         case Qt::ForegroundRole:
             return unavailable || member ? kMarkedText : kPlainText;
+        case Qt::AccessibleTextRole: // "Group3, Bank 12, member"
+            return QStringLiteral("%1, %2 %3, %4")
+                .arg(headerData(index.row(), Qt::Vertical, Qt::DisplayRole).toString(),
+                     QString::fromLatin1(m_config.itemName), QString::number(item),
+                     unavailable ? QStringLiteral("unavailable")
+                     : member    ? QStringLiteral("member")
+                                 : QStringLiteral("not a member"));
         default:
             return {};
         }
@@ -145,7 +153,8 @@ public:
         if (!index.isValid() || index.model() != this || isSpacerColumn(index.column()))
             return;
         if (image::toggleLinkMember(m_table, index.row(), itemOfColumn(index.column())))
-            emit dataChanged(index, index, {Qt::BackgroundRole, Qt::ForegroundRole});
+            emit dataChanged(index, index,
+                             {Qt::BackgroundRole, Qt::ForegroundRole, Qt::AccessibleTextRole});
     }
 
 private:
@@ -218,7 +227,10 @@ struct LinkDialog::Private {
         return session.image().psLink;
     }
     void showLinkTable() const {
+        const QModelIndex current = grid ? grid->currentIndex() : QModelIndex();
         model->showLinkTable(image::showLinkTable(kind, entries(), session.image().bankTable));
+        if (current.isValid()) // the keyboard user stays on the cell
+            grid->setCurrentIndex(model->index(current.row(), current.column()));
     }
     // OK stores the table, Clear (no table) zeroes it.
     void store(const image::LinkTable* table) const {
@@ -339,6 +351,10 @@ LinkDialog::LinkDialog(Kind kind, session::Session& session, QWidget* parent)
         d->store(nullptr);
         d->showLinkTable();
     });
+
+    // Undo and redo replace the document: show its table (and its banks) as they now are.
+    connect(&session, &session::Session::imageReplaced, this, [this] { d->showLinkTable(); });
+    connect(&session, &session::Session::partitionChanged, this, [this] { d->showLinkTable(); });
 
     grid->setCurrentIndex(d->model->index(0, 0));
     grid->setFocus();

@@ -2,8 +2,6 @@
 
 #include "app_texts.h"
 #include "edit_commands.h"
-#include "link_dialog.h"
-#include "memory_detail_dialog.h"
 #include "memory_grid.h"
 #include "memory_list_model.h"
 #include "memory_page.h"
@@ -161,8 +159,10 @@ void MainWindow::wireCommands() {
         return findChild<QPushButton*>(QString::fromLatin1(name));
     };
     MemoryGrid* grid = m_memoryPage->grid();
-    connect(button("cmdClearAll"), &QPushButton::clicked, this,
-            [this] { m_session->clearMemories(0, image::lastStoredMemory); });
+    connect(button("cmdClearAll"), &QPushButton::clicked, this, [this] {
+        m_session->clearMemories(0, image::lastStoredMemory);
+        m_memoryPage->grid()->setFocus();
+    });
     connect(button("cmdClear"), &QPushButton::clicked, this, &MainWindow::clearSelected);
     connect(grid, &MemoryGrid::clearSelectedRequested, this, &MainWindow::clearSelected);
     connect(grid, &MemoryGrid::openEditorRequested, this, &MainWindow::openMemoryEditor);
@@ -180,6 +180,7 @@ void MainWindow::wireCommands() {
     connect(button("cmdWriteSys"), &QPushButton::clicked, this,
             [this] { startWrite(static_cast<int>(session::Transfer::WriteThisPage)); });
     connect(m_tabs, &QTabBar::currentChanged, this, &MainWindow::onTabChanged);
+    wireMemoryPageHints();
 }
 
 // ---- Port and speed ------------------------------------------------------------------------
@@ -231,6 +232,8 @@ void MainWindow::setTransferControls(bool enabled) {
         findChild<QPushButton*>(QString::fromLatin1(name))->setEnabled(enabled);
     for (QMenu* menu : m_menus)
         menu->menuAction()->setEnabled(enabled);
+    if (enabled) // Bank Write also waits for a total of 1000
+        m_memoryPage->partitionEditor()->writeButton()->setEnabled(m_session->partitionValid());
 }
 
 void MainWindow::transferFinished(const session::TransferResult& result) {
@@ -263,39 +266,7 @@ void MainWindow::transferFinished(const session::TransferResult& result) {
         showDifference(pending->kind, pending->first, pending->last);
 }
 
-void MainWindow::startSelected(bool write) {
-    const auto [first, last] = m_memoryPage->grid()->selectedRange();
-    if (write && first <= last && first >= 0)
-        startWrite(static_cast<int>(session::Transfer::WriteSelected), first, last);
-    else
-        m_session->startTransfer(write ? session::Transfer::WriteSelected
-                                       : session::Transfer::ReadSelected,
-                                 first, last);
-}
-
-// ---- Memory page commands ----------------------------------------------------------------
-
-void MainWindow::clearSelected() {
-    const auto [first, last] = m_memoryPage->grid()->selectedRange();
-    if (first >= 0)
-        m_session->clearMemories(first, last);
-}
-
-void MainWindow::openMemoryEditor(int memory) {
-    if (m_session->transferRunning() || memory < 0 || memory > image::lastStoredMemory)
-        return;
-    MemoryDetailDialog dialog(*m_session, memory, *m_dialogs, this);
-    runDialog(dialog);
-}
-
-void MainWindow::openLinkDialog(bool bankLink) {
-    // Bank links need a valid partition to know which banks exist.
-    if (bankLink && !m_session->partitionValid())
-        return;
-    LinkDialog dialog(bankLink ? LinkDialog::Kind::BankLink : LinkDialog::Kind::ProgramScanLink,
-                      *m_session, this);
-    runDialog(dialog);
-}
+// ---- Pages -------------------------------------------------------------------------------
 
 void MainWindow::onTabChanged(int index) {
     if (m_switchingTabBack)
@@ -314,10 +285,16 @@ void MainWindow::onTabChanged(int index) {
         if (!m_session->transferRunning())
             findChild<QPushButton*>(QStringLiteral("cmdWriteBank"))->setEnabled(true);
     };
+    // The page's first control takes the focus, unless the user is on the tabs themselves.
+    const auto showPage = [this](QWidget* page) {
+        m_pages->setCurrentWidget(page);
+        if (!m_tabs->hasFocus())
+            page->setFocus();
+    };
     if (clicked == kMemoryTab) {
         if (!totalValid)
             guardReset();
-        m_pages->setCurrentWidget(m_memoryPage);
+        showPage(m_memoryPage);
         return;
     }
     if (!totalValid) {
@@ -331,7 +308,7 @@ void MainWindow::onTabChanged(int index) {
         }
         guardReset();
     }
-    m_pages->setCurrentWidget(m_settingsPage);
+    showPage(m_settingsPage);
 }
 
 void MainWindow::showVersion() {

@@ -77,6 +77,7 @@ private:
     void buildPages();
     void wireSession();
     void wireCommands();
+    void wireMemoryPageHints();
 
     void showLinkChoices();
     void refreshPortDevices();
@@ -86,6 +87,8 @@ private:
     void setTransferControls(bool enabled);
     void transferFinished(const session::TransferResult& result);
     void clearSelected();
+    /// "Select the memories first": the selected-memory commands without a selection.
+    void askForSelection();
     void startSelected(bool write);
     /// Every write command starts here: the offer to read the receiver first when nothing of
     /// it is known, then the difference dialog.

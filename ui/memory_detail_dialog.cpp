@@ -99,6 +99,17 @@ QCheckBox* autoBox(QWidget* frame, const QString& name) {
     return box;
 }
 
+// Tab enters a group of options on its chosen one (on the first while none is chosen); the
+// arrow keys move within the group.
+void tabToChosen(QButtonGroup* group) {
+    const QList<QAbstractButton*> buttons = group->buttons();
+    QAbstractButton* chosen = group->checkedButton();
+    for (QAbstractButton* button : buttons) {
+        const bool entry = chosen ? button == chosen : button == buttons.front();
+        button->setFocusPolicy(entry ? Qt::StrongFocus : Qt::ClickFocus);
+    }
+}
+
 // Selects option `index`, or none for a byte beyond the list.
 void selectOption(QButtonGroup* group, int index) {
     if (QAbstractButton* button = group->button(index)) {
@@ -458,7 +469,7 @@ void MemoryDetailDialog::Private::confirm() {
     const image::FieldsRecord built = buildRecord();
     if (!built.ok()) {
         dialogs.message(q, UserDialogs::Icon::Critical, QStringLiteral("Error"),
-                        QStringLiteral("Data invalid"));
+                        QStringLiteral("Data invalid"), QString::fromStdString(built.failure));
         return;
     }
     session.setMemory(curMemory, built.record);
@@ -483,12 +494,19 @@ MemoryDetailDialog::MemoryDetailDialog(session::Session& session, int curMemory,
             [this] { d->showFields(image::MemoryFields{}); });
     connect(d->okButton, &QPushButton::clicked, this, [this] { d->confirm(); });
     connect(d->cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    for (QButtonGroup* group : {d->modeGroup, d->stepGroup, d->shiftGroup, d->subtoneGroup})
+        connect(group, &QButtonGroup::buttonToggled, this, [group] { tabToChosen(group); });
+    // Undo and redo replace the whole document: show the memory as it now is.
+    connect(&session, &session::Session::imageReplaced, this, [this] { d->loadRecord(); });
+    connect(&session, &session::Session::labelsChanged, this, [this] { d->loadRecord(); });
 
     if (parent) {
         const QRect frame = parent->window()->frameGeometry();
         move(frame.left(), frame.top() + twipsToPixels(kTopOffsetTwips));
     }
     d->loadRecord();
+    for (QButtonGroup* group : {d->modeGroup, d->stepGroup, d->shiftGroup, d->subtoneGroup})
+        tabToChosen(group); // also for a byte beyond the list, which toggles nothing
     d->freqMHz->setFocus();
 }
 

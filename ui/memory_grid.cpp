@@ -68,6 +68,7 @@ MemoryGrid::MemoryGrid(QWidget* parent) : QTableView(parent) {
     setDropIndicatorShown(true);
     setWordWrap(false);
     setCornerButtonEnabled(false);
+    setTabKeyNavigation(false); // Tab moves on to the buttons
     verticalHeader()->hide();
     // 1700 rows: fixed heights keep scrolling and whole-list refreshes cheap.
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -89,6 +90,7 @@ MemoryGrid::MemoryGrid(QWidget* parent) : QTableView(parent) {
     m_labelColumn->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_labelColumn->setWordWrap(false);
     m_labelColumn->setCornerButtonEnabled(false);
+    m_labelColumn->setTabKeyNavigation(false);
     m_labelColumn->verticalHeader()->hide();
     m_labelColumn->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_labelColumn->verticalHeader()->setMinimumSectionSize(1);
@@ -118,7 +120,29 @@ void MemoryGrid::setMemoryModel(MemoryListModel* model) {
     }
     m_labelColumn->setColumnWidth(MemoryListModel::kLabelColumn,
                                   columnWidth(MemoryListModel::kLabelColumn));
+    // The Name column, the last, takes the room a wider grid has beyond its designed width.
+    horizontalHeader()->setStretchLastSection(true);
     placeLabelColumn();
+    // A whole-list refresh resets the model: keep the current row and the selection.
+    connect(model, &QAbstractItemModel::modelAboutToBeReset, this, [this] {
+        const auto [first, last] = selectedRange();
+        m_keptCurrent = currentIndex().isValid() ? currentIndex().row() : -1;
+        m_keptColumn = std::max(currentIndex().column(), 1);
+        m_keptOther = m_keptCurrent == first ? last : first;
+    });
+    connect(model, &QAbstractItemModel::modelReset, this, [this] {
+        if (m_keptCurrent < 0)
+            return;
+        QAbstractItemModel* shown = this->model();
+        selectionModel()->setCurrentIndex(shown->index(m_keptCurrent, m_keptColumn),
+                                          QItemSelectionModel::NoUpdate);
+        if (m_keptOther >= 0)
+            selectionModel()->select(
+                QItemSelection(
+                    shown->index(std::min(m_keptCurrent, m_keptOther), 0),
+                    shown->index(std::max(m_keptCurrent, m_keptOther), shown->columnCount() - 1)),
+                QItemSelectionModel::ClearAndSelect);
+    });
 }
 
 void MemoryGrid::placeLabelColumn() {
@@ -139,7 +163,7 @@ int MemoryGrid::currentMemory() const {
 
 std::pair<int, int> MemoryGrid::selectedRange() const {
     const int current = currentMemory();
-    if (current < 0)
+    if (current < 0 || !selectionModel()->isSelected(currentIndex()))
         return {-1, -1};
     int first = current;
     int last = current;

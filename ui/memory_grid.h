@@ -21,7 +21,8 @@ public:
     void setMemoryModel(MemoryListModel* model);
 
     /// (first, last) memories between the current row and the other end of the selection;
-    /// both are the current row's memory without a multi-row selection, (-1, -1) without one.
+    /// both are the current row's memory without a multi-row selection, (-1, -1) while the
+    /// current row is not selected.
     std::pair<int, int> selectedRange() const;
     /// The memory of the current row, or -1.
     int currentMemory() const;
@@ -51,6 +52,10 @@ private:
     void placeLabelColumn();
 
     QTableView* m_labelColumn = nullptr; // column 0 drawn over the scrolling columns
+    // The current row, its column and the selection's other end (-1: none) over a reset.
+    int m_keptCurrent = -1;
+    int m_keptColumn = 1;
+    int m_keptOther = -1;
 };
 
 } // namespace r36::ui

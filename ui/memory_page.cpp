@@ -5,6 +5,8 @@
 #include "partition_editor.h"
 #include "twips.h"
 
+#include "session/session.h"
+
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -29,7 +31,10 @@ constexpr int kGridHeightTwips = 6000;
 MemoryPage::MemoryPage(session::Session& session, QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("A_FRAME0"));
     m_grid = new MemoryGrid(this);
-    m_grid->setFixedSize(px(kGridWidthTwips), px(kGridHeightTwips));
+    // The designed size is the least; a larger window gives the grid its extra room.
+    m_grid->setMinimumSize(px(kGridWidthTwips), px(kGridHeightTwips));
+    m_grid->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    setFocusProxy(m_grid); // turning to this page puts the focus in the grid
     m_findBar = new FindBar(session, *m_grid, this);
 
     m_clearAll =
@@ -53,17 +58,22 @@ MemoryPage::MemoryPage(session::Session& session, QWidget* parent) : QWidget(par
 
     auto* left = new QVBoxLayout;
     left->addWidget(m_findBar);
-    left->addWidget(m_grid);
+    left->addWidget(m_grid, 1);
     left->addLayout(buttons);
-    left->addStretch();
 
     m_partition = new PartitionEditor(session, this);
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addLayout(left);
+    layout->addLayout(left, 1);
     layout->addWidget(m_partition, 0, Qt::AlignTop);
-    layout->addStretch();
+
+    // Bank-Link needs the banks of a total of 1000; its tool tip says so while it is not.
+    const auto showProblem = [this, &session] {
+        m_bankLink->setToolTip(partitionProblem(session));
+    };
+    connect(&session, &session::Session::partitionChanged, this, showProblem);
+    showProblem();
 }
 
 } // namespace r36::ui

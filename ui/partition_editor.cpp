@@ -50,6 +50,7 @@ PartitionEditor::PartitionEditor(session::Session& session, QWidget* parent)
         box->setContextMenuPolicy(Qt::NoContextMenu);
         box->setDragEnabled(false);
         box->setAcceptDrops(false);
+        box->setAccessibleName(QStringLiteral("Bank %1 count").arg(bank));
         box->installEventFilter(this);
         m_boxes[bank] = box;
         grid->addWidget(box, bank % kRows + 1, bank / kRows + 1);
@@ -61,7 +62,7 @@ PartitionEditor::PartitionEditor(session::Session& session, QWidget* parent)
     m_total->setFixedWidth(px(800));
     m_total->setAlignment(Qt::AlignRight);
     m_total->setContextMenuPolicy(Qt::NoContextMenu);
-    m_total->installEventFilter(this);
+    m_total->setFocusPolicy(Qt::NoFocus); // shown, never edited: Tab passes it by
 
     auto* totalRow = new QHBoxLayout;
     totalRow->addStretch();
@@ -85,10 +86,7 @@ PartitionEditor::PartitionEditor(session::Session& session, QWidget* parent)
     layout->addLayout(buttons);
     layout->addStretch();
 
-    connect(m_reset, &QPushButton::clicked, this, [this] {
-        m_session.resetPartition();
-        m_write->setEnabled(true);
-    });
+    connect(m_reset, &QPushButton::clicked, this, [this] { m_session.resetPartition(); });
     connect(&m_session, &session::Session::partitionChanged, this, &PartitionEditor::showPartition);
     showPartition();
 }
@@ -113,11 +111,25 @@ void PartitionEditor::showPartition() {
                          ? QWidget::palette().color(QPalette::Active, QPalette::WindowText)
                          : QColor(255, 0, 0));
     m_total->setPalette(palette);
+    const QString problem = partitionProblem(m_session);
+    m_total->setAccessibleName(QStringLiteral("Total %1").arg(total));
+    m_total->setAccessibleDescription(problem);
+    m_write->setToolTip(problem);
+    // Bank Write needs a total of 1000; the busy state of a transfer keeps it off meanwhile.
+    if (!m_session.transferRunning())
+        m_write->setEnabled(problem.isEmpty());
+}
+
+QString partitionProblem(const session::Session& session) {
+    if (session.partitionValid())
+        return {};
+    return QStringLiteral("The bank counts total %1; they must total %2")
+        .arg(session.displayedTotal())
+        .arg(image::kBankAreaSize);
 }
 
 void PartitionEditor::commitPartitionEdit(int bank) {
     m_session.commitBankCount(bank, m_boxes.at(bank)->text());
-    m_write->setEnabled(m_session.partitionValid());
 }
 
 void PartitionEditor::commitFocusedBox() {
@@ -132,8 +144,6 @@ int PartitionEditor::boxIndex(QObject* object) const {
 }
 
 bool PartitionEditor::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_total)
-        return event->type() == QEvent::KeyPress; // read-only for the user, every key dropped
     const int bank = boxIndex(watched);
     if (bank < 0)
         return QGroupBox::eventFilter(watched, event);
@@ -146,27 +156,22 @@ bool PartitionEditor::eventFilter(QObject* watched, QEvent* event) {
         return false;
 
     const auto* key = static_cast<QKeyEvent*>(event);
-    switch (key->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
+    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
         commitPartitionEdit(bank);
         return true;
-    case Qt::Key_Backspace:
-        return false;
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-        return false; // moving the focus on commits through FocusOut
-    default:
-        break;
     }
+    // Only typed characters are filtered: the editing keys (arrows, Home, End, Delete,
+    // Backspace, Tab, the Ctrl shortcuts) do their usual work; moving the focus on commits
+    // through FocusOut.
     const QString text = key->text();
-    const bool digit = text.size() == 1 && text[0] >= QLatin1Char('0') &&
-                       text[0] <= QLatin1Char('9') &&
-                       !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
-    // Four characters is the limit even when they are selected: a fifth digit is refused.
-    if (digit && m_boxes[bank]->text().size() < image::kMaxBankCountDigits)
+    const bool typed =
+        text.size() == 1 && text[0].isPrint() &&
+        !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    if (!typed)
         return false;
-    return true;
+    const bool digit = text[0] >= QLatin1Char('0') && text[0] <= QLatin1Char('9');
+    // Four characters is the limit even when they are selected: a fifth digit is refused.
+    return !(digit && m_boxes[bank]->text().size() < image::kMaxBankCountDigits);
 }
 
 } // namespace r36::ui

@@ -191,6 +191,8 @@ SettingsPage::SettingsPage(session::Session& session, QWidget* parent)
         for (QWidget* widget : focusChain[place.caption]) {
             if (previous)
                 setTabOrder(previous, widget);
+            else
+                setFocusProxy(widget); // turning to this page puts the focus here
             previous = widget;
         }
     }

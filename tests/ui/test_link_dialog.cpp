@@ -5,6 +5,7 @@
 
 #include "session/session.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableView>
@@ -176,6 +177,24 @@ TEST_P(LinkDialogTest, ClosingWithoutOkStoresNothingButClearEmptiesTheTableAtOnc
     clickButton("cmdInit");
     clickButton("cmdOK");
     EXPECT_EQ(table().back(), GetParam().lastEntry) << "OK writes the flag again";
+}
+
+TEST_P(LinkDialogTest, CellsTellTheirGroupItemAndMembershipAndFollowUndo) {
+    setEntry(2, "80000000000000");
+    open();
+    const QString item = bankLink() ? "Bank" : "Pair";
+    const auto name = [this](int group, int column) {
+        QAccessibleInterface* grid = QAccessible::queryAccessibleInterface(m_grid);
+        return grid->tableInterface()->cellAt(group, column)->text(QAccessible::Name);
+    };
+    EXPECT_EQ(name(2, 0), "Group3, " + item + " 0, member");
+    EXPECT_EQ(name(0, 1), "Group1, " + item + " 1, not a member");
+    EXPECT_EQ(name(GetParam().groups - 1, cell(0, 17).column()),
+              GetParam().lastGroupName + ", " + item + " 17, " +
+                  (bankLink() ? "unavailable" : "not a member"));
+    m_session.undo(); // the program-scan entry
+    m_session.undo(); // the bank entry
+    EXPECT_FALSE(isMember(2, 0));
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, LinkDialogTest, ::testing::ValuesIn(kKindCases)); // bank, PS

@@ -226,14 +226,6 @@ INSTANTIATE_TEST_SUITE_P(Buttons, WiringTest,
                                            WiringCase{"cmdRead1mem", "VK~F00AA0R"},
                                            WiringCase{"cmdWrite1mem", "VK~F00AA0W"}));
 
-TEST_F(MainWindowTest, ReadSelectedWithoutASelectionSendsNothing) {
-    openWindow();
-    grid()->setCurrentIndex({});
-    runToEnd([&] { QTest::mouseClick(button("cmdRead1mem"), Qt::LeftButton); });
-    EXPECT_EQ(lastMessage().title, QStringLiteral(" Error"));
-    EXPECT_TRUE(m_receiver.commandLog().empty());
-}
-
 TEST_F(MainWindowTest, ClearButtonsAndDeleteClearTheSelectedMemories) {
     openWindow();
     for (int memory : {3, 4, 5, 900})
@@ -272,20 +264,6 @@ TEST_F(MainWindowTest, TabGuardAsksBeforeLeavingAnInvalidPartition) {
     EXPECT_EQ(total(), QStringLiteral("1000"));
     EXPECT_EQ(box(0)->text(), QStringLiteral("100"));
     EXPECT_TRUE(button("cmdWriteBank")->isEnabled());
-}
-
-TEST_F(MainWindowTest, LinkDialogsAndTheEditorOpenFromTheirControls) {
-    openWindow();
-    QTest::mouseClick(button("cmdGrpDialog1"), Qt::LeftButton);
-    QTest::mouseClick(button("cmdGrpDialog0"), Qt::LeftButton);
-    commitBox(0, QStringLiteral("90")); // Bank-Link needs a partition of 1000
-    QTest::mouseClick(button("cmdGrpDialog0"), Qt::LeftButton);
-    selectRows(7, 7);
-    grid()->setFocus();
-    QTest::keyClick(grid(), Qt::Key_Return);
-    EXPECT_EQ(m_dialogTitles,
-              (QStringList{QStringLiteral("PS LINK Setting"), QStringLiteral("BANK-LINK Setting"),
-                           QStringLiteral("Memory Setting")}));
 }
 
 TEST_F(MainWindowTest, FileMenuSavesOpensAndNamesTheFile) {

@@ -137,6 +137,7 @@ TEST_F(MemoryDetailDialogTest, ClearResetsTheFormAndOkThenSaysDataInvalidAndStay
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].title, "Error");
     EXPECT_EQ(dialogs.messages[0].text, "Data invalid");
+    EXPECT_EQ(dialogs.messages[0].details, "Frequency: 0.100000 to 1299.999999 MHz");
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_EQ(stored.count(), 1); // only the set-up
 }
@@ -203,6 +204,24 @@ TEST_F(MemoryDetailDialogTest, BoxesTakeTheirDigitsAndTheNamePrintableAsciiOnly)
                                  QString::fromUtf8("\u6771"), QString("~")})
         QTest::sendKeyEvent(QTest::Click, name, Qt::Key_unknown, typed, Qt::NoModifier);
     EXPECT_EQ(name->text(), "A~");
+}
+
+TEST_F(MemoryDetailDialogTest, TabEntersEachOptionGroupOnItsChosenOption) {
+    session.setMemory(3,
+                      image::encodeRecord({145'000'000, 2, 3, 0, 0, 0, 0, 0, 0, {}, {}, {}, "A"}));
+    open(3);
+    const auto tabFrom = [this](const char* name) {
+        child<QWidget>(name)->setFocus();
+        QTest::keyClick(child<QWidget>(name), Qt::Key_Tab);
+        return dialog->focusWidget()->objectName();
+    };
+    EXPECT_EQ(tabFrom("txtFreqK"), "optMode2");
+    EXPECT_EQ(tabFrom("optMode2"), "optStep3");
+    click("optMode1");
+    EXPECT_EQ(tabFrom("txtFreqK"), "optMode1");
+    session.undo(); // the open editor shows the document as undo leaves it
+    EXPECT_EQ(text("txtName"), "");
+    EXPECT_EQ(tabFrom("txtFreqK"), "optMode0");
 }
 
 TEST_F(MemoryDetailDialogTest, StandsBelowTheMainWindowsTopLeft) {

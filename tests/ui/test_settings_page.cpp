@@ -109,6 +109,18 @@ TEST_F(SettingsPageTest, AreaChoiceFillsAndLocksTheBoxesManualEntryOpensThem) {
     EXPECT_TRUE(session.settings().tvEnabled);
 }
 
+TEST_F(SettingsPageTest, ShowsTheSelectionsAgainAfterUndoAndRedo) {
+    QComboBox* chosen = sys3();
+    const int before = chosen->currentIndex();
+    QTest::keyClick(chosen, before == 0 ? Qt::Key_Down : Qt::Key_Up);
+    const int after = chosen->currentIndex();
+    ASSERT_NE(after, before);
+    session.undo();
+    EXPECT_EQ(chosen->currentIndex(), before);
+    session.redo();
+    EXPECT_EQ(chosen->currentIndex(), after);
+}
+
 // The page frame of the main window is 16700 x 7155 twips, 15 twips to the pixel.
 TEST_F(SettingsPageTest, FitsThePageFrameWithoutScrolling) {
     EXPECT_LE(page.minimumSizeHint().width(), 16700 / 15);

@@ -1,0 +1,182 @@
+// The main window without a mouse: the keys that turn the pages, where the focus goes after each
+// command, the partition boxes' editing keys, what the window says when a command cannot run,
+// how the grid grows and what a screen reader is told.
+
+#include "window_fixture.h"
+
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QStatusBar>
+#include <QTabBar>
+
+namespace r36::test {
+namespace {
+
+const QString kProblem = QStringLiteral("The bank counts total 990; they must total 1000");
+
+class WindowKeyboardTest : public WindowTest {
+protected:
+    ui::MainWindow& openActive() {
+        auto& w = openWindow();
+        w.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&w)); // window shortcuts need an active window
+        return w;
+    }
+    QWidget* focused() { return window().focusWidget(); }
+    void press(int key, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::keyClick(focused(), static_cast<Qt::Key>(key), modifiers);
+    }
+    QLineEdit* box(int bank) {
+        return named<QLineEdit>(QStringLiteral("txtPartition%1").arg(bank).toLatin1().constData());
+    }
+};
+
+TEST_F(WindowKeyboardTest, KeysTurnThePagesThroughTheTabGuardAndTabLeavesTheGrid) {
+    openActive(); // in the grid on the first memory
+    EXPECT_EQ(focused(), grid());
+    EXPECT_TRUE(grid()->selectionModel()->isRowSelected(0));
+    press(Qt::Key_Tab);
+    EXPECT_EQ(focused(), button("cmdClearAll"));
+    const struct {
+        int key;
+        Qt::KeyboardModifiers modifiers;
+        const char* page;
+    } turns[] = {{Qt::Key_Tab, Qt::ControlModifier, "A_FRAME1"},
+                 {Qt::Key_PageUp, Qt::ControlModifier, "A_FRAME0"},
+                 {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, "A_FRAME1"},
+                 {Qt::Key_PageDown, Qt::ControlModifier, "A_FRAME0"}};
+    for (const auto& turn : turns) {
+        press(turn.key, turn.modifiers);
+        EXPECT_TRUE(named(turn.page)->isVisible()) << turn.page;
+        EXPECT_TRUE(named(turn.page)->isAncestorOf(focused())) << turn.page;
+    }
+    EXPECT_EQ(focused(), grid());
+    box(0)->setFocus();
+    QTest::keyClicks(box(0), "9"); // "1009": the guard asks, Cancel keeps the page
+    press(Qt::Key_PageDown, Qt::ControlModifier);
+    EXPECT_EQ(m_dialogs.questions.size(), 1u);
+    EXPECT_TRUE(named("A_FRAME0")->isVisible());
+}
+
+TEST_F(WindowKeyboardTest, FocusStaysInTheGridAfterDeleteAndEveryMemoryPageButton) {
+    openWindow();
+    for (const char* command : {"Delete", "cmdClear", "cmdClearAll", "cmdGrpDialog0",
+                                "cmdGrpDialog1", "cmdRead1mem", "cmdWrite1mem"}) {
+        session().setMemory(3, usedRecord(145000000));
+        selectRows(3, 3);
+        grid()->setFocus();
+        if (command == std::string_view("Delete"))
+            QTest::keyClick(grid(), Qt::Key_Delete);
+        else if (std::string_view(command).find("1mem") != std::string_view::npos)
+            runToEnd([&] { QTest::mouseClick(button(command), Qt::LeftButton); });
+        else
+            QTest::mouseClick(button(command), Qt::LeftButton);
+        EXPECT_EQ(focused(), grid()) << command;
+        EXPECT_EQ(grid()->currentIndex().row(), 3) << command << ": a reset keeps the row";
+        EXPECT_TRUE(grid()->selectionModel()->isRowSelected(3)) << command;
+    }
+    QTest::keyClick(grid(), Qt::Key_Down);
+    QTest::keyClick(grid(), Qt::Key_Return);
+    EXPECT_EQ(grid()->currentIndex().row(), 4);
+    EXPECT_EQ(m_dialogTitles,
+              (QStringList{"BANK-LINK Setting", "PS LINK Setting", "Memory Setting"}));
+}
+
+TEST_F(WindowKeyboardTest, TabPassesTheTotalBy) {
+    openWindow();
+    box(49)->setFocus();
+    QTest::keyClick(box(49), Qt::Key_Tab);
+    EXPECT_EQ(focused(), button("cmdReadBank"));
+    QTest::keyClick(focused(), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(focused(), box(49));
+}
+
+TEST_F(WindowKeyboardTest, PartitionBoxesTakeTheEditingKeysButTypedDigitsOnly) {
+    openWindow();
+    QLineEdit* edited = box(0); // "100"
+    edited->setFocus();
+    const struct {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        const char* shows;
+    } steps[] = {{Qt::Key_Home, {}, "100"},
+                 {Qt::Key_Delete, {}, "00"},
+                 {Qt::Key_5, {}, "500"},
+                 {Qt::Key_X, {}, "500"},
+                 {Qt::Key_End, {}, "500"},
+                 {Qt::Key_Left, Qt::ShiftModifier, "500"},
+                 {Qt::Key_7, {}, "507"},
+                 {Qt::Key_Left, {}, "507"},
+                 {Qt::Key_Right, {}, "507"},
+                 {Qt::Key_3, {}, "5073"},
+                 {Qt::Key_4, {}, "5073"},
+                 {Qt::Key_A, Qt::ControlModifier, "5073"},
+                 {Qt::Key_C, Qt::ControlModifier, "5073"},
+                 {Qt::Key_Backspace, {}, ""},
+                 {Qt::Key_V, Qt::ControlModifier, "5073"},
+                 {Qt::Key_Return, {}, "5073"}};
+    for (const auto& step : steps) {
+        QTest::keyClick(edited, step.key, step.modifiers);
+        EXPECT_EQ(edited->text(), QString::fromLatin1(step.shows)) << int(step.key);
+    }
+    EXPECT_EQ(session().bankCounts()[0], 5073);
+    EXPECT_EQ(named<QLineEdit>("total_mem")->text(), QStringLiteral("5973"));
+}
+
+TEST_F(WindowKeyboardTest, SelectedMemoryCommandsWithoutASelectionAskForOne) {
+    openWindow();
+    session().setMemory(0, usedRecord(145000000));
+    for (const bool current : {false, true}) {
+        grid()->setCurrentIndex({});
+        grid()->clearSelection();
+        if (current) // a current row that is not selected does not count
+            grid()->selectionModel()->setCurrentIndex(grid()->model()->index(0, 1),
+                                                      QItemSelectionModel::NoUpdate);
+        for (const char* name : {"cmdRead1mem", "cmdWrite1mem", "cmdClear"}) {
+            m_dialogs.messages.clear();
+            QTest::mouseClick(button(name), Qt::LeftButton);
+            EXPECT_EQ(lastMessage().text, QStringLiteral("Select the memories first")) << name;
+            EXPECT_FALSE(session().transferRunning()) << name;
+        }
+    }
+    EXPECT_TRUE(m_receiver.commandLog().empty());
+    EXPECT_NE(session().image().memRecord[0], "00");
+}
+
+TEST_F(WindowKeyboardTest, BankLinkAndBankWriteSayWhyTheyCannotRunUntilTheTotalIs1000) {
+    openWindow();
+    box(0)->setFocus();
+    box(0)->setText(QStringLiteral("90"));
+    QTest::keyClick(box(0), Qt::Key_Return);
+    QTest::mouseClick(button("cmdGrpDialog0"), Qt::LeftButton);
+    EXPECT_TRUE(m_dialogTitles.isEmpty());
+    EXPECT_FALSE(button("cmdWriteBank")->isEnabled());
+    for (const char* name : {"cmdWriteBank", "cmdGrpDialog0"})
+        EXPECT_EQ(button(name)->toolTip(), kProblem) << name;
+    EXPECT_EQ(window().statusBar()->currentMessage(), kProblem);
+    EXPECT_EQ(named("total_mem")->accessibleName(), QStringLiteral("Total 990"));
+    EXPECT_EQ(box(12)->accessibleName(), QStringLiteral("Bank 12 count"));
+
+    session().undo(); // the boxes, the total and the buttons show the document again
+    EXPECT_EQ(box(0)->text(), QStringLiteral("100"));
+    EXPECT_TRUE(button("cmdWriteBank")->isEnabled());
+    EXPECT_TRUE(button("cmdGrpDialog0")->toolTip().isEmpty());
+    EXPECT_TRUE(window().statusBar()->currentMessage().isEmpty());
+}
+
+TEST_F(WindowKeyboardTest, TheGridAndItsNameColumnTakeTheRoomOfALargerWindow) {
+    auto& w = openWindow();
+    const QSize grid0 = grid()->size();
+    const int name0 = grid()->columnWidth(11);
+    EXPECT_GE(grid0.width(), 12500 / 15);
+    EXPECT_GE(grid0.height(), 6000 / 15);
+    EXPECT_GE(name0, 2600 / 15);
+    w.resize(w.size() + QSize(300, 200));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return grid()->width() >= grid0.width() + 290; }));
+    EXPECT_GE(grid()->height(), grid0.height() + 190);
+    EXPECT_GT(grid()->columnWidth(11), name0);
+    EXPECT_EQ(grid()->horizontalHeader()->length(), grid()->viewport()->width()) << "no gap";
+}
+
+} // namespace
+} // namespace r36::test
