@@ -212,7 +212,7 @@ Outcome Session::importCsv(const QString& path, int* errorLine) {
         *errorLine = imported.errorLine;
     if (!imported.ok)
         return Outcome::failure(imported.reason);
-    recorded(QStringLiteral("Import"), [&] {
+    recorded(tr("Import"), [&] {
         if (imported.records.size() == static_cast<std::size_t>(image::kMemoryCount))
             m_image.memRecord = std::move(imported.records);
     });

@@ -16,7 +16,7 @@ namespace r36::session {
 void Session::setMemory(int memory, const std::string& record) {
     if (memory < 0 || memory > image::lastStoredMemory)
         return;
-    recorded(QStringLiteral("Edit memory %1").arg(memory),
+    recorded(tr("Edit memory %1").arg(memory),
              [&] { m_image.memRecord[static_cast<std::size_t>(memory)] = record; });
     emit memoryChanged(memory);
 }
@@ -40,7 +40,7 @@ bool Session::setMemories(int first, const std::vector<std::string>& records, co
 void Session::clearMemories(int first, int last) {
     first = std::max(first, 0);
     last = std::min(last, image::lastStoredMemory);
-    recorded(QStringLiteral("Clear memories"), [&] {
+    recorded(tr("Clear memories"), [&] {
         for (int memory = first; memory <= last; ++memory)
             m_image.memRecord[static_cast<std::size_t>(memory)] = std::string(image::kEmptyRecord);
     });
@@ -67,7 +67,7 @@ Outcome Session::insertEmptyMemory(int memory) {
     if (image::isRecordInUse(records[static_cast<std::size_t>(last)]))
         return Outcome::failure("memory " + std::to_string(last) +
                                 ", the last of its bank or area, is in use; nothing moved");
-    recorded(QStringLiteral("Insert empty memory"), [&] {
+    recorded(tr("Insert empty memory"), [&] {
         for (int m = last; m > memory; --m)
             records[static_cast<std::size_t>(m)] = records[static_cast<std::size_t>(m - 1)];
         records[static_cast<std::size_t>(memory)] = std::string(image::kEmptyRecord);
@@ -82,7 +82,7 @@ Outcome Session::deleteMemory(int memory) {
         return outsideUserMemories(memory);
     const int last = image::memoryGroup(m_image.bankTable, memory).second;
     auto& records = m_image.memRecord;
-    recorded(QStringLiteral("Delete memory"), [&] {
+    recorded(tr("Delete memory"), [&] {
         for (int m = memory; m < last; ++m)
             records[static_cast<std::size_t>(m)] = records[static_cast<std::size_t>(m + 1)];
         records[static_cast<std::size_t>(last)] = std::string(image::kEmptyRecord);
@@ -100,7 +100,7 @@ Outcome Session::moveMemory(int memory, int direction) {
     if (other < first || other > last)
         return Outcome::failure("memory " + std::to_string(memory) + " is at the " +
                                 (direction < 0 ? "top" : "bottom") + " of its bank or area");
-    recorded(direction < 0 ? QStringLiteral("Move up") : QStringLiteral("Move down"), [&] {
+    recorded(direction < 0 ? tr("Move up") : tr("Move down"), [&] {
         std::swap(m_image.memRecord[static_cast<std::size_t>(memory)],
                   m_image.memRecord[static_cast<std::size_t>(other)]);
     });
@@ -112,7 +112,7 @@ Outcome Session::moveMemory(int memory, int direction) {
 int Session::commitBankCount(int bank, const QString& text) {
     if (bank < 0 || bank >= image::kBankCount)
         return 0;
-    recorded(QStringLiteral("Change the partition"), [&] {
+    recorded(tr("Change the partition"), [&] {
         m_bankCounts[static_cast<std::size_t>(bank)] = image::bankCountOfText(text.toStdString());
         int total = 0;
         for (int count : m_bankCounts)
@@ -127,7 +127,7 @@ int Session::commitBankCount(int bank, const QString& text) {
 }
 
 void Session::resetPartition() {
-    recorded(QStringLiteral("Reset the partition"), [&] {
+    recorded(tr("Reset the partition"), [&] {
         m_image.bankTable = image::defaultPartition();
         loadPartition(false); // relabels only if the total still reads 1000 at this moment
         m_displayedTotal = image::kBankAreaSize;
@@ -136,15 +136,15 @@ void Session::resetPartition() {
 }
 
 void Session::setBankLinks(const std::array<std::string, image::kBankLinkCount>& entries) {
-    recorded(QStringLiteral("Change the bank links"), [&] { m_image.bankLink = entries; });
+    recorded(tr("Change the bank links"), [&] { m_image.bankLink = entries; });
 }
 
 void Session::setPsLinks(const std::array<std::string, image::kPsLinkCount>& entries) {
-    recorded(QStringLiteral("Change the program-scan links"), [&] { m_image.psLink = entries; });
+    recorded(tr("Change the program-scan links"), [&] { m_image.psLink = entries; });
 }
 
 void Session::setSettings(const image::SettingsSelections& settings) {
-    recorded(QStringLiteral("Change a setting"), [&] { m_settings = settings; });
+    recorded(tr("Change a setting"), [&] { m_settings = settings; });
 }
 
 } // namespace r36::session

@@ -24,7 +24,7 @@ Outcome Session::moveMemories(int first, int last, int target) {
         std::rotate(records + target, records + first, records + last + 1);
     else
         std::rotate(records + first, records + last + 1, records + targetLast + 1);
-    pushStep(QStringLiteral("Move memories"), before);
+    pushStep(tr("Move memories"), before);
     for (int m = std::min(first, target); m <= std::max(last, targetLast); ++m)
         emit memoryChanged(m);
     return Outcome::success();

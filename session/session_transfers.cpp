@@ -87,7 +87,7 @@ bool Session::startWriteChanges(Transfer scope, int first, int last) {
             this,
             [this] {
                 emit transferFinished({Transfer::WriteChanges, TransferResult::Status::Complete,
-                                       QStringLiteral("Nothing differs.")});
+                                       tr("Nothing differs.")});
             },
             Qt::QueuedConnection);
         return true;

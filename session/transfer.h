@@ -2,6 +2,7 @@
 
 // The eight transfer commands and how one of them ended, as the session reports it.
 
+#include <QCoreApplication>
 #include <QMetaType>
 #include <QString>
 
@@ -35,23 +36,23 @@ constexpr bool isWriteTransfer(Transfer kind) {
 inline QString transferName(Transfer kind) {
     switch (kind) {
     case Transfer::ReadAll:
-        return QStringLiteral("Read all");
+        return QCoreApplication::translate("r36::session::Transfer", "Read all");
     case Transfer::WriteAll:
-        return QStringLiteral("Write all");
+        return QCoreApplication::translate("r36::session::Transfer", "Write all");
     case Transfer::ReadThisPage:
-        return QStringLiteral("Read This Page");
+        return QCoreApplication::translate("r36::session::Transfer", "Read This Page");
     case Transfer::WriteThisPage:
-        return QStringLiteral("Write This Page");
+        return QCoreApplication::translate("r36::session::Transfer", "Write This Page");
     case Transfer::BankRead:
-        return QStringLiteral("Bank Read");
+        return QCoreApplication::translate("r36::session::Transfer", "Bank Read");
     case Transfer::BankWrite:
-        return QStringLiteral("Bank Write");
+        return QCoreApplication::translate("r36::session::Transfer", "Bank Write");
     case Transfer::ReadSelected:
-        return QStringLiteral("Read selected memory");
+        return QCoreApplication::translate("r36::session::Transfer", "Read selected memory");
     case Transfer::WriteSelected:
-        return QStringLiteral("Write selected memory");
+        return QCoreApplication::translate("r36::session::Transfer", "Write selected memory");
     case Transfer::WriteChanges:
-        return QStringLiteral("Write changes");
+        return QCoreApplication::translate("r36::session::Transfer", "Write changes");
     }
     return {};
 }

@@ -196,13 +196,17 @@ void TransferWorker::run(const TransferRequest& request) {
         result.status = TransferResult::Status::Complete;
     } else if (cancelled) {
         result.status = TransferResult::Status::Cancelled;
-        std::string text = "Stopped before " + stoppedAt(outcome.reason()) + ".";
+        // The sentences are the worker's own; the step and the pieces stay as the link names them.
+        QString text =
+            tr("Stopped before %1.").arg(QString::fromStdString(stoppedAt(outcome.reason())));
         if (isWriteTransfer(request.kind))
-            text += written.empty() ? " Nothing reached the receiver."
-                                    : " The receiver took " + describeWrittenPieces(written) + ".";
+            text += written.empty()
+                        ? tr(" Nothing reached the receiver.")
+                        : tr(" The receiver took %1.")
+                              .arg(QString::fromStdString(describeWrittenPieces(written)));
         else
-            text += " Everything read before it is kept.";
-        result.reason = QString::fromStdString(text);
+            text += tr(" Everything read before it is kept.");
+        result.reason = text;
     } else {
         result.status = TransferResult::Status::Failed;
         result.reason = QString::fromStdString(outcome.reason());

@@ -2,6 +2,7 @@
 
 #include "app_texts.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -20,7 +21,8 @@ void buildAboutText(QWidget& window, bool withDate) {
     name->setAlignment(Qt::AlignCenter);
     layout->addWidget(name);
 
-    auto* version = new QLabel(QStringLiteral("Version ") + appVersion, &window);
+    auto* version = new QLabel(
+        QCoreApplication::translate("r36::ui::AboutText", "Version %1").arg(appVersion), &window);
     version->setAlignment(Qt::AlignCenter);
     layout->addWidget(version);
 
@@ -30,11 +32,13 @@ void buildAboutText(QWidget& window, bool withDate) {
         layout->addWidget(date);
     }
 
-    auto* notice = new QLabel(
-        QStringLiteral("Clone utility and memory editor for the QB-R36 receiver.\n"
+    auto* notice =
+        new QLabel(QCoreApplication::translate(
+                       "r36::ui::AboutText",
+                       "Clone utility and memory editor for the QB-R36 receiver.\n"
                        "Provided as is, without warranty of any kind. Keep a clone file of\n"
                        "your receiver before you write to it."),
-        &window);
+                   &window);
     notice->setAlignment(Qt::AlignCenter);
     layout->addSpacing(8);
     layout->addWidget(notice);

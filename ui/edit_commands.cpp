@@ -22,13 +22,13 @@ namespace r36::ui {
 EditCommands::EditCommands(session::Session& session, MemoryGrid& grid, FindBar& find,
                            QStatusBar& status, QWidget* window)
     : QObject(window), m_session(session), m_grid(grid), m_status(status) {
-    m_menu = new QMenu(QStringLiteral("Edit(&E)"), window);
+    m_menu = new QMenu(tr("Edit(&E)"), window);
     m_menu->setObjectName(QStringLiteral("MenuEdit"));
 
     // The stack names the step ("Undo Paste"); the session decides whether it may run now.
     QUndoStack& stack = session.undoStack();
-    QAction* undo = stack.createUndoAction(this, QStringLiteral("Undo"));
-    QAction* redo = stack.createRedoAction(this, QStringLiteral("Redo"));
+    QAction* undo = stack.createUndoAction(this, tr("Undo"));
+    QAction* redo = stack.createRedoAction(this, tr("Redo"));
     disconnect(undo, &QAction::triggered, &stack, nullptr);
     disconnect(redo, &QAction::triggered, &stack, nullptr);
     connect(undo, &QAction::triggered, &session, &session::Session::undo);
@@ -47,28 +47,26 @@ EditCommands::EditCommands(session::Session& session, MemoryGrid& grid, FindBar&
             [this](const QString& reason) { m_status.showMessage(reason); });
 
     m_menu->addSeparator();
-    connect(addAction(QStringLiteral("Cu&t"), QStringLiteral("MenuCut"), QKeySequence::Cut, &grid),
+    connect(addAction(tr("Cu&t"), QStringLiteral("MenuCut"), QKeySequence::Cut, &grid),
             &QAction::triggered, this, &EditCommands::cut);
-    connect(
-        addAction(QStringLiteral("&Copy"), QStringLiteral("MenuCopy"), QKeySequence::Copy, &grid),
-        &QAction::triggered, this, &EditCommands::copy);
-    connect(addAction(QStringLiteral("&Paste"), QStringLiteral("MenuPaste"), QKeySequence::Paste,
-                      &grid),
+    connect(addAction(tr("&Copy"), QStringLiteral("MenuCopy"), QKeySequence::Copy, &grid),
+            &QAction::triggered, this, &EditCommands::copy);
+    connect(addAction(tr("&Paste"), QStringLiteral("MenuPaste"), QKeySequence::Paste, &grid),
             &QAction::triggered, this, &EditCommands::paste);
     m_menu->addSeparator();
     auto* separator = new QAction(this);
     separator->setSeparator(true);
     grid.addAction(separator);
-    connect(addAction(QStringLiteral("Insert empty memory"), QStringLiteral("MenuInsertMemory"),
+    connect(addAction(tr("Insert empty memory"), QStringLiteral("MenuInsertMemory"),
                       QKeySequence(Qt::Key_Insert), &grid),
             &QAction::triggered, this, &EditCommands::insertEmpty);
-    connect(addAction(QStringLiteral("Delete memory"), QStringLiteral("MenuDeleteMemory"),
+    connect(addAction(tr("Delete memory"), QStringLiteral("MenuDeleteMemory"),
                       QKeySequence(Qt::CTRL | Qt::Key_Delete), &grid),
             &QAction::triggered, this, &EditCommands::deleteMemory);
-    connect(addAction(QStringLiteral("Move up"), QStringLiteral("MenuMoveUp"),
+    connect(addAction(tr("Move up"), QStringLiteral("MenuMoveUp"),
                       QKeySequence(Qt::ALT | Qt::Key_Up), &grid),
             &QAction::triggered, this, [this] { move(-1); });
-    connect(addAction(QStringLiteral("Move down"), QStringLiteral("MenuMoveDown"),
+    connect(addAction(tr("Move down"), QStringLiteral("MenuMoveDown"),
                       QKeySequence(Qt::ALT | Qt::Key_Down), &grid),
             &QAction::triggered, this, [this] { move(+1); });
     connect(&grid, &MemoryGrid::moveRequested, this, &EditCommands::moveRows);
@@ -77,13 +75,12 @@ EditCommands::EditCommands(session::Session& session, MemoryGrid& grid, FindBar&
     // Find works from the list and from the bar itself: both are on the memory page.
     m_menu->addSeparator();
     QWidget* page = grid.parentWidget();
+    connect(addAction(tr("&Find"), QStringLiteral("MenuFind"), QKeySequence::Find, page),
+            &QAction::triggered, &find, &FindBar::open);
     connect(
-        addAction(QStringLiteral("&Find"), QStringLiteral("MenuFind"), QKeySequence::Find, page),
-        &QAction::triggered, &find, &FindBar::open);
-    connect(addAction(QStringLiteral("Find next"), QStringLiteral("MenuFindNext"),
-                      QKeySequence(Qt::Key_F3), page),
-            &QAction::triggered, &find, [&find] { find.findNext(+1); });
-    connect(addAction(QStringLiteral("Find previous"), QStringLiteral("MenuFindPrevious"),
+        addAction(tr("Find next"), QStringLiteral("MenuFindNext"), QKeySequence(Qt::Key_F3), page),
+        &QAction::triggered, &find, [&find] { find.findNext(+1); });
+    connect(addAction(tr("Find previous"), QStringLiteral("MenuFindPrevious"),
                       QKeySequence(Qt::SHIFT | Qt::Key_F3), page),
             &QAction::triggered, &find, [&find] { find.findNext(-1); });
     connect(&find, &FindBar::statusMessage, this,
@@ -157,7 +154,7 @@ void EditCommands::copy() {
     data->setData(QString::fromLatin1(files::kRecordsMimeType),
                   QByteArray::fromStdString(files::copiedRecords(m_session.image(), first, last)));
     QGuiApplication::clipboard()->setMimeData(data);
-    m_status.showMessage(QStringLiteral("Memories %1..%2 copied").arg(first).arg(last));
+    m_status.showMessage(tr("Memories %1..%2 copied").arg(first).arg(last));
 }
 
 void EditCommands::cut() {
@@ -179,14 +176,13 @@ void EditCommands::paste() {
         data->hasFormat(records) ? files::pastedRecords(data->data(records).toStdString(), first)
                                  : files::pastedText(data->text().toStdString(), first);
     if (!rows.ok()) {
-        m_status.showMessage(
-            QStringLiteral("Nothing pasted: %1").arg(QString::fromStdString(rows.reason)));
+        m_status.showMessage(tr("Nothing pasted: %1").arg(QString::fromStdString(rows.reason)));
         return;
     }
-    m_session.setMemories(first, rows.records, QStringLiteral("Paste"));
+    m_session.setMemories(first, rows.records, tr("Paste"));
     const int last = first + static_cast<int>(rows.records.size()) - 1;
     selectMemories(first, last, first);
-    m_status.showMessage(QStringLiteral("Memories %1..%2 pasted").arg(first).arg(last));
+    m_status.showMessage(tr("Memories %1..%2 pasted").arg(first).arg(last));
 }
 
 } // namespace r36::ui

@@ -19,10 +19,10 @@ FindBar::FindBar(session::Session& session, MemoryGrid& grid, QWidget* parent)
     setObjectName(QStringLiteral("findBar"));
     m_text = new QLineEdit(this);
     m_text->setObjectName(QStringLiteral("txtFind"));
-    m_text->setPlaceholderText(QStringLiteral("Frequency in MHz, name or BANK-CH"));
+    m_text->setPlaceholderText(tr("Frequency in MHz, name or BANK-CH"));
     m_text->setClearButtonEnabled(true);
     m_text->installEventFilter(this);
-    auto* label = new QLabel(QStringLiteral("Find:"), this);
+    auto* label = new QLabel(tr("Find:"), this);
     label->setBuddy(m_text);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -49,7 +49,7 @@ void FindBar::find(int direction, bool includeCurrent) {
     const std::vector<int> matches = session::findMemories(m_session.image(), m_session.labels(),
                                                            m_text->text().toUtf8().toStdString());
     if (matches.empty()) {
-        emit statusMessage(QStringLiteral("No memory matches"));
+        emit statusMessage(tr("No memory matches"));
         return;
     }
     const int current = m_grid.currentMemory();
@@ -65,9 +65,8 @@ void FindBar::find(int direction, bool includeCurrent) {
     const QModelIndex row = m_grid.model()->index(*at, std::max(m_grid.currentIndex().column(), 1));
     m_grid.setCurrentIndex(row);
     m_grid.scrollTo(row);
-    emit statusMessage(QStringLiteral("%1 of %2 matching memories")
-                           .arg(at - matches.begin() + 1)
-                           .arg(matches.size()));
+    emit statusMessage(
+        tr("%1 of %2 matching memories").arg(at - matches.begin() + 1).arg(matches.size()));
 }
 
 bool FindBar::eventFilter(QObject* watched, QEvent* event) {

@@ -67,11 +67,15 @@ struct LinkDialogConfig {
 };
 
 const LinkDialogConfig kBankLinkConfig{
-    "frmBankLink", "BANK-LINK Setting", "< BANK ", "GroupB", 2235, "Bank",
+    "frmBankLink", QT_TRANSLATE_NOOP("r36::ui::LinkDialog", "BANK-LINK Setting"),
+    "< BANK ",     "GroupB",
+    2235,          QT_TRANSLATE_NOOP("r36::ui::LinkDialog", "Bank"),
 };
 
 const LinkDialogConfig kProgramScanLinkConfig{
-    "frmPSlink", "PS LINK Setting", "< PRG  ", "Group9", 2035, "Pair",
+    "frmPSlink", QT_TRANSLATE_NOOP("r36::ui::LinkDialog", "PS LINK Setting"),
+    "< PRG  ",   "Group9",
+    2035,        QT_TRANSLATE_NOOP("r36::ui::LinkDialog", "Pair"),
 };
 
 const LinkDialogConfig& configOf(LinkDialog::Kind kind) {
@@ -122,12 +126,12 @@ public:
         case Qt::ForegroundRole:
             return unavailable || member ? kMarkedText : kPlainText;
         case Qt::AccessibleTextRole: // "Group3, Bank 12, member"
-            return QStringLiteral("%1, %2 %3, %4")
+            return LinkDialog::tr("%1, %2 %3, %4")
                 .arg(headerData(index.row(), Qt::Vertical, Qt::DisplayRole).toString(),
-                     QString::fromLatin1(m_config.itemName), QString::number(item),
-                     unavailable ? QStringLiteral("unavailable")
-                     : member    ? QStringLiteral("member")
-                                 : QStringLiteral("not a member"));
+                     LinkDialog::tr(m_config.itemName), QString::number(item),
+                     unavailable ? LinkDialog::tr("unavailable")
+                     : member    ? LinkDialog::tr("member")
+                                 : LinkDialog::tr("not a member"));
         default:
             return {};
         }
@@ -258,7 +262,7 @@ LinkDialog::LinkDialog(Kind kind, session::Session& session, QWidget* parent)
     : QDialog(parent), d(std::make_unique<Private>(kind, session)) {
     const LinkDialogConfig& config = d->config;
     setObjectName(QString::fromLatin1(config.objectName));
-    setWindowTitle(QString::fromLatin1(config.caption));
+    setWindowTitle(tr(config.caption));
 
     d->model = new LinkGridModel(config, this);
     d->showLinkTable();
@@ -326,9 +330,9 @@ LinkDialog::LinkDialog(Kind kind, session::Session& session, QWidget* parent)
     }
     captionLine->addStretch();
 
-    auto* clearButton = new QPushButton(QStringLiteral("Clear"));
+    auto* clearButton = new QPushButton(LinkDialog::tr("Clear"));
     clearButton->setObjectName(QStringLiteral("cmdInit"));
-    auto* okButton = new QPushButton(QStringLiteral("OK"));
+    auto* okButton = new QPushButton(LinkDialog::tr("OK"));
     okButton->setObjectName(QStringLiteral("cmdOK"));
     okButton->setDefault(true);
     auto* buttons = new QHBoxLayout;

@@ -105,8 +105,8 @@ void MainWindow::buildPages() {
 
     m_tabs = new QTabBar(central);
     m_tabs->setObjectName(QStringLiteral("TabStrip1"));
-    m_tabs->addTab(QStringLiteral("Memory"));
-    m_tabs->addTab(QStringLiteral("Settings"));
+    m_tabs->addTab(tr("Memory"));
+    m_tabs->addTab(tr("Settings"));
     m_tabs->setExpanding(false);
     m_tabs->setDrawBase(true);
     layout->addWidget(m_tabs);
@@ -144,9 +144,8 @@ void MainWindow::wireSession() {
     connect(s, &session::Session::transferProgress, m_transferBar, &TransferBar::showProgress);
     connect(s, &session::Session::transferFinished, this, &MainWindow::transferFinished);
     connect(s, &session::Session::backupFailed, this, [this](const QString& reason) {
-        m_dialogs->message(this, UserDialogs::Icon::Warning, QStringLiteral("Caution"),
-                           QStringLiteral("The backup of the receiver could not be saved."),
-                           reason);
+        m_dialogs->message(this, UserDialogs::Icon::Warning, tr("Caution"),
+                           tr("The backup of the receiver could not be saved."), reason);
     });
     connect(m_transferBar, &TransferBar::cancelRequested, s, &session::Session::cancelTransfer);
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
@@ -205,14 +204,12 @@ void MainWindow::refreshPortDevices() {
 
 void MainWindow::choosePort(int commPort) {
     if (const Outcome saved = m_session->choosePort(commPort); !saved)
-        showError(QStringLiteral("Error"), QStringLiteral("Can't save the port and speed."),
-                  saved.reason());
+        showError(tr("Error"), tr("Can't save the port and speed."), saved.reason());
 }
 
 void MainWindow::chooseSpeed(int commSpeed) {
     if (const Outcome saved = m_session->chooseSpeed(commSpeed); !saved)
-        showError(QStringLiteral("Error"), QStringLiteral("Can't save the port and speed."),
-                  saved.reason());
+        showError(tr("Error"), tr("Can't save the port and speed."), saved.reason());
 }
 
 void MainWindow::showError(const QString& title, const QString& text, const std::string& reason) {
@@ -244,17 +241,16 @@ void MainWindow::transferFinished(const session::TransferResult& result) {
     // A close during the transfer stopped it; the user is leaving, so no message.
     if (!m_closeRequested && !continueWrite) {
         if (result.status == Status::Complete) {
-            m_dialogs->message(this, UserDialogs::Icon::Information, QStringLiteral("Complete"),
-                               QStringLiteral("Complete"));
+            m_dialogs->message(this, UserDialogs::Icon::Information, tr("Complete"),
+                               tr("Complete"));
         } else if (result.status == Status::Cancelled) {
-            m_dialogs->message(this, UserDialogs::Icon::Warning, QStringLiteral("Cancelled"),
-                               QStringLiteral("Cancelled"), result.reason);
+            m_dialogs->message(this, UserDialogs::Icon::Warning, tr("Cancelled"), tr("Cancelled"),
+                               result.reason);
         } else {
             m_dialogs->message(this, UserDialogs::Icon::Critical,
-                               session::isWholeImageTransfer(result.kind)
-                                   ? QStringLiteral("Error")
-                                   : QStringLiteral(" Error"),
-                               QStringLiteral("Error"), result.reason);
+                               session::isWholeImageTransfer(result.kind) ? tr("Error")
+                                                                          : tr(" Error"),
+                               tr("Error"), result.reason);
         }
     }
     setTransferControls(true);
@@ -298,8 +294,8 @@ void MainWindow::onTabChanged(int index) {
         return;
     }
     if (!totalValid) {
-        if (!m_dialogs->askOkCancel(this, UserDialogs::Icon::Warning, QStringLiteral("Caution"),
-                                    QStringLiteral("Bank Total Error. Init Data?"))) {
+        if (!m_dialogs->askOkCancel(this, UserDialogs::Icon::Warning, tr("Caution"),
+                                    tr("Bank Total Error. Init Data?"))) {
             m_currentTab = previous;
             m_switchingTabBack = true;
             m_tabs->setCurrentIndex(kMemoryTab - 1);
@@ -334,10 +330,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     }
     m_closeRequested = false;
     if (m_session->hasUnsavedChanges() &&
-        !m_dialogs->askOkCancel(
-            this, UserDialogs::Icon::Warning, QStringLiteral("Caution"),
-            QStringLiteral("The changes were neither saved to a file nor written to the "
-                           "receiver. Discard them?"))) {
+        !m_dialogs->askOkCancel(this, UserDialogs::Icon::Warning, tr("Caution"),
+                                tr("The changes were neither saved to a file nor written to the "
+                                   "receiver. Discard them?"))) {
         event->ignore();
         return;
     }

@@ -16,12 +16,17 @@
 namespace r36::ui {
 
 namespace {
-const QString kCloneFilter = QStringLiteral("R36 Files (*.R36);;All Files (*.*)");
-const QString kCsvFilter = QStringLiteral("csv Files (*.csv);;All Files (*.*)");
+// Asked for when a dialog opens, not at start-up, so that the installed translation applies.
+QString cloneFilter() {
+    return MainWindow::tr("R36 Files (*.R36);;All Files (*.*)");
+}
+QString csvFilter() {
+    return MainWindow::tr("csv Files (*.csv);;All Files (*.*)");
+}
 } // namespace
 
 void MainWindow::openCloneFile() {
-    const QString path = m_dialogs->openFileName(this, kCloneFilter);
+    const QString path = m_dialogs->openFileName(this, cloneFilter());
     if (!path.isEmpty())
         openClonePath(path);
 }
@@ -29,7 +34,7 @@ void MainWindow::openCloneFile() {
 void MainWindow::openClonePath(const QString& path) {
     const session::Session::OpenReport report = m_session->open(path);
     if (!report.outcome) {
-        showError(QStringLiteral("Error"), QStringLiteral("Can't open the file."),
+        showError(tr("Error"), tr("Can't open the file."),
                   report.outcome.reason() == "Can't open the file." ? std::string()
                                                                     : report.outcome.reason());
         return;
@@ -39,49 +44,47 @@ void MainWindow::openClonePath(const QString& path) {
     if (!report.skipped.empty()) {
         QStringList lines;
         for (const files::SkippedLine& skipped : report.skipped)
-            lines << QStringLiteral("line %1: %2")
+            lines << tr("line %1: %2")
                          .arg(skipped.lineNumber)
                          .arg(QString::fromStdString(skipped.reason));
-        m_dialogs->message(
-            this, UserDialogs::Icon::Warning, QStringLiteral("Caution"),
-            QStringLiteral("%1 lines of the file were skipped.").arg(report.skipped.size()),
-            lines.join(QLatin1Char('\n')));
+        m_dialogs->message(this, UserDialogs::Icon::Warning, tr("Caution"),
+                           tr("%1 lines of the file were skipped.").arg(report.skipped.size()),
+                           lines.join(QLatin1Char('\n')));
     }
 }
 
 void MainWindow::saveCloneFile() {
-    const QString path = m_dialogs->saveFileName(this, kCloneFilter);
+    const QString path = m_dialogs->saveFileName(this, cloneFilter());
     if (path.isEmpty())
         return;
     if (const Outcome saved = m_session->save(path); !saved)
-        showError(QStringLiteral("Error"), QStringLiteral("Can't save the file."), saved.reason());
+        showError(tr("Error"), tr("Can't save the file."), saved.reason());
 }
 
 void MainWindow::importCsvFile() {
-    const QString path = m_dialogs->openFileName(this, kCsvFilter);
+    const QString path = m_dialogs->openFileName(this, csvFilter());
     if (path.isEmpty())
         return;
     int errorLine = 0;
     const Outcome imported = m_session->importCsv(path, &errorLine);
     if (!imported) {
         // Nothing of a failed import is applied: the image, the grid and the title stay.
-        const QString text = errorLine > 0 ? QStringLiteral("Error at line%1").arg(errorLine)
-                                           : QStringLiteral("Can't open the file.");
-        showError(QStringLiteral("Error"), text,
+        const QString text =
+            errorLine > 0 ? tr("Error at line%1").arg(errorLine) : tr("Can't open the file.");
+        showError(tr("Error"), text,
                   imported.reason() == "Can't open the file." ? std::string() : imported.reason());
     }
 }
 
 void MainWindow::exportCsvFile() {
-    const QString path = m_dialogs->saveFileName(this, kCsvFilter);
+    const QString path = m_dialogs->saveFileName(this, csvFilter());
     if (path.isEmpty())
         return;
     const Outcome exported = m_session->exportCsv(
         path, [this](int row) { m_transferBar->showRows(row, image::kUserMemoryCount); });
     m_transferBar->transferEnded();
     if (!exported)
-        showError(QStringLiteral("Error"), QStringLiteral("Can't write the file."),
-                  exported.reason());
+        showError(tr("Error"), tr("Can't write the file."), exported.reason());
 }
 
 } // namespace r36::ui

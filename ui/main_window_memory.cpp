@@ -42,7 +42,7 @@ void MainWindow::wireMemoryPageHints() {
         const QString problem = partitionProblem(*m_session);
         if (!problem.isEmpty())
             statusBar()->showMessage(problem);
-        else if (statusBar()->currentMessage().startsWith(QStringLiteral("The bank counts")))
+        else if (statusBar()->currentMessage().startsWith(partitionProblemLead()))
             statusBar()->clearMessage();
     });
 }
@@ -66,8 +66,8 @@ void MainWindow::clearSelected() {
 }
 
 void MainWindow::askForSelection() {
-    m_dialogs->message(this, UserDialogs::Icon::Information, QStringLiteral("Caution"),
-                       QStringLiteral("Select the memories first"));
+    m_dialogs->message(this, UserDialogs::Icon::Information, tr("Caution"),
+                       tr("Select the memories first"));
     m_memoryPage->grid()->setFocus();
 }
 

@@ -13,16 +13,16 @@
 namespace r36::ui {
 
 void MainWindow::buildMenus() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("File(&F)"));
+    QMenu* file = menuBar()->addMenu(tr("File(&F)"));
     file->setObjectName(QStringLiteral("MenuFile"));
-    file->addAction(QStringLiteral("Open(&O)"), this, &MainWindow::openCloneFile);
-    file->addAction(QStringLiteral("Save(&S)"), this, &MainWindow::saveCloneFile);
-    file->addAction(QStringLiteral("Import(&I)"), this, &MainWindow::importCsvFile);
-    file->addAction(QStringLiteral("Export(&E)"), this, &MainWindow::exportCsvFile);
-    file->addAction(QStringLiteral("Backups…"), this, &MainWindow::openBackups)
+    file->addAction(tr("Open(&O)"), this, &MainWindow::openCloneFile);
+    file->addAction(tr("Save(&S)"), this, &MainWindow::saveCloneFile);
+    file->addAction(tr("Import(&I)"), this, &MainWindow::importCsvFile);
+    file->addAction(tr("Export(&E)"), this, &MainWindow::exportCsvFile);
+    file->addAction(tr("Backups…"), this, &MainWindow::openBackups)
         ->setObjectName(QStringLiteral("MenuBackups"));
 
-    QMenu* port = menuBar()->addMenu(QStringLiteral("Port(&P)"));
+    QMenu* port = menuBar()->addMenu(tr("Port(&P)"));
     port->setObjectName(QStringLiteral("MenuPort"));
     auto* ports = new QActionGroup(this);
     for (int number = 1; number <= kPortCount; ++number) {
@@ -35,7 +35,7 @@ void MainWindow::buildMenus() {
     }
     connect(port, &QMenu::aboutToShow, this, &MainWindow::refreshPortDevices);
 
-    QMenu* speed = menuBar()->addMenu(QStringLiteral("Speed(&S)"));
+    QMenu* speed = menuBar()->addMenu(tr("Speed(&S)"));
     speed->setObjectName(QStringLiteral("MenuSpeed"));
     auto* speeds = new QActionGroup(this);
     const std::array<QString, 2> speedCaptions = {QStringLiteral("115200bps"),
@@ -49,31 +49,28 @@ void MainWindow::buildMenus() {
         m_speedActions[choice] = action;
     }
 
-    QMenu* comm = menuBar()->addMenu(QStringLiteral("Comm(&C)"));
+    QMenu* comm = menuBar()->addMenu(tr("Comm(&C)"));
     comm->setObjectName(QStringLiteral("MenuComm"));
     const int writeAll = static_cast<int>(session::Transfer::WriteAll);
-    comm->addAction(QStringLiteral("Write all(&W)"), this,
-                    [this, writeAll] { startWrite(writeAll); })
+    comm->addAction(tr("Write all(&W)"), this, [this, writeAll] { startWrite(writeAll); })
         ->setObjectName(QStringLiteral("MenuWriteAll"));
-    comm->addAction(QStringLiteral("Read all(&R)"), this,
+    comm->addAction(tr("Read all(&R)"), this,
                     [this] { m_session->startTransfer(session::Transfer::ReadAll); });
-    comm->addAction(QStringLiteral("Write changes"), this,
-                    [this, writeAll] { startWrite(writeAll); })
+    comm->addAction(tr("Write changes"), this, [this, writeAll] { startWrite(writeAll); })
         ->setObjectName(QStringLiteral("MenuWriteChanges"));
     comm->addSeparator();
-    m_verifyAction = comm->addAction(QStringLiteral("Verify after writing"));
+    m_verifyAction = comm->addAction(tr("Verify after writing"));
     m_verifyAction->setObjectName(QStringLiteral("MenuVerify"));
     m_verifyAction->setCheckable(true);
     m_verifyAction->setChecked(m_session->verifyAfterWriting());
     connect(m_verifyAction, &QAction::toggled, this, [this](bool verify) {
         if (const Outcome saved = m_session->setVerifyAfterWriting(verify); !saved)
-            showError(QStringLiteral("Error"), QStringLiteral("Can't save the settings file."),
-                      saved.reason());
+            showError(tr("Error"), tr("Can't save the settings file."), saved.reason());
     });
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("Help(&H)"));
+    QMenu* help = menuBar()->addMenu(tr("Help(&H)"));
     help->setObjectName(QStringLiteral("MenuHelp"));
-    help->addAction(QStringLiteral("Version(&V)"), this, &MainWindow::showVersion);
+    help->addAction(tr("Version(&V)"), this, &MainWindow::showVersion);
 
     m_menus = {file, port, speed, comm, help, nullptr}; // Edit follows with the pages
 }

@@ -10,14 +10,6 @@
 
 namespace r36::ui {
 
-namespace {
-
-const QString kWriteChanges = QStringLiteral("Write changes");
-const QString kWriteAll = QStringLiteral("Write all");
-const QString kCancel = QStringLiteral("Cancel");
-
-} // namespace
-
 void MainWindow::startWrite(int kind, int first, int last) {
     if (m_session->transferRunning())
         return;
@@ -29,11 +21,10 @@ void MainWindow::startWrite(int kind, int first, int last) {
     const int chosen = m_dialogs->choose(
         this, {QStringLiteral("frmReadFirst"),
                session::transferName(command),
-               QStringLiteral("Nothing is known yet of what the receiver holds. Read it first "
-                              "to keep a backup and to see what the write will change."),
+               tr("Nothing is known yet of what the receiver holds. Read it first "
+                  "to keep a backup and to see what the write will change."),
                {},
-               {QStringLiteral("Read the receiver first"), QStringLiteral("Write without reading"),
-                kCancel}});
+               {tr("Read the receiver first"), tr("Write without reading"), tr("Cancel")}});
     if (chosen == 0 && m_session->startReceiverRead())
         m_pendingWrite = PendingWrite{kind, first, last};
     else if (chosen == 1)
@@ -46,17 +37,17 @@ void MainWindow::showDifference(int kind, int first, int last) {
     QStringList lines;
     for (const image::Change& change : difference.changes)
         lines << QString::fromStdString(change.text());
-    const QString text =
-        difference.empty()
-            ? QStringLiteral("Nothing differs: the receiver already holds what %1 writes.")
-                  .arg(session::transferName(command))
-            : QStringLiteral("%1 will change on the receiver:")
-                  .arg(QString::fromStdString(difference.countsText()));
-    const int chosen = m_dialogs->choose(this, {QStringLiteral("frmDifference"),
-                                                session::transferName(command),
-                                                text,
-                                                lines,
-                                                {kWriteChanges, kWriteAll, kCancel}});
+    const QString text = difference.empty()
+                             ? tr("Nothing differs: the receiver already holds what %1 writes.")
+                                   .arg(session::transferName(command))
+                             : tr("%1 will change on the receiver:")
+                                   .arg(QString::fromStdString(difference.countsText()));
+    const int chosen =
+        m_dialogs->choose(this, {QStringLiteral("frmDifference"),
+                                 session::transferName(command),
+                                 text,
+                                 lines,
+                                 {tr("Write changes"), tr("Write all"), tr("Cancel")}});
     if (chosen == 0 && !difference.empty())
         m_session->startWriteChanges(command, first, last);
     else if (chosen == 1)
@@ -68,20 +59,19 @@ void MainWindow::openBackups() {
         session::listBackups(m_session->backupFolder());
     QStringList lines;
     for (const session::BackupEntry& backup : backups)
-        lines << QStringLiteral("%1    version %2    %3 memories in use")
+        lines << tr("%1    version %2    %3 memories in use")
                      .arg(backup.made.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")))
                      .arg(backup.radioVersion)
                      .arg(backup.memoriesInUse);
-    const QString text = backups.empty()
-                             ? QStringLiteral("No backup yet: every Read all leaves one.")
-                             : QStringLiteral("Backups of the receiver, newest first:");
+    const QString text = backups.empty() ? tr("No backup yet: every Read all leaves one.")
+                                         : tr("Backups of the receiver, newest first:");
     int line = -1;
     const int chosen = m_dialogs->choose(this,
                                          {QStringLiteral("frmBackups"),
-                                          QStringLiteral("Backups"),
+                                          tr("Backups"),
                                           text,
                                           lines,
-                                          {QStringLiteral("Open"), kCancel},
+                                          {tr("Open"), tr("Cancel")},
                                           true},
                                          &line);
     if (chosen == 0 && line >= 0 && line < static_cast<int>(backups.size()))

@@ -91,7 +91,7 @@ QButtonGroup* addOptions(QWidget* frame, QGridLayout* grid, const QStringList& c
 }
 
 QCheckBox* autoBox(QWidget* frame, const QString& name) {
-    auto* box = new QCheckBox(QStringLiteral("auto"), frame);
+    auto* box = new QCheckBox(MemoryDetailDialog::tr("auto"), frame);
     box->setObjectName(name);
     QSizePolicy policy = box->sizePolicy();
     policy.setRetainSizeWhenHidden(true);
@@ -205,7 +205,7 @@ void MemoryDetailDialog::Private::buildForm() {
     auto* layout = new QVBoxLayout(q);
 
     auto* header = new QHBoxLayout;
-    header->addWidget(new QLabel(QStringLiteral("Memory"), q));
+    header->addWidget(new QLabel(MemoryDetailDialog::tr("Memory"), q));
     memoryLabel = new QLabel(q);
     memoryLabel->setObjectName(QStringLiteral("Label2"));
     QFont labelFont = memoryLabel->font();
@@ -248,7 +248,7 @@ void MemoryDetailDialog::Private::buildForm() {
     layout->addLayout(columns);
 
     auto* bottom = new QHBoxLayout;
-    skip = new QCheckBox(QStringLiteral("Skip"), q);
+    skip = new QCheckBox(MemoryDetailDialog::tr("Skip"), q);
     skip->setObjectName(QStringLiteral("chkSkip"));
     bottom->addWidget(skip);
     bottom->addSpacing(24);
@@ -267,15 +267,15 @@ void MemoryDetailDialog::Private::buildForm() {
     layout->addLayout(bottom);
 
     auto* buttons = new QHBoxLayout;
-    prevButton = new QPushButton(QStringLiteral("   PREV.     <<"), q);
+    prevButton = new QPushButton(MemoryDetailDialog::tr("   PREV.     <<"), q);
     prevButton->setObjectName(QStringLiteral("cmdBack"));
-    nextButton = new QPushButton(QStringLiteral("   NEXT      >>"), q);
+    nextButton = new QPushButton(MemoryDetailDialog::tr("   NEXT      >>"), q);
     nextButton->setObjectName(QStringLiteral("cmdNext"));
-    clearButton = new QPushButton(QStringLiteral("Clear"), q);
+    clearButton = new QPushButton(MemoryDetailDialog::tr("Clear"), q);
     clearButton->setObjectName(QStringLiteral("DETAIL_CLEAR"));
-    okButton = new QPushButton(QStringLiteral("OK"), q);
+    okButton = new QPushButton(MemoryDetailDialog::tr("OK"), q);
     okButton->setObjectName(QStringLiteral("DETAIL_ENTER"));
-    cancelButton = new QPushButton(QStringLiteral("Cancel"), q);
+    cancelButton = new QPushButton(MemoryDetailDialog::tr("Cancel"), q);
     cancelButton->setObjectName(QStringLiteral("DETAIL_CANCEL"));
     // Enter always means OK, wherever the focus is; Space presses the focused button.
     for (QPushButton* button : {prevButton, nextButton, clearButton, cancelButton})
@@ -294,7 +294,7 @@ void MemoryDetailDialog::Private::buildForm() {
 }
 
 QWidget* MemoryDetailDialog::Private::buildModeFrame() {
-    auto* frame = new QGroupBox(QStringLiteral("Modulation Mode"), q);
+    auto* frame = new QGroupBox(MemoryDetailDialog::tr("Modulation Mode"), q);
     auto* grid = new QGridLayout(frame);
     modeGroup = addOptions(frame, grid, listTexts(image::modeNames), QStringLiteral("optMode"),
                            kModeColumns);
@@ -304,7 +304,7 @@ QWidget* MemoryDetailDialog::Private::buildModeFrame() {
 }
 
 QWidget* MemoryDetailDialog::Private::buildStepFrame() {
-    auto* frame = new QGroupBox(QStringLiteral("Step"), q);
+    auto* frame = new QGroupBox(MemoryDetailDialog::tr("Step"), q);
     auto* grid = new QGridLayout(frame);
     stepGroup = addOptions(frame, grid, listTexts(image::stepNames), QStringLiteral("optStep"),
                            kStepColumns);
@@ -314,16 +314,16 @@ QWidget* MemoryDetailDialog::Private::buildStepFrame() {
 }
 
 QWidget* MemoryDetailDialog::Private::buildShiftFrame() {
-    auto* frame = new QGroupBox(QStringLiteral("Shift"), q);
+    auto* frame = new QGroupBox(MemoryDetailDialog::tr("Shift"), q);
     auto* layout = new QVBoxLayout(frame);
     auto* grid = new QGridLayout;
     // The editor says "Off" where the memory list says "OFF".
-    shiftGroup =
-        addOptions(frame, grid, {QStringLiteral("Off"), QStringLiteral("+"), QStringLiteral("-")},
-                   QStringLiteral("optShift"), kModeColumns);
+    shiftGroup = addOptions(
+        frame, grid, {MemoryDetailDialog::tr("Off"), QStringLiteral("+"), QStringLiteral("-")},
+        QStringLiteral("optShift"), kModeColumns);
     layout->addLayout(grid);
 
-    auto* caption = new QLabel(QStringLiteral("Offset Frequency"), frame);
+    auto* caption = new QLabel(MemoryDetailDialog::tr("Offset Frequency"), frame);
     layout->addWidget(caption);
     auto* offset = new QHBoxLayout;
     offsetMHz = digitBox(frame, QStringLiteral("txtShiftFreqM"), kOffsetMHzChars, Qt::AlignRight,
@@ -341,13 +341,13 @@ QWidget* MemoryDetailDialog::Private::buildShiftFrame() {
 }
 
 QWidget* MemoryDetailDialog::Private::buildSubtoneFrame() {
-    auto* frame = new QGroupBox(QStringLiteral("TSQ/DCS"), q);
+    auto* frame = new QGroupBox(MemoryDetailDialog::tr("TSQ/DCS"), q);
     auto* layout = new QVBoxLayout(frame);
     auto* grid = new QGridLayout;
     // The editor says "None", "TSQ" and "SQ" for the kinds the memory list calls "OFF", "CTCSS"
     // and "REV".
     subtoneGroup = addOptions(frame, grid,
-                              {QStringLiteral("None"), QStringLiteral("Train"),
+                              {MemoryDetailDialog::tr("None"), MemoryDetailDialog::tr("Train"),
                                QStringLiteral("TSQ"), QStringLiteral("SQ"), QStringLiteral("DCS")},
                               QStringLiteral("optSubtone"), kSubtoneColumns);
     layout->addLayout(grid);
@@ -364,12 +364,12 @@ QWidget* MemoryDetailDialog::Private::buildSubtoneFrame() {
         lists->addRow(label, list);
         return list;
     };
-    toneList =
-        addList(QStringLiteral("Tone"), QStringLiteral("cmbTone"), listTexts(image::ctcssTones));
-    dcsList =
-        addList(QStringLiteral("DCS Code"), QStringLiteral("cmbDCS"), listTexts(image::dcsCodes));
-    trainList =
-        addList(QStringLiteral("Train"), QStringLiteral("cmbTrain"), listTexts(image::trainTones));
+    toneList = addList(MemoryDetailDialog::tr("Tone"), QStringLiteral("cmbTone"),
+                       listTexts(image::ctcssTones));
+    dcsList = addList(MemoryDetailDialog::tr("DCS Code"), QStringLiteral("cmbDCS"),
+                      listTexts(image::dcsCodes));
+    trainList = addList(MemoryDetailDialog::tr("Train"), QStringLiteral("cmbTrain"),
+                        listTexts(image::trainTones));
     layout->addLayout(lists);
     return frame;
 }
@@ -468,8 +468,9 @@ void MemoryDetailDialog::Private::walk(int delta) {
 void MemoryDetailDialog::Private::confirm() {
     const image::FieldsRecord built = buildRecord();
     if (!built.ok()) {
-        dialogs.message(q, UserDialogs::Icon::Critical, QStringLiteral("Error"),
-                        QStringLiteral("Data invalid"), QString::fromStdString(built.failure));
+        dialogs.message(q, UserDialogs::Icon::Critical, MemoryDetailDialog::tr("Error"),
+                        MemoryDetailDialog::tr("Data invalid"),
+                        QString::fromStdString(built.failure));
         return;
     }
     session.setMemory(curMemory, built.record);
@@ -480,7 +481,7 @@ MemoryDetailDialog::MemoryDetailDialog(session::Session& session, int curMemory,
                                        UserDialogs& dialogs, QWidget* parent)
     : QDialog(parent), d(std::make_unique<Private>(this, session, curMemory, dialogs)) {
     Q_ASSERT(curMemory >= 0 && curMemory <= image::lastStoredMemory);
-    setWindowTitle(QStringLiteral("Memory Setting"));
+    setWindowTitle(MemoryDetailDialog::tr("Memory Setting"));
     d->buildForm();
     d->setTabOrder();
 

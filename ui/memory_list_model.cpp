@@ -7,9 +7,20 @@
 
 namespace r36::ui {
 
-const std::array<const char*, 12> gridHeaders = {"BANK-CH", "Frequency",    "Mode", "Step",
-                                                 "Subtone", "TSQ",          "DCS",  "Train",
-                                                 "Shift",   "Offset Freq.", "Skip", "Name"};
+// Translated when shown: the table is built before any translation is installed.
+const std::array<const char*, 12> gridHeaders = {
+    QT_TRANSLATE_NOOP("r36::ui::MemoryListModel", "BANK-CH"),
+    QT_TRANSLATE_NOOP("r36::ui::MemoryListModel", "Frequency"),
+    QT_TRANSLATE_NOOP("r36::ui::MemoryListModel", "Mode"),
+    QT_TRANSLATE_NOOP("r36::ui::MemoryListModel", "Step"),
+    QT_TRANSLATE_NOOP("r36::ui::MemoryListModel", "Subtone"),
+    QT_TRANSLATE_NOOP("r36::ui::MemoryListModel", "TSQ"),
+    QT_TRANSLATE_NOOP("r36::ui::MemoryListModel", "DCS"),
+    QT_TRANSLATE_NOOP("r36::ui::MemoryListModel", "Train"),
+    QT_TRANSLATE_NOOP("r36::ui::MemoryListModel", "Shift"),
+    QT_TRANSLATE_NOOP("r36::ui::MemoryListModel", "Offset Freq."),
+    QT_TRANSLATE_NOOP("r36::ui::MemoryListModel", "Skip"),
+    QT_TRANSLATE_NOOP("r36::ui::MemoryListModel", "Name")};
 
 const std::array<int, MemoryListModel::kColumnCount> MemoryListModel::kColumnWidthsTwips = {
     1450, 1750, 600, 900, 900, 900, 600, 800, 600, 1700, 550, 2600};
@@ -57,8 +68,7 @@ QVariant MemoryListModel::headerData(int section, Qt::Orientation orientation, i
     if (role != Qt::DisplayRole)
         return {};
     if (orientation == Qt::Horizontal)
-        return section >= 0 && section < kColumnCount ? QString::fromLatin1(gridHeaders[section])
-                                                      : QVariant();
+        return section >= 0 && section < kColumnCount ? tr(gridHeaders[section]) : QVariant();
     return section + 1;
 }
 
@@ -80,9 +90,8 @@ bool MemoryListModel::setData(const QModelIndex& index, const QVariant& value, i
     const image::FieldsRecord edited = image::recordWithText(
         m_image.memRecord.at(memory), memory, index.column() - 1, text.toUtf8().toStdString());
     if (!edited.ok()) {
-        emit editRefused(QStringLiteral("Memory %1: %2")
-                             .arg(memory)
-                             .arg(QString::fromStdString(edited.failure)));
+        emit editRefused(
+            tr("Memory %1: %2").arg(memory).arg(QString::fromStdString(edited.failure)));
         return false;
     }
     m_session.setMemory(memory, edited.record);

@@ -37,15 +37,12 @@ MemoryPage::MemoryPage(session::Session& session, QWidget* parent) : QWidget(par
     setFocusProxy(m_grid); // turning to this page puts the focus in the grid
     m_findBar = new FindBar(session, *m_grid, this);
 
-    m_clearAll =
-        makeButton(QStringLiteral("Clear all memories"), QStringLiteral("cmdClearAll"), this);
-    m_clear = makeButton(QStringLiteral("Clear selected memory"), QStringLiteral("cmdClear"), this);
-    m_read1mem =
-        makeButton(QStringLiteral("Read selected memory"), QStringLiteral("cmdRead1mem"), this);
-    m_write1mem =
-        makeButton(QStringLiteral("Write selected memory"), QStringLiteral("cmdWrite1mem"), this);
-    m_bankLink = makeButton(QStringLiteral("Bank-Link"), QStringLiteral("cmdGrpDialog0"), this);
-    m_psLink = makeButton(QStringLiteral("PS-Link"), QStringLiteral("cmdGrpDialog1"), this);
+    m_clearAll = makeButton(tr("Clear all memories"), QStringLiteral("cmdClearAll"), this);
+    m_clear = makeButton(tr("Clear selected memory"), QStringLiteral("cmdClear"), this);
+    m_read1mem = makeButton(tr("Read selected memory"), QStringLiteral("cmdRead1mem"), this);
+    m_write1mem = makeButton(tr("Write selected memory"), QStringLiteral("cmdWrite1mem"), this);
+    m_bankLink = makeButton(tr("Bank-Link"), QStringLiteral("cmdGrpDialog0"), this);
+    m_psLink = makeButton(tr("PS-Link"), QStringLiteral("cmdGrpDialog1"), this);
 
     auto* buttons = new QGridLayout;
     buttons->addWidget(m_clearAll, 0, 0);

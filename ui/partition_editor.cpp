@@ -50,7 +50,7 @@ PartitionEditor::PartitionEditor(session::Session& session, QWidget* parent)
         box->setContextMenuPolicy(Qt::NoContextMenu);
         box->setDragEnabled(false);
         box->setAcceptDrops(false);
-        box->setAccessibleName(QStringLiteral("Bank %1 count").arg(bank));
+        box->setAccessibleName(tr("Bank %1 count").arg(bank));
         box->installEventFilter(this);
         m_boxes[bank] = box;
         grid->addWidget(box, bank % kRows + 1, bank / kRows + 1);
@@ -66,14 +66,14 @@ PartitionEditor::PartitionEditor(session::Session& session, QWidget* parent)
 
     auto* totalRow = new QHBoxLayout;
     totalRow->addStretch();
-    totalRow->addWidget(new QLabel(QStringLiteral("Total"), this));
+    totalRow->addWidget(new QLabel(tr("Total"), this));
     totalRow->addWidget(m_total);
 
-    m_read = new QPushButton(QStringLiteral("Bank Read"), this);
+    m_read = new QPushButton(tr("Bank Read"), this);
     m_read->setObjectName(QStringLiteral("cmdReadBank"));
-    m_write = new QPushButton(QStringLiteral("Bank Write"), this);
+    m_write = new QPushButton(tr("Bank Write"), this);
     m_write->setObjectName(QStringLiteral("cmdWriteBank"));
-    m_reset = new QPushButton(QStringLiteral("Reset"), this);
+    m_reset = new QPushButton(tr("Reset"), this);
     m_reset->setObjectName(QStringLiteral("cmdInitBank"));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_read);
@@ -112,7 +112,7 @@ void PartitionEditor::showPartition() {
                          : QColor(255, 0, 0));
     m_total->setPalette(palette);
     const QString problem = partitionProblem(m_session);
-    m_total->setAccessibleName(QStringLiteral("Total %1").arg(total));
+    m_total->setAccessibleName(tr("Total %1").arg(total));
     m_total->setAccessibleDescription(problem);
     m_write->setToolTip(problem);
     // Bank Write needs a total of 1000; the busy state of a transfer keeps it off meanwhile.
@@ -120,10 +120,14 @@ void PartitionEditor::showPartition() {
         m_write->setEnabled(problem.isEmpty());
 }
 
+QString partitionProblemLead() {
+    return PartitionEditor::tr("The bank counts total %1; they must total %2").section(u'%', 0, 0);
+}
+
 QString partitionProblem(const session::Session& session) {
     if (session.partitionValid())
         return {};
-    return QStringLiteral("The bank counts total %1; they must total %2")
+    return PartitionEditor::tr("The bank counts total %1; they must total %2")
         .arg(session.displayedTotal())
         .arg(image::kBankAreaSize);
 }

@@ -152,8 +152,8 @@ SettingsPage::SettingsPage(session::Session& session, QWidget* parent)
     keypad->setVerticalSpacing(0);
     auto* captions = new QVBoxLayout;
     captions->addStretch();
-    captions->addWidget(new QLabel(QStringLiteral("Remocon"), this));
-    captions->addWidget(new QLabel(QStringLiteral("key ID"), this));
+    captions->addWidget(new QLabel(tr("Remocon"), this));
+    captions->addWidget(new QLabel(tr("key ID"), this));
     captions->addStretch();
     keypad->addLayout(captions, 0, 0, 6, 1);
     const int boxWidth = fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 8;
@@ -175,9 +175,9 @@ SettingsPage::SettingsPage(session::Session& session, QWidget* parent)
     for (QLineEdit* box : d->tvBoxes)
         focusChain[kTvGroup].push_back(box);
 
-    d->read = new QPushButton(QStringLiteral("Read This Page"), this);
+    d->read = new QPushButton(tr("Read This Page"), this);
     d->read->setObjectName(QStringLiteral("cmdReadSys"));
-    d->write = new QPushButton(QStringLiteral("Write This Page"), this);
+    d->write = new QPushButton(tr("Write This Page"), this);
     d->write->setObjectName(QStringLiteral("cmdWriteSys"));
     QVBoxLayout* lastColumn = columnLayouts.back();
     lastColumn->addStretch();

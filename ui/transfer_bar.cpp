@@ -30,10 +30,10 @@ TransferBar::TransferBar(QWidget* parent) : QWidget(parent) {
     m_text->setFixedSize(px(900), m_bar->sizeHint().height());
     m_text->setFrameShape(QFrame::StyledPanel);
     m_text->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancel = new QPushButton(tr("Cancel"), this);
     m_cancel->setObjectName(QStringLiteral("cmdCancel"));
     m_cancel->setAutoDefault(false);
-    m_cancel->setToolTip(QStringLiteral("Stop the transfer before its next exchange (Esc)"));
+    m_cancel->setToolTip(tr("Stop the transfer before its next exchange (Esc)"));
     // The row keeps its layout whether or not a transfer runs.
     QSizePolicy policy = m_cancel->sizePolicy();
     policy.setRetainSizeWhenHidden(true);

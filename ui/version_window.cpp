@@ -10,9 +10,9 @@ namespace r36::ui {
 
 VersionWindow::VersionWindow(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmVersion"));
-    setWindowTitle(QStringLiteral("Version"));
+    setWindowTitle(tr("Version"));
     buildAboutText(*this, true);
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     auto* row = new QHBoxLayout;
