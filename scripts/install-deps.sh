@@ -5,6 +5,9 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev libgmock-dev
           qt6-base-dev qt6-serialport-dev
+          # the translations: lupdate and lrelease with their CMake functions, and Qt's own
+          # catalogues for its standard buttons and dialogs
+          qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
           # scripts/check-package.sh: dpkg-shlibdeps, the desktop entry, metainfo and man checks
           dpkg-dev file desktop-file-utils appstream groff-base gzip
           # the detail editor's full-width captions: the smallest font package that has them

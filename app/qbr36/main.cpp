@@ -2,9 +2,11 @@
 #include "image/program_constants.h"
 #include "ui/main_window.h"
 #include "ui/splash_window.h"
+#include "ui/translations.h"
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QLocale>
 
 #include <memory>
 
@@ -14,6 +16,9 @@ int main(int argc, char* argv[]) {
     // is called; the desktop entry's name lets the desktop match the window to its icon.
     QCoreApplication::setApplicationName(QLatin1String(r36::kAppFolderName));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.qbr36.CloneUtility"));
+    // The system's language chooses the window's (LANG, LC_MESSAGES or LANGUAGE); English where
+    // the program has no catalogue for it.
+    r36::ui::installTranslations(app, QLocale::system());
 
     // QBR36_SETTINGS chooses the settings file; otherwise it is beside the program, or in the
     // user's settings folder when the program's folder cannot be written (an installed program).
