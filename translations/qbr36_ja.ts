@@ -5,699 +5,701 @@
     <name>r36::session::Session</name>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>インポート</translation>
     </message>
     <message>
         <source>Edit memory %1</source>
-        <translation type="unfinished"></translation>
+        <translation>メモリー %1 の編集</translation>
     </message>
     <message>
         <source>Clear memories</source>
-        <translation type="unfinished"></translation>
+        <translation>メモリーのクリア</translation>
     </message>
     <message>
         <source>Insert empty memory</source>
-        <translation type="unfinished"></translation>
+        <translation>空きメモリーの挿入</translation>
     </message>
     <message>
         <source>Delete memory</source>
-        <translation type="unfinished"></translation>
+        <translation>メモリーの削除</translation>
     </message>
     <message>
         <source>Move up</source>
-        <translation type="unfinished"></translation>
+        <translation>上へ移動</translation>
     </message>
     <message>
         <source>Move down</source>
-        <translation type="unfinished"></translation>
+        <translation>下へ移動</translation>
     </message>
     <message>
         <source>Change the partition</source>
-        <translation type="unfinished"></translation>
+        <translation>バンク分割の変更</translation>
     </message>
     <message>
         <source>Reset the partition</source>
-        <translation type="unfinished"></translation>
+        <translation>バンク分割のリセット</translation>
     </message>
     <message>
         <source>Change the bank links</source>
-        <translation type="unfinished"></translation>
+        <translation>バンクリンクの変更</translation>
     </message>
     <message>
         <source>Change the program-scan links</source>
-        <translation type="unfinished"></translation>
+        <translation>プログラムスキャンリンクの変更</translation>
     </message>
     <message>
         <source>Change a setting</source>
-        <translation type="unfinished"></translation>
+        <translation>設定の変更</translation>
     </message>
     <message>
         <source>Move memories</source>
-        <translation type="unfinished"></translation>
+        <translation>メモリーの移動</translation>
     </message>
     <message>
         <source>Nothing differs.</source>
-        <translation type="unfinished"></translation>
+        <translation>違いはありません。</translation>
     </message>
 </context>
 <context>
     <name>r36::session::Transfer</name>
     <message>
         <source>Read all</source>
-        <translation type="unfinished"></translation>
+        <translation>一括読み込み</translation>
     </message>
     <message>
         <source>Write all</source>
-        <translation type="unfinished"></translation>
+        <translation>一括書き込み</translation>
     </message>
     <message>
         <source>Read This Page</source>
-        <translation type="unfinished"></translation>
+        <translation>このページを読み込み</translation>
     </message>
     <message>
         <source>Write This Page</source>
-        <translation type="unfinished"></translation>
+        <translation>このページを書き込み</translation>
     </message>
     <message>
         <source>Bank Read</source>
-        <translation type="unfinished"></translation>
+        <translation>バンク読み込み</translation>
     </message>
     <message>
         <source>Bank Write</source>
-        <translation type="unfinished"></translation>
+        <translation>バンク書き込み</translation>
     </message>
     <message>
         <source>Read selected memory</source>
-        <translation type="unfinished"></translation>
+        <translation>選択メモリーを読み込み</translation>
     </message>
     <message>
         <source>Write selected memory</source>
-        <translation type="unfinished"></translation>
+        <translation>選択メモリーを書き込み</translation>
     </message>
     <message>
         <source>Write changes</source>
-        <translation type="unfinished"></translation>
+        <translation>変更分を書き込み</translation>
     </message>
 </context>
 <context>
     <name>r36::session::TransferWorker</name>
     <message>
         <source>Stopped before %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 の前で止めました。</translation>
     </message>
     <message>
         <source> Nothing reached the receiver.</source>
-        <translation type="unfinished"></translation>
+        <translation>受信機には何も届いていません。</translation>
     </message>
     <message>
         <source> The receiver took %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>受信機は %1 を受け取りました。</translation>
     </message>
     <message>
         <source> Everything read before it is kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>それまでに読み込んだ内容は保持されます。</translation>
     </message>
 </context>
 <context>
     <name>r36::ui::AboutText</name>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>バージョン %1</translation>
     </message>
     <message>
         <source>Clone utility and memory editor for the QB-R36 receiver.
 Provided as is, without warranty of any kind. Keep a clone file of
 your receiver before you write to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>QB-R36 受信機用のクローンユーティリティ兼メモリーエディターです。
+現状のまま提供され、いかなる保証もありません。受信機へ書き込む前に、
+必ずクローンファイルを保存してください。</translation>
     </message>
 </context>
 <context>
     <name>r36::ui::EditCommands</name>
     <message>
         <source>Edit(&amp;E)</source>
-        <translation type="unfinished"></translation>
+        <translation>編集(&amp;E)</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>元に戻す</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>やり直し</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>切り取り(&amp;T)</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>コピー(&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>貼り付け(&amp;P)</translation>
     </message>
     <message>
         <source>Insert empty memory</source>
-        <translation type="unfinished"></translation>
+        <translation>空きメモリーを挿入</translation>
     </message>
     <message>
         <source>Delete memory</source>
-        <translation type="unfinished"></translation>
+        <translation>メモリーを削除</translation>
     </message>
     <message>
         <source>Move up</source>
-        <translation type="unfinished"></translation>
+        <translation>上へ移動</translation>
     </message>
     <message>
         <source>Move down</source>
-        <translation type="unfinished"></translation>
+        <translation>下へ移動</translation>
     </message>
     <message>
         <source>&amp;Find</source>
-        <translation type="unfinished"></translation>
+        <translation>検索(&amp;F)</translation>
     </message>
     <message>
         <source>Find next</source>
-        <translation type="unfinished"></translation>
+        <translation>次を検索</translation>
     </message>
     <message>
         <source>Find previous</source>
-        <translation type="unfinished"></translation>
+        <translation>前を検索</translation>
     </message>
     <message>
         <source>Memories %1..%2 copied</source>
-        <translation type="unfinished"></translation>
+        <translation>メモリー %1..%2 をコピーしました</translation>
     </message>
     <message>
         <source>Nothing pasted: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>貼り付けませんでした: %1</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>貼り付け</translation>
     </message>
     <message>
         <source>Memories %1..%2 pasted</source>
-        <translation type="unfinished"></translation>
+        <translation>メモリー %1..%2 に貼り付けました</translation>
     </message>
 </context>
 <context>
     <name>r36::ui::FindBar</name>
     <message>
         <source>Frequency in MHz, name or BANK-CH</source>
-        <translation type="unfinished"></translation>
+        <translation>周波数 (MHz)、名前、または BANK-CH</translation>
     </message>
     <message>
         <source>Find:</source>
-        <translation type="unfinished"></translation>
+        <translation>検索:</translation>
     </message>
     <message>
         <source>No memory matches</source>
-        <translation type="unfinished"></translation>
+        <translation>一致するメモリーはありません</translation>
     </message>
     <message>
         <source>%1 of %2 matching memories</source>
-        <translation type="unfinished"></translation>
+        <translation>一致するメモリー %2 件中 %1 件目</translation>
     </message>
 </context>
 <context>
     <name>r36::ui::LinkDialog</name>
     <message>
         <source>BANK-LINK Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>BANK-LINK 設定</translation>
     </message>
     <message>
         <source>Bank</source>
-        <translation type="unfinished"></translation>
+        <translation>バンク</translation>
     </message>
     <message>
         <source>PS LINK Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>PS LINK 設定</translation>
     </message>
     <message>
         <source>Pair</source>
-        <translation type="unfinished"></translation>
+        <translation>ペア</translation>
     </message>
     <message>
         <source>%1, %2 %3, %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1、%2 %3、%4</translation>
     </message>
     <message>
         <source>unavailable</source>
-        <translation type="unfinished"></translation>
+        <translation>使用不可</translation>
     </message>
     <message>
         <source>member</source>
-        <translation type="unfinished"></translation>
+        <translation>登録あり</translation>
     </message>
     <message>
         <source>not a member</source>
-        <translation type="unfinished"></translation>
+        <translation>登録なし</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>クリア</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>r36::ui::MainWindow</name>
     <message>
         <source>Memory</source>
-        <translation type="unfinished"></translation>
+        <translation>メモリー</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>設定</translation>
     </message>
     <message>
         <source>Caution</source>
-        <translation type="unfinished"></translation>
+        <translation>注意</translation>
     </message>
     <message>
         <source>The backup of the receiver could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>受信機のバックアップを保存できませんでした。</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>エラー</translation>
     </message>
     <message>
         <source>Can&apos;t save the port and speed.</source>
-        <translation type="unfinished"></translation>
+        <translation>ポートと通信速度を保存できません。</translation>
     </message>
     <message>
         <source>Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>完了</translation>
     </message>
     <message>
         <source>Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>中止しました</translation>
     </message>
     <message>
         <source> Error</source>
-        <translation type="unfinished"></translation>
+        <translation> エラー</translation>
     </message>
     <message>
         <source>Bank Total Error. Init Data?</source>
-        <translation type="unfinished"></translation>
+        <translation>バンク合計が正しくありません。データを初期化しますか?</translation>
     </message>
     <message>
         <source>The changes were neither saved to a file nor written to the receiver. Discard them?</source>
-        <translation type="unfinished"></translation>
+        <translation>変更はファイルに保存されておらず、受信機にも書き込まれていません。破棄しますか?</translation>
     </message>
     <message>
         <source>R36 Files (*.R36);;All Files (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>R36 ファイル (*.R36);;すべてのファイル (*.*)</translation>
     </message>
     <message>
         <source>csv Files (*.csv);;All Files (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV ファイル (*.csv);;すべてのファイル (*.*)</translation>
     </message>
     <message>
         <source>Can&apos;t open the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルを開けません。</translation>
     </message>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 行目: %2</translation>
     </message>
     <message>
         <source>%1 lines of the file were skipped.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルの %1 行を読み飛ばしました。</translation>
     </message>
     <message>
         <source>Can&apos;t save the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルを保存できません。</translation>
     </message>
     <message>
         <source>Error at line%1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 行目にエラーがあります</translation>
     </message>
     <message>
         <source>Can&apos;t write the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルを書き込めません。</translation>
     </message>
     <message>
         <source>Select the memories first</source>
-        <translation type="unfinished"></translation>
+        <translation>先にメモリーを選択してください</translation>
     </message>
     <message>
         <source>File(&amp;F)</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル(&amp;F)</translation>
     </message>
     <message>
         <source>Open(&amp;O)</source>
-        <translation type="unfinished"></translation>
+        <translation>開く(&amp;O)</translation>
     </message>
     <message>
         <source>Save(&amp;S)</source>
-        <translation type="unfinished"></translation>
+        <translation>保存(&amp;S)</translation>
     </message>
     <message>
         <source>Import(&amp;I)</source>
-        <translation type="unfinished"></translation>
+        <translation>インポート(&amp;I)</translation>
     </message>
     <message>
         <source>Export(&amp;E)</source>
-        <translation type="unfinished"></translation>
+        <translation>エクスポート(&amp;E)</translation>
     </message>
     <message>
         <source>Backups…</source>
-        <translation type="unfinished"></translation>
+        <translation>バックアップ…</translation>
     </message>
     <message>
         <source>Port(&amp;P)</source>
-        <translation type="unfinished"></translation>
+        <translation>ポート(&amp;P)</translation>
     </message>
     <message>
         <source>Speed(&amp;S)</source>
-        <translation type="unfinished"></translation>
+        <translation>通信速度(&amp;S)</translation>
     </message>
     <message>
         <source>Comm(&amp;C)</source>
-        <translation type="unfinished"></translation>
+        <translation>通信(&amp;C)</translation>
     </message>
     <message>
         <source>Write all(&amp;W)</source>
-        <translation type="unfinished"></translation>
+        <translation>一括書き込み(&amp;W)</translation>
     </message>
     <message>
         <source>Read all(&amp;R)</source>
-        <translation type="unfinished"></translation>
+        <translation>一括読み込み(&amp;R)</translation>
     </message>
     <message>
         <source>Write changes</source>
-        <translation type="unfinished"></translation>
+        <translation>変更分を書き込み</translation>
     </message>
     <message>
         <source>Verify after writing</source>
-        <translation type="unfinished"></translation>
+        <translation>書き込み後に照合</translation>
     </message>
     <message>
         <source>Can&apos;t save the settings file.</source>
-        <translation type="unfinished"></translation>
+        <translation>設定ファイルを保存できません。</translation>
     </message>
     <message>
         <source>Help(&amp;H)</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘルプ(&amp;H)</translation>
     </message>
     <message>
         <source>Version(&amp;V)</source>
-        <translation type="unfinished"></translation>
+        <translation>バージョン情報(&amp;V)</translation>
     </message>
     <message>
         <source>Nothing is known yet of what the receiver holds. Read it first to keep a backup and to see what the write will change.</source>
-        <translation type="unfinished"></translation>
+        <translation>受信機の内容はまだ分かりません。バックアップを残し、書き込みで変わる内容を確かめるため、先に受信機を読み込んでください。</translation>
     </message>
     <message>
         <source>Read the receiver first</source>
-        <translation type="unfinished"></translation>
+        <translation>先に受信機を読み込む</translation>
     </message>
     <message>
         <source>Write without reading</source>
-        <translation type="unfinished"></translation>
+        <translation>読み込まずに書き込む</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <source>Nothing differs: the receiver already holds what %1 writes.</source>
-        <translation type="unfinished"></translation>
+        <translation>違いはありません: 「%1」で書き込む内容は受信機にすでに入っています。</translation>
     </message>
     <message>
         <source>%1 will change on the receiver:</source>
-        <translation type="unfinished"></translation>
+        <translation>受信機で %1 が変わります:</translation>
     </message>
     <message>
         <source>Write all</source>
-        <translation type="unfinished"></translation>
+        <translation>一括書き込み</translation>
     </message>
     <message>
         <source>%1    version %2    %3 memories in use</source>
-        <translation type="unfinished"></translation>
+        <translation>%1    バージョン %2    使用メモリー %3</translation>
     </message>
     <message>
         <source>No backup yet: every Read all leaves one.</source>
-        <translation type="unfinished"></translation>
+        <translation>バックアップはまだありません: 一括読み込みのたびに作成されます。</translation>
     </message>
     <message>
         <source>Backups of the receiver, newest first:</source>
-        <translation type="unfinished"></translation>
+        <translation>受信機のバックアップ (新しい順):</translation>
     </message>
     <message>
         <source>Backups</source>
-        <translation type="unfinished"></translation>
+        <translation>バックアップ</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>開く</translation>
     </message>
 </context>
 <context>
     <name>r36::ui::MemoryDetailDialog</name>
     <message>
         <source>auto</source>
-        <translation type="unfinished"></translation>
+        <translation>自動</translation>
     </message>
     <message>
         <source>Memory</source>
-        <translation type="unfinished"></translation>
+        <translation>メモリー</translation>
     </message>
     <message>
         <source>Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>スキップ</translation>
     </message>
     <message>
         <source>   PREV.     &lt;&lt;</source>
-        <translation type="unfinished"></translation>
+        <translation>   前へ      &lt;&lt;</translation>
     </message>
     <message>
         <source>   NEXT      &gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>   次へ      &gt;&gt;</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>クリア</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <source>Modulation Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>変調モード</translation>
     </message>
     <message>
         <source>Step</source>
-        <translation type="unfinished"></translation>
+        <translation>ステップ</translation>
     </message>
     <message>
         <source>Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>シフト</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>オフ</translation>
     </message>
     <message>
         <source>Offset Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>オフセット周波数</translation>
     </message>
     <message>
         <source>TSQ/DCS</source>
-        <translation type="unfinished"></translation>
+        <translation>TSQ/DCS</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>なし</translation>
     </message>
     <message>
         <source>Train</source>
-        <translation type="unfinished"></translation>
+        <translation>トレイン</translation>
     </message>
     <message>
         <source>Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>トーン</translation>
     </message>
     <message>
         <source>DCS Code</source>
-        <translation type="unfinished"></translation>
+        <translation>DCS コード</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>エラー</translation>
     </message>
     <message>
         <source>Data invalid</source>
-        <translation type="unfinished"></translation>
+        <translation>データが正しくありません</translation>
     </message>
     <message>
         <source>Memory Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>メモリー設定</translation>
     </message>
 </context>
 <context>
     <name>r36::ui::MemoryListModel</name>
     <message>
         <source>BANK-CH</source>
-        <translation type="unfinished"></translation>
+        <translation>BANK-CH</translation>
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>周波数</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>モード</translation>
     </message>
     <message>
         <source>Step</source>
-        <translation type="unfinished"></translation>
+        <translation>ステップ</translation>
     </message>
     <message>
         <source>Subtone</source>
-        <translation type="unfinished"></translation>
+        <translation>サブトーン</translation>
     </message>
     <message>
         <source>TSQ</source>
-        <translation type="unfinished"></translation>
+        <translation>TSQ</translation>
     </message>
     <message>
         <source>DCS</source>
-        <translation type="unfinished"></translation>
+        <translation>DCS</translation>
     </message>
     <message>
         <source>Train</source>
-        <translation type="unfinished"></translation>
+        <translation>トレイン</translation>
     </message>
     <message>
         <source>Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>シフト</translation>
     </message>
     <message>
         <source>Offset Freq.</source>
-        <translation type="unfinished"></translation>
+        <translation>オフセット</translation>
     </message>
     <message>
         <source>Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>スキップ</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>名前</translation>
     </message>
     <message>
         <source>Memory %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>メモリー %1: %2</translation>
     </message>
 </context>
 <context>
     <name>r36::ui::MemoryPage</name>
     <message>
         <source>Clear all memories</source>
-        <translation type="unfinished"></translation>
+        <translation>全メモリーをクリア</translation>
     </message>
     <message>
         <source>Clear selected memory</source>
-        <translation type="unfinished"></translation>
+        <translation>選択メモリーをクリア</translation>
     </message>
     <message>
         <source>Read selected memory</source>
-        <translation type="unfinished"></translation>
+        <translation>選択メモリーを読み込み</translation>
     </message>
     <message>
         <source>Write selected memory</source>
-        <translation type="unfinished"></translation>
+        <translation>選択メモリーを書き込み</translation>
     </message>
     <message>
         <source>Bank-Link</source>
-        <translation type="unfinished"></translation>
+        <translation>バンクリンク</translation>
     </message>
     <message>
         <source>PS-Link</source>
-        <translation type="unfinished"></translation>
+        <translation>PSリンク</translation>
     </message>
 </context>
 <context>
     <name>r36::ui::PartitionEditor</name>
     <message>
         <source>Bank %1 count</source>
-        <translation type="unfinished"></translation>
+        <translation>バンク %1 の件数</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>合計</translation>
     </message>
     <message>
         <source>Bank Read</source>
-        <translation type="unfinished"></translation>
+        <translation>バンク読み込み</translation>
     </message>
     <message>
         <source>Bank Write</source>
-        <translation type="unfinished"></translation>
+        <translation>バンク書き込み</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>リセット</translation>
     </message>
     <message>
         <source>Total %1</source>
-        <translation type="unfinished"></translation>
+        <translation>合計 %1</translation>
     </message>
     <message>
         <source>The bank counts total %1; they must total %2</source>
-        <translation type="unfinished"></translation>
+        <translation>バンクの件数の合計が %1 です。合計は %2 にしてください</translation>
     </message>
 </context>
 <context>
     <name>r36::ui::SettingsPage</name>
     <message>
         <source>Remocon</source>
-        <translation type="unfinished"></translation>
+        <translation>リモコン</translation>
     </message>
     <message>
         <source>key ID</source>
-        <translation type="unfinished"></translation>
+        <translation>キー ID</translation>
     </message>
     <message>
         <source>Read This Page</source>
-        <translation type="unfinished"></translation>
+        <translation>このページを読み込み</translation>
     </message>
     <message>
         <source>Write This Page</source>
-        <translation type="unfinished"></translation>
+        <translation>このページを書き込み</translation>
     </message>
 </context>
 <context>
     <name>r36::ui::TransferBar</name>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <source>Stop the transfer before its next exchange (Esc)</source>
-        <translation type="unfinished"></translation>
+        <translation>次のやり取りの前に転送を止めます (Esc)</translation>
     </message>
 </context>
 <context>
     <name>r36::ui::VersionWindow</name>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>バージョン情報</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 </TS>
