@@ -1,0 +1,34 @@
+// The Japanese catalogue is built into the program and chosen by the locale: the window's menus
+// then carry the Japanese titles with their accelerators.
+
+#include "window_fixture.h"
+
+#include "ui/translations.h"
+
+#include <QApplication>
+#include <QLocale>
+#include <QMenuBar>
+#include <QTranslator>
+
+namespace r36::test {
+namespace {
+
+class TranslationTest : public WindowTest {
+protected:
+    // The other tests of this program run in English.
+    void TearDown() override { qDeleteAll(qApp->findChildren<QTranslator*>()); }
+};
+
+TEST_F(TranslationTest, JapaneseLocaleTranslatesTheMenusAndEnglishHasNoCatalogue) {
+    EXPECT_FALSE(ui::installTranslations(*qApp, QLocale(QLocale::English, QLocale::UnitedStates)));
+    ASSERT_TRUE(ui::installTranslations(*qApp, QLocale(QLocale::Japanese, QLocale::Japan)));
+    QStringList titles;
+    for (QAction* menu : openWindow().menuBar()->actions())
+        titles << menu->text();
+    EXPECT_EQ(titles, QStringList({QStringLiteral("ファイル(&F)"), QStringLiteral("編集(&E)"),
+                                   QStringLiteral("ポート(&P)"), QStringLiteral("通信速度(&S)"),
+                                   QStringLiteral("通信(&C)"), QStringLiteral("ヘルプ(&H)")}));
+}
+
+} // namespace
+} // namespace r36::test
