@@ -42,7 +42,8 @@ if [[ "${1:-}" == --on-display ]]; then
   done
   [[ -n "$device" ]] || { echo "the simulated receiver printed no device" >&2; exit 1; }
 
-  QBR36_COM1="$device" QBR36_SETTINGS="$scratch/QB-R36w.ini" "$bin/qbr36" &
+  # The README's picture is of the English window, whatever the machine's language.
+  LC_ALL=C LANGUAGE= QBR36_COM1="$device" QBR36_SETTINGS="$scratch/QB-R36w.ini" "$bin/qbr36" &
   app_pid=$!
   main=$(window '^QB-R36 Clone Utility v')
   # No window manager runs here: focus the window directly, then use its Comm menu.

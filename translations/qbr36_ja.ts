@@ -592,7 +592,7 @@ your receiver before you write to it.</source>
     </message>
     <message>
         <source>Skip</source>
-        <translation>スキップ</translation>
+        <translation>除外</translation>
     </message>
     <message>
         <source>Name</source>
