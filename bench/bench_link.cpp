@@ -72,7 +72,7 @@ bool measure(int baud, bool write, Figures& figures) {
         return false;
     }
     link::SerialTransport serial;
-    serial.setPort(server.devicePath(), baud == 115200 ? 0 : 1);
+    serial.setPort(server.devicePath(), baud == 115200 ? 0 : 1, 0);
     image::LinkState state;
     state.commSpeed = baud == 115200 ? 0 : 1;
     link::RadioLink radio(serial, state);

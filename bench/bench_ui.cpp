@@ -191,7 +191,7 @@ double readAllSeconds(const QTemporaryDir& dir, bool throughWindow) {
         return dialogs.failures ? -1 : seconds;
     }
     link::SerialTransport serial;
-    serial.setPort(server.devicePath(), 0);
+    serial.setPort(server.devicePath(), 0, 0);
     image::LinkState state;
     link::RadioLink radio(serial, state);
     image::CloneImage image = image::freshImage();

@@ -2,6 +2,7 @@
 
 #include "image/program_constants.h"
 
+#include <QFileInfo>
 #include <QSerialPortInfo>
 #include <QStringList>
 #include <QtGlobal>
@@ -61,6 +62,43 @@ QStringList devicesForPorts() {
 #endif
     }
     return devices;
+}
+
+QList<PortEntry> portEntries() {
+    QList<PortEntry> entries;
+#ifdef Q_OS_WIN
+    QStringList there;
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
+        there << info.portName();
+#endif
+    for (const QString& device : devicesForPorts()) {
+#ifdef Q_OS_WIN
+        const bool present = there.contains(device, Qt::CaseInsensitive);
+#else
+        // A named pseudo-terminal is not among the detected ports, so the path itself counts.
+        const bool present = !device.isEmpty() && QFileInfo::exists(device);
+#endif
+        entries.append({device, present});
+    }
+    return entries;
+}
+
+QStringList presentPorts() {
+    QStringList labels;
+    const QList<PortEntry> entries = portEntries();
+    for (qsizetype index = 0; index < entries.size(); ++index)
+        if (entries[index].present)
+            labels << portLabel(static_cast<int>(index) + 1, entries[index].device);
+    return labels;
+}
+
+QString portLabel(int commPort, const QString& device) {
+    if (commPort == 0)
+        return device;
+    const QString name = QStringLiteral("COM%1").arg(commPort);
+    if (device.isEmpty() || device.compare(name, Qt::CaseInsensitive) == 0)
+        return name;
+    return QStringLiteral("%1 (%2)").arg(name, device);
 }
 
 QString deviceForPort(int commPort) {

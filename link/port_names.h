@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -13,6 +14,22 @@ QString deviceForPort(int commPort);
 /// deviceForPort for COM1..COM16 at once (index 0 is COM1): the machine's ports are listed once,
 /// which is what the Port menu needs.
 QStringList devicesForPorts();
+
+/// A Port menu entry: the device COMn reaches (empty: none) and whether it is there now.
+struct PortEntry {
+    QString device;
+    bool present = false;
+};
+
+/// COM1..COM16 (index 0 is COM1) with whether their devices are there, looked up once.
+QList<PortEntry> portEntries();
+
+/// The COM entries whose devices are there, as portLabel gives them ("COM1 (/dev/ttyUSB0)").
+QStringList presentPorts();
+
+/// "COM3 (/dev/ttyUSB2)"; "COM3" when it reaches no device or the device has the port's own
+/// name; the device alone when commPort is 0 (named directly).
+QString portLabel(int commPort, const QString& device);
 
 /// The order COM1, COM2, ... take on Linux: USB and ACM adapters first, then the other devices,
 /// each by name with trailing numbers compared as numbers (ttyUSB2 before ttyUSB10).

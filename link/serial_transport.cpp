@@ -1,7 +1,9 @@
 #include "serial_transport.h"
 
 #include "port_names.h"
+#include "port_trouble.h"
 
+#include <QFileInfo>
 #include <QSerialPort>
 
 namespace r36::link {
@@ -40,10 +42,48 @@ QString SerialTransport::failureReason(int error) const {
     }
 }
 
+QString SerialTransport::openFailureReason(int error) const {
+    OpenFailure failure;
+    failure.device = m_device;
+    failure.commPort = m_commPort;
+    failure.systemText = m_port->errorString();
+    const QFileInfo file(m_device);
+    switch (static_cast<QSerialPort::SerialPortError>(error)) {
+    case QSerialPort::DeviceNotFoundError:
+        failure.trouble = PortTrouble::NoDevice;
+        break;
+    case QSerialPort::PermissionError:
+#ifdef Q_OS_WIN
+        // Windows denies a port that another program has open.
+        failure.trouble = PortTrouble::Busy;
+#else
+        // Qt reports a port locked or held exclusively by another program as a permission
+        // error too: a device this user may read and write is a busy one.
+        failure.trouble =
+            file.isReadable() && file.isWritable() ? PortTrouble::Busy : PortTrouble::NoPermission;
+        failure.group = file.group();
+#endif
+        break;
+    case QSerialPort::OpenError:
+        failure.trouble = PortTrouble::Busy;
+        break;
+    default:
+        break;
+    }
+#ifndef Q_OS_WIN
+    if (!file.exists())
+        failure.trouble = PortTrouble::NoDevice;
+#endif
+    if (failure.trouble == PortTrouble::NoDevice)
+        failure.present = presentPorts();
+    return openFailureText(failure);
+}
+
 SerialTransport::~SerialTransport() = default;
 
-void SerialTransport::setPort(const QString& device, int commSpeed) {
+void SerialTransport::setPort(const QString& device, int commSpeed, int commPort) {
     m_device = device;
+    m_commPort = commPort;
     m_baud = baudRate(commSpeed);
 }
 
@@ -53,7 +93,7 @@ bool SerialTransport::open(QString& reason) {
     if (m_port->isOpen())
         return true;
     if (m_device.isEmpty()) {
-        reason = QStringLiteral("cannot open the port: no serial port found");
+        reason = openFailureReason(QSerialPort::DeviceNotFoundError);
         return false;
     }
     m_port->setPortName(m_device);
@@ -64,7 +104,7 @@ bool SerialTransport::open(QString& reason) {
     m_port->setParity(QSerialPort::NoParity);
     m_port->setStopBits(QSerialPort::OneStop);
     if (!m_port->open(QIODevice::ReadWrite)) {
-        reason = QStringLiteral("cannot open %1: %2").arg(m_device, m_port->errorString());
+        reason = openFailureReason(m_port->error());
         m_port->clearError();
         return false;
     }

@@ -17,10 +17,13 @@ public:
     SerialTransport(QObject* parent = nullptr);
     ~SerialTransport() override;
 
-    /// Device path or Windows port name, and the speed choice (0 = 115200, else 38400). Takes
-    /// effect the next time the port opens.
-    void setPort(const QString& device, int commSpeed) override;
+    /// Device path or Windows port name, the speed choice (0 = 115200, else 38400) and the COM
+    /// number the device stands for (0: named directly). Takes effect the next time the port
+    /// opens.
+    void setPort(const QString& device, int commSpeed, int commPort) override;
 
+    /// Fails with the reason and what to do: no such device (with the ports there are), no
+    /// permission (with the group to join), a port another program holds, or the port's own words.
     [[nodiscard]] bool open(QString& reason) override;
     void close() override;
     bool isOpen() const override;
@@ -31,9 +34,12 @@ public:
 private:
     /// Our text for a port error that breaks the connection; empty for any other error.
     QString failureReason(int error) const;
+    /// Why the open that just failed with `error` failed, and what to do about it.
+    QString openFailureReason(int error) const;
 
     std::unique_ptr<QSerialPort> m_port;
     QString m_device;
+    int m_commPort = 0;
     int m_baud = 115200;
     bool m_broken = false; // failed() was sent; the close follows from the event loop
 };

@@ -16,8 +16,8 @@ public:
     using QObject::QObject;
     ~Transport() override = default;
 
-    /// Opens the pipe; on failure returns false and sets `reason` ("cannot open /dev/ttyUSB0:
-    /// Permission denied").
+    /// Opens the pipe; on failure returns false and sets `reason`, which says what to do
+    /// ("cannot open COM1 (/dev/ttyUSB0): another program is using it; close that program...").
     [[nodiscard]] virtual bool open(QString& reason) = 0;
     virtual void close() = 0;
     virtual bool isOpen() const = 0;
@@ -25,11 +25,12 @@ public:
     virtual QByteArray readAll() = 0;
     /// Queues the bytes for sending; false (and failed) when the pipe is broken.
     [[nodiscard]] virtual bool write(const QByteArray& bytes) = 0;
-    /// The port to open next time and its speed choice (0 = 115200 baud, else 38400); a pipe
-    /// without ports ignores it.
-    virtual void setPort(const QString& device, int commSpeed) {
+    /// The port to open next time, its speed choice (0 = 115200 baud, else 38400) and the COM
+    /// number it stands for (0: named directly), for messages; a pipe without ports ignores it.
+    virtual void setPort(const QString& device, int commSpeed, int commPort) {
         (void)device;
         (void)commSpeed;
+        (void)commPort;
     }
     /// Human-readable name of the far end, for messages ("/dev/ttyUSB0").
     virtual QString description() const = 0;

@@ -263,6 +263,7 @@ Outcome Session::chooseSpeed(int commSpeed) {
 
 void Session::useDevice(const QString& device, int commPort, int commSpeed) {
     m_device = device;
+    m_devicePort = commPort;
     if (commPort > 0)
         m_link.commPort = static_cast<std::uint16_t>(commPort);
     m_link.commSpeed = static_cast<std::uint16_t>(commSpeed);

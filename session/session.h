@@ -202,7 +202,8 @@ private:
     std::array<int, image::kBankCount> m_bankCounts{};
     int m_displayedTotal = image::kBankAreaSize;
     QString m_fileName;
-    QString m_device; // the command line's device; empty: the COM port's
+    QString m_device;     // the command line's device; empty: the COM port's
+    int m_devicePort = 0; // the COM number m_device stands for; 0: named directly
     image::CloneImage m_savedImage;
 
     std::unique_ptr<link::Transport> m_ownTransport;

@@ -47,6 +47,7 @@ bool Session::startRequest(TransferRequest request) {
     request.link = m_link;
     request.settings = m_settings;
     request.device = m_device.isEmpty() ? link::deviceForPort(m_link.commPort) : m_device;
+    request.commPort = m_device.isEmpty() ? m_link.commPort : m_devicePort;
     request.holdings = m_holdings;
     request.verify = m_link.verifyAfterWriting;
     m_transferStart = m_image;

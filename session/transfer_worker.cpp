@@ -104,8 +104,8 @@ void TransferWorker::run(const TransferRequest& request) {
     image::ReceiverHoldings holdings = request.holdings;
     HoldingsTracker tracker(holdings, image);
     m_state = request.link;
-    if (!request.device.isEmpty())
-        m_transport.setPort(request.device, m_state.commSpeed);
+    // Also when COMn reaches no device: the one used last must not be opened in its place.
+    m_transport.setPort(request.device, m_state.commSpeed, request.commPort);
     link::RadioLink& radio = *m_radio;
     // A read for what the receiver holds alone tells the session nothing while it runs.
     const bool quiet = request.holdingsOnly;

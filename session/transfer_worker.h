@@ -29,7 +29,8 @@ struct TransferRequest {
     image::CloneImage image;
     image::LinkState link;
     image::SettingsSelections settings; // stored into the blocks before they are sent
-    QString device;                     // the port to open; empty keeps the transport's own
+    QString device;                     // the port to open; empty: COMn reaches none
+    int commPort = 0;                   // the COM number `device` stands for; 0: named directly
     image::ReceiverHoldings holdings;   // what the receiver holds as the command starts
     image::WritePlan plan;              // WriteChanges: the pieces to send
     bool verify = false;                // writes: read back what was acknowledged

@@ -192,13 +192,18 @@ void MainWindow::showLinkChoices() {
 }
 
 void MainWindow::refreshPortDevices() {
-    const QStringList devices = link::devicesForPorts();
+    const QList<link::PortEntry> entries = link::portEntries();
     for (int port = 1; port <= kPortCount; ++port) {
-        const QString& device = devices[port - 1];
-        QString caption = QStringLiteral("COM%1").arg(port);
-        if (!device.isEmpty())
-            caption += QLatin1Char('\t') + device;
-        m_portActions[port - 1]->setText(caption);
+        const link::PortEntry& entry = entries[port - 1];
+        const QString caption = QStringLiteral("COM%1").arg(port);
+        // The device after a tab, so the captions themselves stay "COM1".."COM16".
+        QString shown =
+            entry.device.compare(caption, Qt::CaseInsensitive) == 0 ? QString() : entry.device;
+        if (!entry.present)
+            shown = shown.isEmpty() ? QStringLiteral("(no device)")
+                                    : shown + QStringLiteral(" (missing)");
+        m_portActions[port - 1]->setText(shown.isEmpty() ? caption
+                                                         : caption + QLatin1Char('\t') + shown);
     }
 }
 

@@ -51,7 +51,7 @@ protected:
             QString error;
             ASSERT_TRUE(server->start(error)) << error.toStdString();
             transport = std::make_unique<link::SerialTransport>();
-            transport->setPort(server->devicePath(), 0);
+            transport->setPort(server->devicePath(), 0, 0);
         }
         radio = std::make_unique<link::RadioLink>(*transport, state);
         const auto note = [this](const char* what) {
