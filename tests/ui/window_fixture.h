@@ -9,11 +9,13 @@
 #include "session/session.h"
 #include "sim/receiver_simulator.h"
 #include "sim/sim_transport.h"
+#include "support/test_files.h"
 #include "ui/main_window.h"
 
 #include <QAbstractItemModel>
 #include <QAction>
 #include <QDialog>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -24,6 +26,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <functional>
 #include <memory>
 
 namespace r36::test {
@@ -54,7 +57,7 @@ protected:
         // Modal dialogs are recorded and closed instead of blocking the test.
         options.runDialog = [this](QDialog& dialog) {
             m_dialogTitles << dialog.windowTitle();
-            return m_driveDialog ? m_driveDialog(dialog) : static_cast<int>(QDialog::Rejected);
+            return static_cast<int>(QDialog::Rejected);
         };
         m_window = std::make_unique<ui::MainWindow>(options);
         m_window->show();
@@ -71,6 +74,16 @@ protected:
     }
     QPushButton* button(const char* name) { return named<QPushButton>(name); }
     QTableView* grid() { return named<QTableView>("ltc"); }
+    QLineEdit* box(int bank) {
+        return named<QLineEdit>(QStringLiteral("txtPartition%1").arg(bank).toLatin1().constData());
+    }
+    QString total() { return named<QLineEdit>("total_mem")->text(); }
+    /// Types a bank count as the user would and commits it with Enter.
+    void commitBox(int bank, const QString& text) {
+        box(bank)->setFocus();
+        box(bank)->setText(text);
+        QTest::keyClick(box(bank), Qt::Key_Return);
+    }
     /// The menu item whose text starts with `text` ("Read all").
     QAction* menuItem(const char* menu, const QString& text) {
         for (QAction* action : named<QMenu>(menu)->actions())
@@ -90,11 +103,11 @@ protected:
             QItemSelection(model->index(first, 0), model->index(last, 11)),
             QItemSelectionModel::ClearAndSelect);
     }
-    /// Starts a command and waits until its message has been shown.
+    /// Starts a command and, when it started a transfer, waits until its message was shown.
     void runToEnd(const std::function<void()>& start) {
         QSignalSpy finished(&session(), &session::Session::transferFinished);
         start();
-        ASSERT_TRUE(finished.count() > 0 || finished.wait(60000));
+        ASSERT_TRUE(finished.count() > 0 || !session().transferRunning() || finished.wait(60000));
     }
     /// The last message shown, or an empty one.
     ScriptedDialogs::Message lastMessage() const {
@@ -115,7 +128,6 @@ protected:
     sim::SimTransport m_transport{m_receiver};
     ScriptedDialogs m_dialogs;
     QStringList m_dialogTitles;
-    std::function<int(QDialog&)> m_driveDialog;
     std::unique_ptr<ui::MainWindow> m_window;
 };
 
