@@ -6,6 +6,7 @@
 
 #include <QHeaderView>
 #include <QStatusBar>
+#include <QTabBar>
 
 namespace r36::test {
 namespace {
@@ -137,7 +138,7 @@ TEST_F(WindowKeyboardTest, SelectedMemoryCommandsWithoutASelectionAskForOne) {
     EXPECT_NE(session().image().memRecord[0], "00");
 }
 
-TEST_F(WindowKeyboardTest, BankLinkAndBankWriteSayWhyTheyCannotRunUntilTheTotalIs1000) {
+TEST_F(WindowKeyboardTest, BankLinkBankWriteAndTheTabGuardStopAnInvalidPartition) {
     openWindow();
     commitBox(0, QStringLiteral("90"));
     EXPECT_EQ(total(), QStringLiteral("990"));
@@ -150,11 +151,24 @@ TEST_F(WindowKeyboardTest, BankLinkAndBankWriteSayWhyTheyCannotRunUntilTheTotalI
     EXPECT_EQ(named("total_mem")->accessibleName(), QStringLiteral("Total 990"));
     EXPECT_EQ(box(12)->accessibleName(), QStringLiteral("Bank 12 count"));
 
-    session().undo(); // the boxes, the total and the buttons show the document again
+    // The tab guard: Cancel keeps the memory page, OK resets the partition, and the boxes, the
+    // total and the buttons show it.
+    auto* tabs = named<QTabBar>("TabStrip1");
+    tabs->setCurrentIndex(1);
+    EXPECT_EQ(m_dialogs.questions,
+              std::vector<QString>{QStringLiteral("Bank Total Error. Init Data?")});
+    EXPECT_EQ(tabs->currentIndex(), 0);
+    EXPECT_TRUE(named("A_FRAME0")->isVisible());
+    m_dialogs.answers = {true};
+    tabs->setCurrentIndex(1);
+    EXPECT_TRUE(named("A_FRAME1")->isVisible());
+    EXPECT_EQ(total(), QStringLiteral("1000"));
     EXPECT_EQ(box(0)->text(), QStringLiteral("100"));
     EXPECT_TRUE(button("cmdWriteBank")->isEnabled());
     EXPECT_TRUE(button("cmdGrpDialog0")->toolTip().isEmpty());
     EXPECT_TRUE(window().statusBar()->currentMessage().isEmpty());
+    session().undo();
+    EXPECT_EQ(box(0)->text(), QStringLiteral("90")) << "the boxes follow undo";
 }
 
 TEST_F(WindowKeyboardTest, TheGridAndItsNameColumnTakeTheRoomOfALargerWindow) {

@@ -33,19 +33,11 @@ namespace r36::test {
 
 /// A record in use with the given frequency and name.
 inline std::string usedRecord(std::uint32_t frequencyHz, const std::string& name = "TEST") {
-    image::MemoryChannel channel;
-    channel.frequencyHz = frequencyHz;
-    channel.name = name;
-    return image::encodeRecord(channel);
+    return image::encodeRecord({.frequencyHz = frequencyHz, .name = name});
 }
 
 class WindowTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(m_dir.isValid());
-        m_settingsPath = m_dir.filePath(QStringLiteral("QB-R36w.ini"));
-    }
-
     /// Creates and shows the window (after the test prepared the settings file).
     ui::MainWindow& openWindow() {
         ui::MainWindow::Options options;
@@ -111,19 +103,11 @@ protected:
     }
     /// The last message shown, or an empty one.
     ScriptedDialogs::Message lastMessage() const {
-        return m_dialogs.messages.empty()
-                   ? ScriptedDialogs::Message{ui::UserDialogs::Icon::Information, {}, {}, {}}
-                   : m_dialogs.messages.back();
-    }
-    /// The receiver's record of memory m as the image would hold it.
-    std::string receiverRecord(int memory) const {
-        const auto& bytes = m_receiver.memory();
-        QByteArray raw(reinterpret_cast<const char*>(bytes.data()) + 0xA00 + 32 * memory, 32);
-        return raw.toHex().toUpper().toStdString();
+        return m_dialogs.messages.empty() ? ScriptedDialogs::Message{} : m_dialogs.messages.back();
     }
 
     QTemporaryDir m_dir;
-    QString m_settingsPath;
+    QString m_settingsPath = m_dir.filePath(QStringLiteral("QB-R36w.ini"));
     sim::ReceiverSimulator m_receiver;
     sim::SimTransport m_transport{m_receiver};
     ScriptedDialogs m_dialogs;
