@@ -90,7 +90,6 @@ TEST_F(GridEditingTest, PastesASpreadsheetsRowsAndCopiesCutsAndPastesThemBackExa
     goTo(10, 1);
     key(Qt::CTRL | Qt::Key_V);
     EXPECT_EQ(cell(10, 1), QStringLiteral("118.100000MHz"));
-    EXPECT_EQ(cell(12, 11), QStringLiteral("A\"B   "));
     EXPECT_EQ(grid()->selectionModel()->selectedRows().size(), 5);
 
     const std::vector<std::string> pasted(&record(10), &record(10) + 5);

@@ -133,18 +133,26 @@ TEST_P(CancelTest, StopsReadAllAndSaysWhere) {
 
 INSTANTIATE_TEST_SUITE_P(ButtonOrEscape, CancelTest, ::testing::Bool());
 
-TEST_F(MainWindowTest, ClosingDuringATransferStopsItAndThenCloses) {
+// Closing asks first when there are unsaved changes; during a transfer it stops the transfer
+// the way Cancel does, says nothing of it, and then closes as usual.
+TEST_F(MainWindowTest, ClosingStopsATransferAndAsksBeforeDiscardingChanges) {
     m_receiver.loadRealisticMemory();
     auto& w = openWindow();
-    m_dialogs.answers = {true}; // discard what was read
+    w.close(); // nothing changed: no question
+    EXPECT_TRUE(m_dialogs.questions.empty());
+    w.show();
     QObject::connect(&session(), &Session::memoryChanged, &w, [&](int memory) {
         if (memory == 100)
             w.close();
     });
     startReadAll();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return m_dialogs.questions.size() == 1; }, 5000));
     EXPECT_TRUE(m_dialogs.messages.empty()); // the user is leaving: no message
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !w.isVisible(); }, 5000));
     EXPECT_FALSE(m_transport.isOpen());
+    EXPECT_TRUE(w.isVisible()) << "Cancel keeps the window";
+    m_dialogs.answers = {true};
+    w.close();
+    EXPECT_FALSE(w.isVisible());
 }
 
 // Each transfer command reaches the receiver with its own first block command, and its failure
@@ -225,17 +233,6 @@ TEST_F(MainWindowTest, FileMenuSavesOpensImportsExportsAndNamesTheFile) {
     menuItem("MenuFile", "Open")->trigger();
     EXPECT_EQ(lastMessage().text, QStringLiteral("Can't open the file."));
     EXPECT_TRUE(cell(12, 11).contains(QStringLiteral("SAVED")));
-}
-
-TEST_F(MainWindowTest, ClosingWithUnsavedChangesAsksFirst) {
-    auto& w = openWindow();
-    w.close(); // nothing changed: no question
-    EXPECT_TRUE(m_dialogs.questions.empty());
-    w.show();
-    session().setMemory(1, usedRecord(145000000));
-    w.close(); // Cancel keeps the window
-    EXPECT_EQ(m_dialogs.questions.size(), 1u);
-    EXPECT_TRUE(w.isVisible());
 }
 
 TEST_F(MainWindowTest, GridModelPassesTheModelTesterAndHelpShowsTheVersion) {

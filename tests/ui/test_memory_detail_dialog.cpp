@@ -102,17 +102,17 @@ TEST_F(MemoryDetailDialogTest, ShowsEveryValueOfTheSessionsRecordAndOkStoresItUn
 
 TEST_F(MemoryDetailDialogTest, EveryEntryOfTheUserReachesTheRecord) {
     open(3);
-    type("txtFreqM", "145");
-    type("txtFreqK", "5");
-    type("txtShiftFreqM", "1");
-    type("txtShiftFreqK", "6");
-    type("txtName", "ABCDEFGH");
+    for (const auto& [name, typed] : {std::pair{"txtFreqM", "145"},
+                                      {"txtFreqK", "5"},
+                                      {"txtShiftFreqM", "1"},
+                                      {"txtShiftFreqK", "6"},
+                                      {"txtName", "ABCDEFGH"}})
+        type(name, typed);
     EXPECT_EQ(text("txtName"), "ABCDEFGH") << "no limit while typing";
     for (const char* name : {"optMode1", "optStep3", "optShift2", "optSubtone2", "chkSkip"})
         click(name);
-    choose("cmbTone", 20);
-    choose("cmbDCS", 5);
-    choose("cmbTrain", 3);
+    for (const auto& [name, index] : {std::pair{"cmbTone", 20}, {"cmbDCS", 5}, {"cmbTrain", 3}})
+        choose(name, index);
     QTest::keyClick(child<QLineEdit>("txtName"), Qt::Key_Return); // Enter is OK anywhere
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
     // 145.5 MHz, AM, 10KHz, offset 1.6 MHz "-", TSQ 20, DCS 5, Train 3, skip, "ABCDEF".
@@ -182,7 +182,7 @@ TEST_F(MemoryDetailDialogTest, AutoBoxesOnlyInProgramScanEdgesHideTheirOptions) 
     EXPECT_TRUE(shown("optMode0"));
 }
 
-TEST_F(MemoryDetailDialogTest, BoxesTakeTheirDigitsAndTheNamePrintableAsciiOnly) {
+TEST_F(MemoryDetailDialogTest, BoxesTakeTheirDigitsOnly) {
     open(3);
     for (const auto& [name, typed, kept] : {std::tuple{"txtFreqM", "123456", "1234"},
                                             {"txtFreqK", "12345678", "123456"},
@@ -191,11 +191,6 @@ TEST_F(MemoryDetailDialogTest, BoxesTakeTheirDigitsAndTheNamePrintableAsciiOnly)
         type(name, typed);
         EXPECT_EQ(text(name), kept);
     }
-    auto* name = child<QLineEdit>("txtName");
-    for (const QString& typed : {QString("A"), QString::fromUtf8("\u00e9"), QString("\t"),
-                                 QString::fromUtf8("\u6771"), QString("~")})
-        QTest::sendKeyEvent(QTest::Click, name, Qt::Key_unknown, typed, Qt::NoModifier);
-    EXPECT_EQ(name->text(), "A~");
 }
 
 TEST_F(MemoryDetailDialogTest, TabEntersEachOptionGroupOnItsChosenOption) {
