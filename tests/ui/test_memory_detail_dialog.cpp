@@ -102,6 +102,13 @@ TEST_F(MemoryDetailDialogTest, ShowsEveryValueOfTheSessionsRecordAndOkStoresItUn
 
 TEST_F(MemoryDetailDialogTest, EveryEntryOfTheUserReachesTheRecord) {
     open(3);
+    for (const auto& [name, typed, kept] : {std::tuple{"txtFreqM", "123456", "1234"},
+                                            {"txtFreqK", "12345678", "123456"},
+                                            {"txtShiftFreqM", "12345", "123"},
+                                            {"txtShiftFreqK", "12345678", "123456"}}) {
+        type(name, typed);
+        EXPECT_EQ(text(name), kept) << "the boxes take so many digits";
+    }
     for (const auto& [name, typed] : {std::pair{"txtFreqM", "145"},
                                       {"txtFreqK", "5"},
                                       {"txtShiftFreqM", "1"},
@@ -180,17 +187,6 @@ TEST_F(MemoryDetailDialogTest, AutoBoxesOnlyInProgramScanEdgesHideTheirOptions) 
     EXPECT_EQ(channel(1299).mode, 2) << "the hidden choice is stored";
     EXPECT_TRUE(channel(1299).autoMode);
     EXPECT_TRUE(shown("optMode0"));
-}
-
-TEST_F(MemoryDetailDialogTest, BoxesTakeTheirDigitsOnly) {
-    open(3);
-    for (const auto& [name, typed, kept] : {std::tuple{"txtFreqM", "123456", "1234"},
-                                            {"txtFreqK", "12345678", "123456"},
-                                            {"txtShiftFreqM", "12345", "123"},
-                                            {"txtShiftFreqK", "12345678", "123456"}}) {
-        type(name, typed);
-        EXPECT_EQ(text(name), kept);
-    }
 }
 
 TEST_F(MemoryDetailDialogTest, TabEntersEachOptionGroupOnItsChosenOption) {
