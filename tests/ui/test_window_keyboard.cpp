@@ -29,18 +29,15 @@ TEST_F(WindowKeyboardTest, KeysTurnThePagesThroughTheTabGuardAndTabMovesInOrder)
     EXPECT_TRUE(grid()->selectionModel()->isRowSelected(0));
     press(Qt::Key_Tab);
     EXPECT_EQ(focused(), button("cmdClearAll"));
-    const struct {
-        int key;
-        Qt::KeyboardModifiers modifiers;
-        const char* page;
-    } turns[] = {{Qt::Key_Tab, Qt::ControlModifier, "A_FRAME1"},
-                 {Qt::Key_PageUp, Qt::ControlModifier, "A_FRAME0"},
-                 {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, "A_FRAME1"},
-                 {Qt::Key_PageDown, Qt::ControlModifier, "A_FRAME0"}};
-    for (const auto& turn : turns) {
-        press(turn.key, turn.modifiers);
-        EXPECT_TRUE(named(turn.page)->isVisible()) << turn.page;
-        EXPECT_TRUE(named(turn.page)->isAncestorOf(focused())) << turn.page;
+    for (const QString& turn :
+         QStringLiteral("Ctrl+Tab A_FRAME1,Ctrl+PgUp A_FRAME0,Ctrl+Shift+Backtab A_FRAME1,"
+                        "Ctrl+PgDown A_FRAME0")
+             .split(',')) {
+        const QKeyCombination key = QKeySequence(turn.section(' ', 0, 0))[0];
+        const QByteArray page = turn.section(' ', 1).toLatin1();
+        press(key.key(), key.keyboardModifiers());
+        EXPECT_TRUE(named(page.constData())->isVisible()) << page.data();
+        EXPECT_TRUE(named(page.constData())->isAncestorOf(focused())) << page.data();
     }
     EXPECT_EQ(focused(), grid());
     box(49)->setFocus(); // Tab passes the total by
