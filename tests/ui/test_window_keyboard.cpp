@@ -5,7 +5,6 @@
 #include "window_fixture.h"
 
 #include <QHeaderView>
-#include <QLineEdit>
 #include <QStatusBar>
 #include <QTabBar>
 
@@ -16,41 +15,36 @@ const QString kProblem = QStringLiteral("The bank counts total 990; they must to
 
 class WindowKeyboardTest : public WindowTest {
 protected:
-    ui::MainWindow& openActive() {
-        auto& w = openWindow();
-        w.activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&w)); // window shortcuts need an active window
-        return w;
-    }
     QWidget* focused() { return window().focusWidget(); }
     void press(int key, Qt::KeyboardModifiers modifiers = {}) {
         QTest::keyClick(focused(), static_cast<Qt::Key>(key), modifiers);
     }
-    QLineEdit* box(int bank) {
-        return named<QLineEdit>(QStringLiteral("txtPartition%1").arg(bank).toLatin1().constData());
-    }
 };
 
-TEST_F(WindowKeyboardTest, KeysTurnThePagesThroughTheTabGuardAndTabLeavesTheGrid) {
-    openActive(); // in the grid on the first memory
+TEST_F(WindowKeyboardTest, KeysTurnThePagesThroughTheTabGuardAndTabMovesInOrder) {
+    auto& w = openWindow(); // in the grid on the first memory
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w)); // window shortcuts need an active window
     EXPECT_EQ(focused(), grid());
     EXPECT_TRUE(grid()->selectionModel()->isRowSelected(0));
     press(Qt::Key_Tab);
     EXPECT_EQ(focused(), button("cmdClearAll"));
-    const struct {
-        int key;
-        Qt::KeyboardModifiers modifiers;
-        const char* page;
-    } turns[] = {{Qt::Key_Tab, Qt::ControlModifier, "A_FRAME1"},
-                 {Qt::Key_PageUp, Qt::ControlModifier, "A_FRAME0"},
-                 {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, "A_FRAME1"},
-                 {Qt::Key_PageDown, Qt::ControlModifier, "A_FRAME0"}};
-    for (const auto& turn : turns) {
-        press(turn.key, turn.modifiers);
-        EXPECT_TRUE(named(turn.page)->isVisible()) << turn.page;
-        EXPECT_TRUE(named(turn.page)->isAncestorOf(focused())) << turn.page;
+    for (const QString& turn :
+         QStringLiteral("Ctrl+Tab A_FRAME1,Ctrl+PgUp A_FRAME0,Ctrl+Shift+Backtab A_FRAME1,"
+                        "Ctrl+PgDown A_FRAME0")
+             .split(',')) {
+        const QKeyCombination key = QKeySequence(turn.section(' ', 0, 0))[0];
+        const QByteArray page = turn.section(' ', 1).toLatin1();
+        press(key.key(), key.keyboardModifiers());
+        EXPECT_TRUE(named(page.constData())->isVisible()) << page.data();
+        EXPECT_TRUE(named(page.constData())->isAncestorOf(focused())) << page.data();
     }
     EXPECT_EQ(focused(), grid());
+    box(49)->setFocus(); // Tab passes the total by
+    press(Qt::Key_Tab);
+    EXPECT_EQ(focused(), button("cmdReadBank"));
+    press(Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(focused(), box(49));
     box(0)->setFocus();
     QTest::keyClicks(box(0), "9"); // "1009": the guard asks, Cancel keeps the page
     press(Qt::Key_PageDown, Qt::ControlModifier);
@@ -58,19 +52,25 @@ TEST_F(WindowKeyboardTest, KeysTurnThePagesThroughTheTabGuardAndTabLeavesTheGrid
     EXPECT_TRUE(named("A_FRAME0")->isVisible());
 }
 
-TEST_F(WindowKeyboardTest, FocusStaysInTheGridAfterDeleteAndEveryMemoryPageButton) {
+// Each command acts on the selection (Clear All on every memory), and the focus, the current row
+// and the selection stay in the grid, also through the model's resets.
+TEST_F(WindowKeyboardTest, MemoryPageCommandsActOnTheSelectionAndLeaveTheFocusInTheGrid) {
     openWindow();
     for (const char* command : {"Delete", "cmdClear", "cmdClearAll", "cmdGrpDialog0",
                                 "cmdGrpDialog1", "cmdRead1mem", "cmdWrite1mem"}) {
-        session().setMemory(3, usedRecord(145000000));
+        const std::string_view name(command);
+        for (int memory : {3, 900})
+            session().setMemory(memory, usedRecord(145000000));
         selectRows(3, 3);
         grid()->setFocus();
-        if (command == std::string_view("Delete"))
+        if (name == "Delete")
             QTest::keyClick(grid(), Qt::Key_Delete);
-        else if (std::string_view(command).find("1mem") != std::string_view::npos)
-            runToEnd([&] { QTest::mouseClick(button(command), Qt::LeftButton); });
         else
-            QTest::mouseClick(button(command), Qt::LeftButton);
+            runToEnd([&] { QTest::mouseClick(button(command), Qt::LeftButton); });
+        if (name == "Delete" || name.starts_with("cmdClear")) {
+            EXPECT_EQ(session().image().memRecord[3], "00") << command;
+        }
+        EXPECT_EQ(session().image().memRecord[900] == "00", name == "cmdClearAll") << command;
         EXPECT_EQ(focused(), grid()) << command;
         EXPECT_EQ(grid()->currentIndex().row(), 3) << command << ": a reset keeps the row";
         EXPECT_TRUE(grid()->selectionModel()->isRowSelected(3)) << command;
@@ -82,45 +82,22 @@ TEST_F(WindowKeyboardTest, FocusStaysInTheGridAfterDeleteAndEveryMemoryPageButto
               (QStringList{"BANK-LINK Setting", "PS LINK Setting", "Memory Setting"}));
 }
 
-TEST_F(WindowKeyboardTest, TabPassesTheTotalBy) {
-    openWindow();
-    box(49)->setFocus();
-    QTest::keyClick(box(49), Qt::Key_Tab);
-    EXPECT_EQ(focused(), button("cmdReadBank"));
-    QTest::keyClick(focused(), Qt::Key_Backtab, Qt::ShiftModifier);
-    EXPECT_EQ(focused(), box(49));
-}
-
 TEST_F(WindowKeyboardTest, PartitionBoxesTakeTheEditingKeysButTypedDigitsOnly) {
     openWindow();
     QLineEdit* edited = box(0); // "100"
     edited->setFocus();
-    const struct {
-        Qt::Key key;
-        Qt::KeyboardModifiers modifiers;
-        const char* shows;
-    } steps[] = {{Qt::Key_Home, {}, "100"},
-                 {Qt::Key_Delete, {}, "00"},
-                 {Qt::Key_5, {}, "500"},
-                 {Qt::Key_X, {}, "500"},
-                 {Qt::Key_End, {}, "500"},
-                 {Qt::Key_Left, Qt::ShiftModifier, "500"},
-                 {Qt::Key_7, {}, "507"},
-                 {Qt::Key_Left, {}, "507"},
-                 {Qt::Key_Right, {}, "507"},
-                 {Qt::Key_3, {}, "5073"},
-                 {Qt::Key_4, {}, "5073"},
-                 {Qt::Key_A, Qt::ControlModifier, "5073"},
-                 {Qt::Key_C, Qt::ControlModifier, "5073"},
-                 {Qt::Key_Backspace, {}, ""},
-                 {Qt::Key_V, Qt::ControlModifier, "5073"},
-                 {Qt::Key_Return, {}, "5073"}};
-    for (const auto& step : steps) {
-        QTest::keyClick(edited, step.key, step.modifiers);
-        EXPECT_EQ(edited->text(), QString::fromLatin1(step.shows)) << int(step.key);
+    // Each key, and what the box shows after it.
+    const QStringList keys =
+        QStringLiteral("Home,Del,5,X,End,Shift+Left,7,3,4,Ctrl+A,Ctrl+X,Ctrl+V,Return").split(',');
+    const QStringList shows =
+        QStringLiteral("100,00,500,500,500,500,507,5073,5073,5073,,5073,5073").split(',');
+    for (qsizetype i = 0; i < keys.size(); ++i) {
+        const QKeyCombination key = QKeySequence(keys[i])[0];
+        QTest::keyClick(edited, key.key(), key.keyboardModifiers());
+        EXPECT_EQ(edited->text(), shows[i]) << keys[i].toStdString();
     }
     EXPECT_EQ(session().bankCounts()[0], 5073);
-    EXPECT_EQ(named<QLineEdit>("total_mem")->text(), QStringLiteral("5973"));
+    EXPECT_EQ(total(), QStringLiteral("5973"));
 }
 
 TEST_F(WindowKeyboardTest, SelectedMemoryCommandsWithoutASelectionAskForOne) {
@@ -136,19 +113,19 @@ TEST_F(WindowKeyboardTest, SelectedMemoryCommandsWithoutASelectionAskForOne) {
             m_dialogs.messages.clear();
             QTest::mouseClick(button(name), Qt::LeftButton);
             EXPECT_EQ(lastMessage().text, QStringLiteral("Select the memories first")) << name;
-            EXPECT_FALSE(session().transferRunning()) << name;
         }
     }
     EXPECT_TRUE(m_receiver.commandLog().empty());
     EXPECT_NE(session().image().memRecord[0], "00");
 }
 
-TEST_F(WindowKeyboardTest, BankLinkAndBankWriteSayWhyTheyCannotRunUntilTheTotalIs1000) {
+TEST_F(WindowKeyboardTest, BankLinkBankWriteAndTheTabGuardStopAnInvalidPartition) {
     openWindow();
-    box(0)->setFocus();
-    box(0)->setText(QStringLiteral("90"));
-    QTest::keyClick(box(0), Qt::Key_Return);
-    QTest::mouseClick(button("cmdGrpDialog0"), Qt::LeftButton);
+    commitBox(0, QStringLiteral("90"));
+    EXPECT_EQ(total(), QStringLiteral("990"));
+    EXPECT_EQ(window().statusBar()->currentMessage(), kProblem);
+    window().statusBar()->clearMessage();
+    QTest::mouseClick(button("cmdGrpDialog0"), Qt::LeftButton); // says it again
     EXPECT_TRUE(m_dialogTitles.isEmpty());
     EXPECT_FALSE(button("cmdWriteBank")->isEnabled());
     for (const char* name : {"cmdWriteBank", "cmdGrpDialog0"})
@@ -157,11 +134,24 @@ TEST_F(WindowKeyboardTest, BankLinkAndBankWriteSayWhyTheyCannotRunUntilTheTotalI
     EXPECT_EQ(named("total_mem")->accessibleName(), QStringLiteral("Total 990"));
     EXPECT_EQ(box(12)->accessibleName(), QStringLiteral("Bank 12 count"));
 
-    session().undo(); // the boxes, the total and the buttons show the document again
+    // The tab guard: Cancel keeps the memory page, OK resets the partition, and the boxes, the
+    // total and the buttons show it.
+    auto* tabs = named<QTabBar>("TabStrip1");
+    tabs->setCurrentIndex(1);
+    EXPECT_EQ(m_dialogs.questions,
+              std::vector<QString>{QStringLiteral("Bank Total Error. Init Data?")});
+    EXPECT_EQ(tabs->currentIndex(), 0);
+    EXPECT_TRUE(named("A_FRAME0")->isVisible());
+    m_dialogs.answers = {true};
+    tabs->setCurrentIndex(1);
+    EXPECT_TRUE(named("A_FRAME1")->isVisible());
+    EXPECT_EQ(total(), QStringLiteral("1000"));
     EXPECT_EQ(box(0)->text(), QStringLiteral("100"));
     EXPECT_TRUE(button("cmdWriteBank")->isEnabled());
     EXPECT_TRUE(button("cmdGrpDialog0")->toolTip().isEmpty());
     EXPECT_TRUE(window().statusBar()->currentMessage().isEmpty());
+    session().undo();
+    EXPECT_EQ(box(0)->text(), QStringLiteral("90")) << "the boxes follow undo";
 }
 
 TEST_F(WindowKeyboardTest, TheGridAndItsNameColumnTakeTheRoomOfALargerWindow) {

@@ -9,11 +9,13 @@
 #include "session/session.h"
 #include "sim/receiver_simulator.h"
 #include "sim/sim_transport.h"
+#include "support/test_files.h"
 #include "ui/main_window.h"
 
 #include <QAbstractItemModel>
 #include <QAction>
 #include <QDialog>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -24,25 +26,18 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <functional>
 #include <memory>
 
 namespace r36::test {
 
 /// A record in use with the given frequency and name.
 inline std::string usedRecord(std::uint32_t frequencyHz, const std::string& name = "TEST") {
-    image::MemoryChannel channel;
-    channel.frequencyHz = frequencyHz;
-    channel.name = name;
-    return image::encodeRecord(channel);
+    return image::encodeRecord({.frequencyHz = frequencyHz, .name = name});
 }
 
 class WindowTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(m_dir.isValid());
-        m_settingsPath = m_dir.filePath(QStringLiteral("QB-R36w.ini"));
-    }
-
     /// Creates and shows the window (after the test prepared the settings file).
     ui::MainWindow& openWindow() {
         ui::MainWindow::Options options;
@@ -54,7 +49,7 @@ protected:
         // Modal dialogs are recorded and closed instead of blocking the test.
         options.runDialog = [this](QDialog& dialog) {
             m_dialogTitles << dialog.windowTitle();
-            return m_driveDialog ? m_driveDialog(dialog) : static_cast<int>(QDialog::Rejected);
+            return static_cast<int>(QDialog::Rejected);
         };
         m_window = std::make_unique<ui::MainWindow>(options);
         m_window->show();
@@ -71,6 +66,16 @@ protected:
     }
     QPushButton* button(const char* name) { return named<QPushButton>(name); }
     QTableView* grid() { return named<QTableView>("ltc"); }
+    QLineEdit* box(int bank) {
+        return named<QLineEdit>(QStringLiteral("txtPartition%1").arg(bank).toLatin1().constData());
+    }
+    QString total() { return named<QLineEdit>("total_mem")->text(); }
+    /// Types a bank count as the user would and commits it with Enter.
+    void commitBox(int bank, const QString& text) {
+        box(bank)->setFocus();
+        box(bank)->setText(text);
+        QTest::keyClick(box(bank), Qt::Key_Return);
+    }
     /// The menu item whose text starts with `text` ("Read all").
     QAction* menuItem(const char* menu, const QString& text) {
         for (QAction* action : named<QMenu>(menu)->actions())
@@ -90,32 +95,23 @@ protected:
             QItemSelection(model->index(first, 0), model->index(last, 11)),
             QItemSelectionModel::ClearAndSelect);
     }
-    /// Starts a command and waits until its message has been shown.
+    /// Starts a command and, when it started a transfer, waits until its message was shown.
     void runToEnd(const std::function<void()>& start) {
         QSignalSpy finished(&session(), &session::Session::transferFinished);
         start();
-        ASSERT_TRUE(finished.count() > 0 || finished.wait(60000));
+        ASSERT_TRUE(finished.count() > 0 || !session().transferRunning() || finished.wait(60000));
     }
     /// The last message shown, or an empty one.
     ScriptedDialogs::Message lastMessage() const {
-        return m_dialogs.messages.empty()
-                   ? ScriptedDialogs::Message{ui::UserDialogs::Icon::Information, {}, {}, {}}
-                   : m_dialogs.messages.back();
-    }
-    /// The receiver's record of memory m as the image would hold it.
-    std::string receiverRecord(int memory) const {
-        const auto& bytes = m_receiver.memory();
-        QByteArray raw(reinterpret_cast<const char*>(bytes.data()) + 0xA00 + 32 * memory, 32);
-        return raw.toHex().toUpper().toStdString();
+        return m_dialogs.messages.empty() ? ScriptedDialogs::Message{} : m_dialogs.messages.back();
     }
 
     QTemporaryDir m_dir;
-    QString m_settingsPath;
+    QString m_settingsPath = m_dir.filePath(QStringLiteral("QB-R36w.ini"));
     sim::ReceiverSimulator m_receiver;
     sim::SimTransport m_transport{m_receiver};
     ScriptedDialogs m_dialogs;
     QStringList m_dialogTitles;
-    std::function<int(QDialog&)> m_driveDialog;
     std::unique_ptr<ui::MainWindow> m_window;
 };
 
