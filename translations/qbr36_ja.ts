@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP">
 <context>
+    <name>r36::link::PortTrouble</name>
+    <message>
+        <source>cannot open %1: no serial device stands for it (QBR36_COM%2=/dev/... names one).</source>
+        <translation>%1 を開けません: 対応するシリアルデバイスがありません (QBR36_COM%2=/dev/... で指定できます)。</translation>
+    </message>
+    <message>
+        <source>cannot open %1: the device does not exist (is the cable plugged in?).</source>
+        <translation>%1 を開けません: デバイスが存在しません (ケーブルは接続されていますか?)。</translation>
+    </message>
+    <message>
+        <source> No serial ports were found.</source>
+        <translation> シリアルポートが見つかりません。</translation>
+    </message>
+    <message>
+        <source> Ports found: %1.</source>
+        <translation> 見つかったポート: %1。</translation>
+    </message>
+    <message>
+        <source>cannot open the port: no serial port found</source>
+        <translation>ポートを開けません: シリアルポートが見つかりません</translation>
+    </message>
+    <message>
+        <source>cannot open %1: permission denied. Your user must be in the group &quot;%2&quot; that owns the device: run `sudo usermod -aG %2 $USER`, then log out and in again.</source>
+        <translation>%1 を開けません: アクセスが拒否されました。ユーザーをデバイスの所有グループ &quot;%2&quot; に追加してください: `sudo usermod -aG %2 $USER` を実行し、ログアウトしてから再度ログインしてください。</translation>
+    </message>
+    <message>
+        <source>cannot open %1: another program is using it; close that program and try again.</source>
+        <translation>%1 を開けません: 別のプログラムが使用中です。そのプログラムを終了してから再度お試しください。</translation>
+    </message>
+    <message>
+        <source>cannot open %1: %2</source>
+        <translation>%1 を開けません: %2</translation>
+    </message>
+</context>
+<context>
     <name>r36::session::Session</name>
     <message>
         <source>Import</source>
@@ -459,6 +494,14 @@ your receiver before you write to it.</source>
     <message>
         <source>Open</source>
         <translation>開く</translation>
+    </message>
+    <message>
+        <source>(no device)</source>
+        <translation>(デバイスなし)</translation>
+    </message>
+    <message>
+        <source> (missing)</source>
+        <translation> (見つかりません)</translation>
     </message>
 </context>
 <context>

@@ -200,8 +200,7 @@ void MainWindow::refreshPortDevices() {
         QString shown =
             entry.device.compare(caption, Qt::CaseInsensitive) == 0 ? QString() : entry.device;
         if (!entry.present)
-            shown = shown.isEmpty() ? QStringLiteral("(no device)")
-                                    : shown + QStringLiteral(" (missing)");
+            shown = shown.isEmpty() ? tr("(no device)") : shown + tr(" (missing)");
         m_portActions[port - 1]->setText(shown.isEmpty() ? caption
                                                          : caption + QLatin1Char('\t') + shown);
     }
