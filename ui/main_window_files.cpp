@@ -8,6 +8,7 @@
 
 #include "files/clone_file.h"
 #include "files/csv_file.h"
+#include "link/comm_log.h"
 #include "session/session.h"
 
 #include <QPushButton>
@@ -18,6 +19,7 @@ namespace r36::ui {
 namespace {
 const QString kCloneFilter = QStringLiteral("R36 Files (*.R36);;All Files (*.*)");
 const QString kCsvFilter = QStringLiteral("csv Files (*.csv);;All Files (*.*)");
+const QString kLogFilter = QStringLiteral("Log Files (*.log *.txt);;All Files (*.*)");
 } // namespace
 
 void MainWindow::openCloneFile() {
@@ -82,6 +84,15 @@ void MainWindow::exportCsvFile() {
     if (!exported)
         showError(QStringLiteral("Error"), QStringLiteral("Can't write the file."),
                   exported.reason());
+}
+
+void MainWindow::saveCommLog() {
+    const QString path = m_dialogs->saveFileName(this, kLogFilter);
+    if (path.isEmpty())
+        return;
+    if (const Outcome saved = m_session->commLog().save(path); !saved)
+        showError(QStringLiteral("Error"), QStringLiteral("Can't save the communication log."),
+                  saved.reason());
 }
 
 } // namespace r36::ui

@@ -73,6 +73,9 @@ void MainWindow::buildMenus() {
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("Help(&H)"));
     help->setObjectName(QStringLiteral("MenuHelp"));
+    help->addAction(QStringLiteral("Save communication log…"), this, &MainWindow::saveCommLog)
+        ->setObjectName(QStringLiteral("MenuSaveCommLog"));
+    help->addSeparator();
     help->addAction(QStringLiteral("Version(&V)"), this, &MainWindow::showVersion);
 
     m_menus = {file, port, speed, comm, help, nullptr}; // Edit follows with the pages

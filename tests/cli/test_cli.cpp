@@ -236,3 +236,20 @@ TEST(CliTransfers, SigtermDuringReadStopsLikeCancelAndWritesNoFile) {
     ::close(slave);
     ::close(master);
 }
+
+TEST(CliTransfers, LogHoldsTheExchangesOfAFailedRead) {
+    QTemporaryDir dir;
+    SimulatorProcess simulator({"--fault", "no-reply@address=0x02F80"});
+    const QString log = dir.filePath("read.log");
+    const CliRun run =
+        runCli({"read", "--port", simulator.device(), "--log", log, dir.filePath("o.R36")});
+    EXPECT_EQ(run.exitCode, 1) << run.err;
+    const std::string text = fileBytes(log);
+    EXPECT_TRUE(std::regex_search(text, std::regex(R"(\n +[\d.]+ > VK~QB-R36J\n +[\d.]+ < OK\n)")))
+        << text;
+    EXPECT_TRUE(std::regex_search(
+        text,
+        std::regex(
+            R"(> VK~F02F80R\n +[\d.]+ ! no reply within 1000 ms[^\n]*\n +[\d.]+ \* closed\n$)")))
+        << text;
+}
