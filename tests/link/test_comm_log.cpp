@@ -1,11 +1,10 @@
-// The communication log: a ring that keeps the newest lines, and what a time-out leaves in it.
+// The communication log: a ring that keeps the newest lines, and what trouble leaves in it.
 
 #include "link_fixture.h"
 
 #include "link/comm_log.h"
 
 #include <QDir>
-#include <QRegularExpression>
 
 using namespace r36;
 using namespace r36::testing_link;
@@ -37,16 +36,13 @@ TEST_P(CommLogOverCable, ATimeOutAndWhatCameInsteadOfAReplyWithItsControlCharact
     EXPECT_EQ(radio->transact(QStringLiteral("VK~VER")), QString());
     radio->setCommLog(nullptr);
     QStringList lines = log.lines();
-    ASSERT_EQ(lines.size(), 5) << lines.join('\n').toStdString();
-    EXPECT_TRUE(
-        QRegularExpression(QStringLiteral(R"(^ +\d+\.\d{3} > VK~VER$)")).match(lines[1]).hasMatch())
-        << lines[1].toStdString();
     for (QString& line : lines)
         line = line.trimmed().section(QLatin1Char(' '), 1);
     EXPECT_EQ(lines, (QStringList{"* opened " + transport->description(), "> VK~VER",
                                   "! no reply within 100 ms", "> VK~VER",
                                   "! reply not framed (no CR LF within 100 ms); received "
-                                  "VK~VER\\r002-06"}));
+                                  "VK~VER\\r002-06"}))
+        << lines.join('\n').toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(Cables, CommLogOverCable, kBothCables, cableName);

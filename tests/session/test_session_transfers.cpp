@@ -54,7 +54,6 @@ TEST_F(Transfers, ReadAllLogsEveryExchangeFromTheGreetingToTheLastMemoryAsItGoes
     ASSERT_TRUE(session->commLog().writeAlongTo(path));
     ASSERT_TRUE(run(Transfer::ReadAll).ok());
     const QStringList lines = QString::fromStdString(test::fileBytes(path)).split('\n');
-    ASSERT_GT(lines.size(), 3);
     EXPECT_TRUE(lines[0].startsWith(QLatin1String("# QB-R36 Clone Utility")));
     // The file holds what the ring does, after its two header lines and before the last newline.
     EXPECT_EQ(lines.mid(2, lines.size() - 3), session->commLog().lines());
