@@ -245,11 +245,8 @@ TEST(CliTransfers, LogHoldsTheExchangesOfAFailedRead) {
         runCli({"read", "--port", simulator.device(), "--log", log, dir.filePath("o.R36")});
     EXPECT_EQ(run.exitCode, 1) << run.err;
     const std::string text = fileBytes(log);
-    EXPECT_TRUE(std::regex_search(text, std::regex(R"(\n +[\d.]+ > VK~QB-R36J\n +[\d.]+ < OK\n)")))
-        << text;
-    EXPECT_TRUE(std::regex_search(
-        text,
-        std::regex(
-            R"(> VK~F02F80R\n +[\d.]+ ! no reply within 1000 ms[^\n]*\n +[\d.]+ \* closed\n$)")))
-        << text;
+    // The time in milliseconds, the direction or kind, the text; the port closed at the end.
+    const std::regex ending(R"(\n +\d+\.\d{3} > VK~F02F80R\n +\d+\.\d{3} ! no reply within 1000 ms)"
+                            R"(\n +\d+\.\d{3} \* closed\n$)");
+    EXPECT_TRUE(std::regex_search(text, ending)) << text;
 }
