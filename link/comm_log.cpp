@@ -6,6 +6,8 @@
 #include <QMutexLocker>
 #include <QSaveFile>
 
+#include <chrono>
+#include <utility>
 #include <vector>
 
 namespace r36::link {
@@ -13,6 +15,7 @@ namespace r36::link {
 namespace {
 
 constexpr int kTimeWidth = 11; // "    12.345": ten thousand seconds before the column shifts
+constexpr std::chrono::milliseconds kGatherTime{50}; // how late a line may reach the live file
 
 /// A garbled reply may hold anything: control characters and bytes past ASCII are shown as
 /// escapes so one line stays one line and the bytes can be told apart.
@@ -53,7 +56,15 @@ CommLog::CommLog() : m_started(QDateTime::currentDateTime()) {
     m_clock.start();
 }
 
-CommLog::~CommLog() = default;
+CommLog::~CommLog() {
+    {
+        const QMutexLocker lock(&m_mutex);
+        m_closing = true;
+    }
+    m_unwrittenWaiting.wakeAll();
+    if (m_writer.joinable())
+        m_writer.join(); // after it wrote what was left
+}
 
 QString CommLog::format(const Line& line) {
     const double milliseconds = double(line.nanoseconds) / 1e6;
@@ -78,16 +89,58 @@ void CommLog::push(Kind kind, const QString& text) {
 }
 
 void CommLog::add(Kind kind, const QString& text) {
-    const QMutexLocker lock(&m_mutex);
-    push(kind, text);
-    if (!m_liveFile)
-        return;
-    // Flushed per line: the log of a crash or a hang is the one most worth having.
-    if (m_liveFile->write(fileLine(format(m_lines.back()))) < 0 || !m_liveFile->flush()) {
-        const QString reason = m_liveFile->errorString();
-        const QString name = m_liveFile->fileName();
-        m_liveFile.reset();
-        push(Kind::Trouble, cannotWriteText(name, reason));
+    bool wake = false;
+    {
+        const QMutexLocker lock(&m_mutex);
+        push(kind, text);
+        if (!m_live)
+            return;
+        // A file that stopped taking lines must not grow the memory without end.
+        if (m_unwritten.size() == kCapacity) {
+            m_unwritten.pop_front();
+            ++m_unwrittenDropped;
+        }
+        wake = m_unwritten.empty(); // otherwise the writer is awake already
+        m_unwritten.push_back(m_lines.back());
+    }
+    if (wake)
+        m_unwrittenWaiting.wakeOne();
+}
+
+void CommLog::writeLive() {
+    QMutexLocker lock(&m_mutex);
+    for (;;) {
+        while (m_unwritten.empty() && !m_closing)
+            m_unwrittenWaiting.wait(&m_mutex);
+        if (m_unwritten.empty())
+            return; // closing, and everything is written
+        if (!m_closing) {
+            // Lines come in bursts, one or two per exchange: gathering them a moment wakes
+            // this thread at most twenty times a second instead of at every line, so it takes no
+            // time from the transfer's thread and the cable's.
+            lock.unlock();
+            std::this_thread::sleep_for(kGatherTime);
+            lock.relock();
+        }
+        std::deque<Line> lines;
+        lines.swap(m_unwritten);
+        const std::size_t dropped = std::exchange(m_unwrittenDropped, 0);
+        lock.unlock();
+        QByteArray text;
+        if (dropped > 0)
+            text = fileLine(
+                QStringLiteral("# %1 lines not written: the file fell behind").arg(dropped));
+        for (const Line& line : lines)
+            text += fileLine(format(line));
+        // Flushed with every batch: the log of a crash or a hang is the one most worth having.
+        const bool written = m_liveFile->write(text) == text.size() && m_liveFile->flush();
+        lock.relock();
+        if (!written) {
+            m_live = false;
+            m_unwritten.clear();
+            push(Kind::Trouble, cannotWriteText(m_liveFile->fileName(), m_liveFile->errorString()));
+            return;
+        }
     }
 }
 
@@ -119,6 +172,7 @@ Outcome CommLog::save(const QString& path) const {
 }
 
 Outcome CommLog::writeAlongTo(const QString& path) {
+    Q_ASSERT(!m_writer.joinable()); // one live file per log
     auto file = std::make_unique<QFile>(path);
     if (!file->open(QIODevice::WriteOnly | QIODevice::Truncate))
         return cannotWrite(path, file->errorString());
@@ -129,6 +183,8 @@ Outcome CommLog::writeAlongTo(const QString& path) {
     if (file->write(text) < 0 || !file->flush())
         return cannotWrite(path, file->errorString());
     m_liveFile = std::move(file);
+    m_live = true;
+    m_writer = std::thread(&CommLog::writeLive, this);
     return Outcome::success();
 }
 

@@ -7,10 +7,12 @@
 #include <QMutex>
 #include <QString>
 #include <QStringList>
+#include <QWaitCondition>
 
 #include <cstddef>
 #include <deque>
 #include <memory>
+#include <thread>
 
 class QFile;
 
@@ -42,8 +44,8 @@ public:
     CommLog& operator=(const CommLog&) = delete;
 
     /// Cheap enough for every exchange: the text is kept as given and formatted only when read.
-    /// With a live file the line is also written and flushed at once, one small write to the
-    /// system, so it survives a crash.
+    /// With a live file, a thread of the log's own writes and flushes the line within a
+    /// twentieth of a second, so neither the formatting nor a slow disk holds up the transfer.
     void add(Kind kind, const QString& text);
     /// The lines of the ring, formatted as a saved log shows them (without the header).
     QStringList lines() const;
@@ -53,7 +55,8 @@ public:
     [[nodiscard]] Outcome save(const QString& path) const;
     /// From now on every line is also written to `path` as it is added; the file is replaced
     /// and starts with the header and the lines so far. Fails, changing nothing, when the file
-    /// cannot be created. A later write failure ends the live file with a Trouble line.
+    /// cannot be created. A later write failure ends the live file with a Trouble line. Once
+    /// per log.
     [[nodiscard]] Outcome writeAlongTo(const QString& path);
 
 private:
@@ -64,13 +67,23 @@ private:
     };
     static QString format(const Line& line);
     void push(Kind kind, const QString& text); // with m_mutex held
+    void writeLive();                          // the live file's thread
     QString header() const;
 
     mutable QMutex m_mutex;
     QElapsedTimer m_clock;
     QDateTime m_started;
     std::deque<Line> m_lines;
+
+    // The live file: lines wait in m_unwritten for the writer thread, which alone uses the
+    // file once it runs.
+    bool m_live = false;
+    bool m_closing = false;
+    std::deque<Line> m_unwritten;
+    std::size_t m_unwrittenDropped = 0;
+    QWaitCondition m_unwrittenWaiting;
     std::unique_ptr<QFile> m_liveFile;
+    std::thread m_writer;
 };
 
 } // namespace r36::link

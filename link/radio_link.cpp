@@ -105,9 +105,12 @@ QString RadioLink::exchange(const QString& command, QByteArray& collected) {
         });
     connect(&timer, &QTimer::timeout, &loop, [&] { finish(End::TimedOut); });
 
+    const bool written = m_transport.write(sent);
+    // Logged once the command is on its way: writing the line overlaps the receiver's answer
+    // instead of delaying the command.
     if (m_log)
         m_log->add(CommLog::Kind::Sent, command);
-    if (!m_transport.write(sent)) {
+    if (!written) {
         disconnect(readConnection);
         disconnect(failConnection);
         m_lastError = QStringLiteral("port error: ") +
