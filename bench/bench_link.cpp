@@ -2,12 +2,14 @@
 // receiver on a pseudo-terminal, paced like a real cable. Prints, per speed and command, the
 // wall time, the wire-time bound (every character the receiver sends, echo included, at 10 bits
 // per character: the line cannot carry them faster), their ratio, and the process's CPU time as
-// a share of the wall time. Medians over several runs.
+// a share of the wall time. Medians over several runs. With --log, every exchange also goes into
+// a communication log written to FILE as it happens, as QBR36_LOG and qbr36-cli --log do.
 //
-//   bench-link [runs [baud]]     (default 3 runs at 115200 and at 38400)
+//   bench-link [--log FILE] [runs [baud]]     (default 3 runs at 115200 and at 38400)
 
 #include "image/clone_image.h"
 #include "link/clone_transfer.h"
+#include "link/comm_log.h"
 #include "link/radio_link.h"
 #include "link/serial_transport.h"
 #include "sim/pty_server.h"
@@ -61,7 +63,7 @@ double median(std::vector<double> values) {
 }
 
 /// One command over a fresh pseudo-terminal; false when it failed.
-bool measure(int baud, bool write, Figures& figures) {
+bool measure(int baud, bool write, const QString& logPath, Figures& figures) {
     sim::ReceiverSimulator receiver;
     receiver.loadRealisticMemory();
     sim::PtyServer server(receiver);
@@ -75,7 +77,15 @@ bool measure(int baud, bool write, Figures& figures) {
     serial.setPort(server.devicePath(), baud == 115200 ? 0 : 1, 0);
     image::LinkState state;
     state.commSpeed = baud == 115200 ? 0 : 1;
+    link::CommLog log; // outlives the link that adds to it
     link::RadioLink radio(serial, state);
+    if (!logPath.isEmpty()) {
+        if (const Outcome live = log.writeAlongTo(logPath); !live) {
+            std::fprintf(stderr, "%s\n", live.reason().c_str());
+            return false;
+        }
+        radio.setCommLog(&log);
+    }
     image::CloneImage image = image::freshImage();
     link::CloneTransfer transfer(radio, image);
     if (write) {
@@ -111,19 +121,25 @@ bool measure(int baud, bool write, Figures& figures) {
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
-    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
+    QStringList arguments = app.arguments();
+    QString logPath;
+    if (arguments.size() > 2 && arguments[1] == QLatin1String("--log")) {
+        logPath = arguments[2];
+        arguments.remove(1, 2);
+    }
+    const int runs = arguments.size() > 1 ? std::max(1, arguments[1].toInt()) : 3;
 
-    std::printf("%-9s %-10s %9s %9s %7s %7s   (medians of %d runs)\n", "baud", "command", "wall s",
-                "wire s", "ratio", "CPU", runs);
+    std::printf("%-9s %-10s %9s %9s %7s %7s   (medians of %d runs, log %s)\n", "baud", "command",
+                "wall s", "wire s", "ratio", "CPU", runs, logPath.isEmpty() ? "off" : "on");
     std::vector<int> speeds{115200, 38400};
-    if (argc > 2)
-        speeds = {std::atoi(argv[2])};
+    if (arguments.size() > 2)
+        speeds = {arguments[2].toInt()};
     for (int baud : speeds) {
         for (bool write : {false, true}) {
             std::vector<double> wall, wire, ratio, cpu;
             for (int run = 0; run < runs; ++run) {
                 Figures figures;
-                if (!measure(baud, write, figures))
+                if (!measure(baud, write, logPath, figures))
                     return 1;
                 wall.push_back(figures.wallSeconds);
                 wire.push_back(figures.wireSeconds);

@@ -1,5 +1,6 @@
 #include "radio_link.h"
 
+#include "comm_log.h"
 #include "framing.h"
 #include "transport.h"
 
@@ -28,7 +29,35 @@ constexpr int kVersionDashPosition = 3;
 RadioLink::RadioLink(Transport& transport, image::LinkState& state, QObject* parent)
     : QObject(parent), m_transport(transport), m_state(state) {}
 
+bool RadioLink::openPort() {
+    if (m_transport.isOpen())
+        return true;
+    QString reason;
+    if (!m_transport.open(reason)) {
+        m_lastError = reason;
+        return false;
+    }
+    if (m_log)
+        m_log->add(CommLog::Kind::Port, QStringLiteral("opened ") + m_transport.description());
+    return true;
+}
+
 QString RadioLink::transact(const QString& command) {
+    QByteArray collected;
+    const QString reply = exchange(command, collected);
+    if (m_log) {
+        if (!reply.isEmpty())
+            m_log->add(CommLog::Kind::Received, reply);
+        else if (collected.isEmpty())
+            m_log->add(CommLog::Kind::Trouble, m_lastError);
+        else // what came instead of a reply is the heart of a bug report
+            m_log->add(CommLog::Kind::Trouble, m_lastError + QStringLiteral("; received ") +
+                                                   QString::fromLatin1(collected));
+    }
+    return reply;
+}
+
+QString RadioLink::exchange(const QString& command, QByteArray& collected) {
     if (m_inTransaction) {
         // Window events run while a command waits; a second command would take its reply.
         m_lastError = QStringLiteral("another command is still waiting for its reply");
@@ -39,24 +68,21 @@ QString RadioLink::transact(const QString& command) {
         m_lastError = QStringLiteral("cancelled");
         return {};
     }
-    if (!m_transport.isOpen()) {
-        QString reason;
-        if (!m_transport.open(reason)) {
-            m_lastError = reason;
-            return {};
-        }
-    }
+    if (!openPort())
+        return {};
 
     const QByteArray sent = command.toLatin1() + '\r';
     const int commandLength = static_cast<int>(sent.size());
 
     // Stray characters of an earlier, timed-out exchange must not reach this reply.
-    m_transport.readAll();
+    const QByteArray stray = m_transport.readAll();
+    if (m_log && !stray.isEmpty())
+        m_log->add(CommLog::Kind::Trouble,
+                   QStringLiteral("dropped before sending: ") + QString::fromLatin1(stray));
 
     enum class End { Waiting, Complete, TimedOut, PortFailed };
     End end = End::Waiting;
     QString portFailure;
-    QByteArray collected;
     QEventLoop loop;
     QTimer timer;
     timer.setSingleShot(true);
@@ -79,7 +105,12 @@ QString RadioLink::transact(const QString& command) {
         });
     connect(&timer, &QTimer::timeout, &loop, [&] { finish(End::TimedOut); });
 
-    if (!m_transport.write(sent)) {
+    const bool written = m_transport.write(sent);
+    // Logged once the command is on its way: writing the line overlaps the receiver's answer
+    // instead of delaying the command.
+    if (m_log)
+        m_log->add(CommLog::Kind::Sent, command);
+    if (!written) {
         disconnect(readConnection);
         disconnect(failConnection);
         m_lastError = QStringLiteral("port error: ") +
@@ -127,12 +158,10 @@ QString RadioLink::transact(const QString& command) {
 }
 
 Outcome RadioLink::connectRadio() {
-    if (!m_transport.isOpen()) {
-        QString reason;
-        if (!m_transport.open(reason)) {
-            m_lastError = reason;
-            return Outcome::failure(reason.toStdString());
-        }
+    if (!openPort()) {
+        if (m_log)
+            m_log->add(CommLog::Kind::Trouble, m_lastError);
+        return Outcome::failure(m_lastError.toStdString());
     }
 
     const QString greeting = transact(kGreeting);
@@ -165,8 +194,11 @@ Outcome RadioLink::connectRadio() {
 }
 
 void RadioLink::disconnectRadio() {
-    if (m_transport.isOpen())
-        m_transport.close();
+    if (!m_transport.isOpen())
+        return;
+    m_transport.close();
+    if (m_log)
+        m_log->add(CommLog::Kind::Port, QStringLiteral("closed"));
 }
 
 } // namespace r36::link

@@ -11,6 +11,7 @@
 
 namespace r36::link {
 
+class CommLog;
 class Transport;
 
 /// One command in flight at a time over a transport: send the command and CR, wait event-driven
@@ -45,16 +46,25 @@ public:
     bool stopRequested() const { return m_stopRequested; }
 
     void setReplyTimeout(std::chrono::milliseconds timeout) { m_timeout = timeout; }
+    /// Every following exchange, time-out and port trouble is added to `log`; null: none. The
+    /// log must outlive the link or be unset first.
+    void setCommLog(CommLog* log) { m_log = log; }
     image::LinkState& state() { return m_state; }
     Transport& transport() { return m_transport; }
 
 private:
+    /// transact() without its log line; `collected` gets every byte that arrived.
+    QString exchange(const QString& command, QByteArray& collected);
+    /// Opens the transport unless it is open; false with m_lastError set.
+    bool openPort();
+
     Transport& m_transport;
     image::LinkState& m_state;
     std::chrono::milliseconds m_timeout = kReplyTimeout;
     QString m_lastError;
     std::atomic<bool> m_stopRequested = false;
     bool m_inTransaction = false;
+    CommLog* m_log = nullptr;
 };
 
 } // namespace r36::link

@@ -7,6 +7,7 @@
 #include "files/csv_file.h"
 #include "image/memory_record.h"
 #include "image/program_constants.h"
+#include "link/comm_log.h"
 #include "link/port_names.h"
 #include "link/serial_transport.h"
 
@@ -16,7 +17,7 @@
 namespace r36::session {
 
 Session::Session(Options options, QObject* parent)
-    : QObject(parent), m_options(std::move(options)) {
+    : QObject(parent), m_options(std::move(options)), m_commLog(std::make_unique<link::CommLog>()) {
     m_transport = m_options.transport;
     if (!m_transport) {
         m_ownTransport = std::make_unique<link::SerialTransport>();
@@ -37,7 +38,7 @@ Session::Session(Options options, QObject* parent)
                              std::int16_t radioVersion, const image::ReceiverHoldings& holdings) {
         onTransferEnded(result, ended, radioVersion, holdings);
     };
-    m_worker = new TransferWorker(*m_transport, *this, std::move(events));
+    m_worker = new TransferWorker(*m_transport, *this, std::move(events), m_commLog.get());
     m_worker->setReplyTimeout(m_options.replyTimeout);
     m_transport->moveToThread(&m_thread);
     m_worker->moveToThread(&m_thread);

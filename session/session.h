@@ -22,8 +22,9 @@
 #include <vector>
 
 namespace r36::link {
+class CommLog;
 class Transport;
-}
+} // namespace r36::link
 
 namespace r36::session {
 
@@ -159,6 +160,10 @@ public:
     Outcome setVerifyAfterWriting(bool verify);
     const QString& backupFolder() const { return m_options.backupFolder; }
 
+    /// Every exchange with the receiver since the session started, for Help > Save
+    /// communication log… and the live log files of QBR36_LOG and --log.
+    link::CommLog& commLog() { return *m_commLog; }
+
 signals:
     void memoryChanged(int memory);
     /// Every memory row, the labels, the partition and the settings may have changed.
@@ -206,6 +211,7 @@ private:
     int m_devicePort = 0; // the COM number m_device stands for; 0: named directly
     image::CloneImage m_savedImage;
 
+    std::unique_ptr<link::CommLog> m_commLog; // outlives the worker, which adds to it
     std::unique_ptr<link::Transport> m_ownTransport;
     link::Transport* m_transport = nullptr;
     QThread m_thread;

@@ -15,9 +15,12 @@
 
 namespace r36::session {
 
-TransferWorker::TransferWorker(link::Transport& transport, QObject& receiver, TransferEvents events)
+TransferWorker::TransferWorker(link::Transport& transport, QObject& receiver, TransferEvents events,
+                               link::CommLog* log)
     : m_transport(transport), m_receiver(receiver), m_events(std::move(events)),
-      m_radio(new link::RadioLink(transport, m_state, this)) {}
+      m_radio(new link::RadioLink(transport, m_state, this)) {
+    m_radio->setCommLog(log);
+}
 
 void TransferWorker::requestStop() {
     m_radio->requestStop();

@@ -15,6 +15,7 @@
 #include <vector>
 
 namespace r36::link {
+class CommLog;
 class RadioLink;
 class Transport;
 } // namespace r36::link
@@ -58,7 +59,9 @@ struct TransferEvents {
 class TransferWorker : public QObject {
     Q_OBJECT
 public:
-    TransferWorker(link::Transport& transport, QObject& receiver, TransferEvents events);
+    /// `log` (may be null) gets every exchange; it must outlive the worker.
+    TransferWorker(link::Transport& transport, QObject& receiver, TransferEvents events,
+                   link::CommLog* log);
 
     /// Runs one command to its end and reports through the events.
     void run(const TransferRequest& request);

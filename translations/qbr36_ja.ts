@@ -503,6 +503,22 @@ your receiver before you write to it.</source>
         <source> (missing)</source>
         <translation> (見つかりません)</translation>
     </message>
+    <message>
+        <source>Can&apos;t write the communication log.</source>
+        <translation>通信ログを書き込めません。</translation>
+    </message>
+    <message>
+        <source>Log Files (*.log *.txt);;All Files (*.*)</source>
+        <translation>ログファイル (*.log *.txt);;すべてのファイル (*.*)</translation>
+    </message>
+    <message>
+        <source>Can&apos;t save the communication log.</source>
+        <translation>通信ログを保存できません。</translation>
+    </message>
+    <message>
+        <source>Save communication log…</source>
+        <translation>通信ログを保存…</translation>
+    </message>
 </context>
 <context>
     <name>r36::ui::MemoryDetailDialog</name>

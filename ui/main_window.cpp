@@ -12,6 +12,7 @@
 #include "user_dialogs.h"
 #include "version_window.h"
 
+#include "link/comm_log.h"
 #include "link/port_names.h"
 #include "session/session.h"
 
@@ -72,6 +73,13 @@ MainWindow::MainWindow(Options options, QWidget* parent)
     m_session = std::make_unique<session::Session>(
         session::Session::Options{m_options.settingsFilePath, m_options.transport,
                                   m_options.replyTimeout, m_options.backupFolder});
+    if (!m_options.commLogPath.isEmpty()) {
+        // Told once the window shows: a log that is not written is no reason not to start.
+        if (const Outcome live = m_session->commLog().writeAlongTo(m_options.commLogPath); !live)
+            QTimer::singleShot(0, this, [this, reason = live.reason()] {
+                showError(tr("Error"), tr("Can't write the communication log."), reason);
+            });
+    }
 
     buildMenus();
     buildPages();

@@ -58,6 +58,9 @@ public:
         std::chrono::milliseconds replyTimeout{1000};
         /// Where every Read all leaves a backup; empty: the user's application data folder.
         QString backupFolder;
+        /// A file that every line of the communication log is written to as it happens
+        /// (QBR36_LOG); empty: none.
+        QString commLogPath;
     };
 
     explicit MainWindow(Options options, QWidget* parent = nullptr);
@@ -107,6 +110,7 @@ private:
     void saveCloneFile();
     void importCsvFile();
     void exportCsvFile();
+    void saveCommLog();
 
     Options m_options;
     std::unique_ptr<UserDialogs> m_ownDialogs;

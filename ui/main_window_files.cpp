@@ -8,6 +8,7 @@
 
 #include "files/clone_file.h"
 #include "files/csv_file.h"
+#include "link/comm_log.h"
 #include "session/session.h"
 
 #include <QPushButton>
@@ -22,6 +23,9 @@ QString cloneFilter() {
 }
 QString csvFilter() {
     return MainWindow::tr("csv Files (*.csv);;All Files (*.*)");
+}
+QString logFilter() {
+    return MainWindow::tr("Log Files (*.log *.txt);;All Files (*.*)");
 }
 } // namespace
 
@@ -85,6 +89,14 @@ void MainWindow::exportCsvFile() {
     m_transferBar->transferEnded();
     if (!exported)
         showError(tr("Error"), tr("Can't write the file."), exported.reason());
+}
+
+void MainWindow::saveCommLog() {
+    const QString path = m_dialogs->saveFileName(this, logFilter());
+    if (path.isEmpty())
+        return;
+    if (const Outcome saved = m_session->commLog().save(path); !saved)
+        showError(tr("Error"), tr("Can't save the communication log."), saved.reason());
 }
 
 } // namespace r36::ui

@@ -70,6 +70,9 @@ void MainWindow::buildMenus() {
 
     QMenu* help = menuBar()->addMenu(tr("Help(&H)"));
     help->setObjectName(QStringLiteral("MenuHelp"));
+    help->addAction(tr("Save communication log…"), this, &MainWindow::saveCommLog)
+        ->setObjectName(QStringLiteral("MenuSaveCommLog"));
+    help->addSeparator();
     help->addAction(tr("Version(&V)"), this, &MainWindow::showVersion);
 
     m_menus = {file, port, speed, comm, help, nullptr}; // Edit follows with the pages

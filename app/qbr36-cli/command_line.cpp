@@ -88,6 +88,7 @@ const char* kExamples = "\nExamples:\n"
                         "  qbr36-cli read --port /dev/ttyUSB0 backup.R36\n"
                         "  qbr36-cli write --port COM1 --speed 38400 backup.R36\n"
                         "  qbr36-cli write --port COM1 --changes edited.R36\n"
+                        "  qbr36-cli read --port COM1 --log read.log backup.R36\n"
                         "  qbr36-cli diff backup.R36 edited.R36\n"
                         "  qbr36-cli export-csv backup.R36 channels.csv\n";
 
@@ -106,6 +107,11 @@ struct Options {
                              QStringLiteral("115200 (the default) or 38400, as set on the "
                                             "receiver."),
                              QStringLiteral("BAUD")};
+    QCommandLineOption log{QStringLiteral("log"),
+                           QStringLiteral("Write every exchange with the receiver to FILE as it "
+                                          "happens, also when the command fails: for a bug "
+                                          "report."),
+                           QStringLiteral("FILE")};
     QCommandLineOption backup{QStringLiteral("backup"),
                               QStringLiteral("Read the receiver into the backups folder first, "
                                              "as the window's Read all does.")};
@@ -122,7 +128,7 @@ struct Options {
         return {backup, changes, changesFrom, noVerify};
     }
     QList<QCommandLineOption> all() const {
-        return QList<QCommandLineOption>{help, version, port, speed} + writeOptions();
+        return QList<QCommandLineOption>{help, version, port, speed, log} + writeOptions();
     }
 };
 
@@ -143,7 +149,7 @@ QString programHelp(const Options& options) {
     description += QStringLiteral("Run 'qbr36-cli COMMAND --help' for a command's files.");
     QCommandLineParser parser;
     parser.setApplicationDescription(description);
-    parser.addOptions({options.help, options.version, options.port, options.speed});
+    parser.addOptions({options.help, options.version, options.port, options.speed, options.log});
     return withUsage(parser, QStringLiteral("qbr36-cli COMMAND [options] FILE...")) +
            QLatin1String(kFileNote) + QLatin1String(kExitStatus) + QLatin1String(kExamples);
 }
@@ -156,6 +162,7 @@ QString commandHelp(const Options& options, const CommandSpec& spec) {
         parser.addOptions({options.port, options.speed});
     if (spec.command == Command::Write)
         parser.addOptions(options.writeOptions());
+    parser.addOption(options.log);
     QString usage =
         QStringLiteral("qbr36-cli ") + QLatin1String(spec.name) +
         (spec.usesPort ? QStringLiteral(" --port DEVICE [--speed BAUD]") : QStringLiteral(""));
@@ -237,6 +244,9 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
     invocation.verify = !parser.isSet(options.noVerify);
     invocation.command = spec->command;
     invocation.paths = positional;
+    invocation.logPath = parser.value(options.log);
+    if (parser.isSet(options.log) && invocation.logPath.isEmpty())
+        return wrongUsage(QStringLiteral("--log needs a file name"));
     if (spec->usesPort) {
         if (!portGiven)
             return wrongUsage(name + QStringLiteral(" needs --port DEVICE"));

@@ -14,6 +14,7 @@ struct Invocation {
     QStringList paths; // the command's files, in the order of its usage line
     QString port;      // device path or COMn, for read and write
     int commSpeed = 0; // 0 = 115200 baud, 1 = 38400 baud
+    QString logPath;   // every command: the communication log is written there as it happens
     // write only
     bool backup = false;  // read the receiver into the backups folder first
     bool changes = false; // send only what differs from what the receiver holds

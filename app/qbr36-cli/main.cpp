@@ -5,6 +5,7 @@
 #include "stop_signals.h"
 
 #include "image/program_constants.h"
+#include "link/comm_log.h"
 #include "session/session.h"
 
 #include <QCoreApplication>
@@ -89,7 +90,11 @@ int main(int argc, char* argv[]) {
                 QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
                 QStringLiteral("/backups");
         r36::session::Session session(options);
-        outcome = r36::cli::runCommand(invocation, session, stop, output);
+        if (!invocation.logPath.isEmpty())
+            if (const r36::Outcome live = session.commLog().writeAlongTo(invocation.logPath); !live)
+                outcome = r36::Outcome::failure("--log: " + live.reason());
+        if (outcome)
+            outcome = r36::cli::runCommand(invocation, session, stop, output);
     }
     for (const std::string& warning : output.warnings)
         std::fprintf(stderr, "qbr36-cli: %s\n", warning.c_str());

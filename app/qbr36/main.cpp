@@ -30,6 +30,10 @@ int main(int argc, char* argv[]) {
             r36::files::settingsFileLocation(beside.path(), beside.fileName());
     }
 
+    // QBR36_LOG=FILE: every exchange with the receiver goes to FILE as it happens, for a bug
+    // report about a hang or a crash.
+    options.commLogPath = qEnvironmentVariable("QBR36_LOG");
+
     std::unique_ptr<r36::ui::MainWindow> window;
     r36::ui::SplashWindow splash;
     QObject::connect(&splash, &r36::ui::SplashWindow::finished, [&] {

@@ -222,3 +222,17 @@ TEST(CliTransfers, SigtermDuringReadStopsLikeCancelAndWritesNoFile) {
     ::close(slave);
     ::close(master);
 }
+
+TEST(CliTransfers, LogHoldsTheExchangesOfAFailedRead) {
+    QTemporaryDir dir;
+    SimulatorProcess simulator({"--fault", "no-reply@address=0x02F80"});
+    const QString log = dir.filePath("read.log");
+    const CliRun run =
+        runCli({"read", "--port", simulator.device(), "--log", log, dir.filePath("o.R36")});
+    EXPECT_EQ(run.exitCode, 1) << run.err;
+    const std::string text = fileBytes(log);
+    // The time in milliseconds, the direction or kind, the text; the port closed at the end.
+    const std::regex ending(R"(\n +\d+\.\d{3} > VK~F02F80R\n +\d+\.\d{3} ! no reply within 1000 ms)"
+                            R"(\n +\d+\.\d{3} \* closed\n$)");
+    EXPECT_TRUE(std::regex_search(text, ending)) << text;
+}

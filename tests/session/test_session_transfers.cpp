@@ -4,6 +4,7 @@
 #include "session_fixture.h"
 
 #include "image/settings_block.h"
+#include "link/comm_log.h"
 
 using namespace r36;
 using namespace r36::testing_session;
@@ -46,6 +47,29 @@ TEST_F(Transfers, ReadAllFillsTheImageRowByRowAndAnotherTransferIsRefusedMeanwhi
     for (int memory = 0; memory < image::kUserMemoryCount; ++memory)
         ASSERT_EQ(session->image().memRecord[memory], receiverRecord(memory)) << memory;
     EXPECT_EQ(session->linkState().radioVersion, 206);
+}
+
+TEST_F(Transfers, ReadAllLogsEveryExchangeFromTheGreetingToTheLastMemoryAsItGoes) {
+    const QString path = dir.filePath(QStringLiteral("comm.log"));
+    ASSERT_TRUE(session->commLog().writeAlongTo(path));
+    ASSERT_TRUE(run(Transfer::ReadAll).ok());
+    // The file gets what the ring holds, after its two header lines and before the last newline.
+    QStringList lines;
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        lines = QString::fromStdString(test::fileBytes(path)).split('\n');
+        return lines.mid(2, lines.size() - 3) == session->commLog().lines();
+    }));
+    EXPECT_TRUE(lines[0].startsWith(QLatin1String("# QB-R36 Clone Utility")));
+    QStringList exchanges; // "> command", "< reply": the time stripped, trouble kept
+    for (const QString& line : lines.mid(2, lines.size() - 3))
+        if (!line.contains(QLatin1String(" * ")))
+            exchanges << line.trimmed().section(QLatin1Char(' '), 1);
+    ASSERT_GE(exchanges.size(), 4);
+    EXPECT_EQ(exchanges.first(2), (QStringList{"> VK~QB-R36J", "< OK"}));
+    const std::string last = "VK~F" + image::hexAddress(image::memoryAddress(1699)) + "R";
+    EXPECT_EQ(exchanges.last(2),
+              (QStringList{QString::fromStdString("> " + last),
+                           QString::fromStdString("< " + receiverRecord(1699))}));
 }
 
 TEST_F(Transfers, CancelDuringReadAllKeepsWhatWasReadAndLeavesTheRest) {

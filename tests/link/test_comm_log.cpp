@@ -1,0 +1,50 @@
+// The communication log: a ring that keeps the newest lines, and what trouble leaves in it.
+
+#include "link_fixture.h"
+
+#include "link/comm_log.h"
+
+#include <QDir>
+
+using namespace r36;
+using namespace r36::testing_link;
+
+namespace {
+
+TEST(CommLog, KeepsTheNewestLinesOnlyAndSavesThemWithTheReasonOnFailure) {
+    link::CommLog log;
+    for (std::size_t n = 0; n <= link::CommLog::kCapacity; ++n)
+        log.add(link::CommLog::Kind::Sent, QStringLiteral("line %1").arg(n));
+    const QStringList lines = log.lines();
+    ASSERT_EQ(lines.size(), qsizetype(link::CommLog::kCapacity));
+    EXPECT_TRUE(lines.front().endsWith(QLatin1String("> line 1"))) << lines.front().toStdString();
+    EXPECT_TRUE(lines.back().endsWith(QLatin1String("> line 20000")));
+    const Outcome saved = log.save(QDir::tempPath() + QStringLiteral("/no-such-folder/comm.log"));
+    EXPECT_FALSE(saved);
+    EXPECT_NE(saved.reason().find("no-such-folder/comm.log"), std::string::npos) << saved.reason();
+}
+
+class CommLogOverCable : public LinkTest {};
+
+TEST_P(CommLogOverCable, ATimeOutAndWhatCameInsteadOfAReplyWithItsControlCharactersEscaped) {
+    link::CommLog log;
+    radio->setCommLog(&log);
+    radio->setReplyTimeout(std::chrono::milliseconds{100});
+    receiver.addFault({.kind = sim::Fault::Kind::NoReply, .atCommand = 1});
+    receiver.addFault({.kind = sim::Fault::Kind::Unframed, .atCommand = 2});
+    EXPECT_EQ(radio->transact(QStringLiteral("VK~VER")), QString());
+    EXPECT_EQ(radio->transact(QStringLiteral("VK~VER")), QString());
+    radio->setCommLog(nullptr);
+    QStringList lines = log.lines();
+    for (QString& line : lines)
+        line = line.trimmed().section(QLatin1Char(' '), 1);
+    EXPECT_EQ(lines, (QStringList{"* opened " + transport->description(), "> VK~VER",
+                                  "! no reply within 100 ms", "> VK~VER",
+                                  "! reply not framed (no CR LF within 100 ms); received "
+                                  "VK~VER\\r002-06"}))
+        << lines.join('\n').toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Cables, CommLogOverCable, kBothCables, cableName);
+
+} // namespace
