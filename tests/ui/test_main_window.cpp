@@ -235,8 +235,16 @@ TEST_F(MainWindowTest, FileMenuSavesOpensImportsExportsAndNamesTheFile) {
     EXPECT_TRUE(cell(12, 11).contains(QStringLiteral("SAVED")));
 }
 
-TEST_F(MainWindowTest, GridModelPassesTheModelTesterAndHelpShowsTheVersion) {
+TEST_F(MainWindowTest, GridModelPassesTheModelTesterAndHelpShowsTheVersionAndSavesTheLog) {
     openWindow();
+    const QString log = m_dir.filePath(QStringLiteral("comm.log"));
+    m_dialogs.fileNames = {log, m_dir.filePath(QStringLiteral("none/comm.log"))};
+    menuItem("MenuHelp", "Save communication log")->trigger();
+    EXPECT_NE(fileBytes(log).find("communication log"), std::string::npos);
+    menuItem("MenuHelp", "Save communication log")->trigger();
+    EXPECT_EQ(lastMessage().text, QStringLiteral("Can't save the communication log."));
+    EXPECT_TRUE(lastMessage().details.contains(QStringLiteral("none/comm.log")));
+
     QAbstractItemModelTester tester(grid()->model(),
                                     QAbstractItemModelTester::FailureReportingMode::Fatal);
     session().setMemory(3, usedRecord(145000000));
