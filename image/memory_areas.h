@@ -20,10 +20,12 @@ inline constexpr int presetFirst = 1700, presetLast = 1720;
 inline constexpr int lastStoredMemory = 1699;
 
 inline constexpr int kBankCount = 50;
-inline constexpr int kBankAreaSize = atFirst;       // a valid partition totals 1000
-inline constexpr int kMaxBankCountDigits = 4;       // a partition box holds 0..9999
+inline constexpr int kBankAreaSize = atFirst; // a valid partition totals 1000
+inline constexpr int kMaxBankCountDigits = 4; // a partition box holds 0..9999
 
-constexpr bool isPrgMemory(int memory) { return memory >= prgFirst && memory <= prgLast; }
+constexpr bool isPrgMemory(int memory) {
+    return memory >= prgFirst && memory <= prgLast;
+}
 
 /// Banks 0-4 hold 100 memories, 5-12 hold 50, 13-16 hold 25, 17-49 are empty.
 std::string defaultPartition();

@@ -9,14 +9,14 @@
 
 namespace r36::image {
 
-extern const std::array<std::string_view, 3> modeNames;     // "FM", "AM", "WFM"
-extern const std::array<std::string_view, 16> stepNames;    // "5KHz" .. "1MHz"
-extern const std::array<std::string_view, 3> shiftNames;    // "OFF", "+", "-"
-extern const std::array<std::string_view, 5> subtoneKinds;  // "OFF", "Train", "CTCSS", "REV", "DCS"
-extern const std::array<std::string_view, 2> skipMarks;     // "", "*"
-extern const std::array<std::string_view, 50> ctcssTones;   // "67.0Hz" .. "250.3Hz", then 12 more
-extern const std::array<std::string_view, 104> dcsCodes;    // "023" .. "754"
-extern const std::array<std::string_view, 29> trainTones;   // "300Hz" .. "3000Hz", "JR"
+extern const std::array<std::string_view, 3> modeNames;    // "FM", "AM", "WFM"
+extern const std::array<std::string_view, 16> stepNames;   // "5KHz" .. "1MHz"
+extern const std::array<std::string_view, 3> shiftNames;   // "OFF", "+", "-"
+extern const std::array<std::string_view, 5> subtoneKinds; // "OFF", "Train", "CTCSS", "REV", "DCS"
+extern const std::array<std::string_view, 2> skipMarks;    // "", "*"
+extern const std::array<std::string_view, 50> ctcssTones;  // "67.0Hz" .. "250.3Hz", then 12 more
+extern const std::array<std::string_view, 104> dcsCodes;   // "023" .. "754"
+extern const std::array<std::string_view, 29> trainTones;  // "300Hz" .. "3000Hz", "JR"
 
 /// A reception area: its six-character name and the UHF TV channel (13..52) each remote-control
 /// key ID 1..10 selects there; 0 = no station on that key.

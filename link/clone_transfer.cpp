@@ -19,7 +19,7 @@ namespace {
 
 using image::hexAddress;
 
-constexpr int kMaxWriteBytes = image::kLineBytes;            // the receiver writes 1..32 bytes
+constexpr int kMaxWriteBytes = image::kLineBytes; // the receiver writes 1..32 bytes
 
 std::string at(std::uint32_t address) {
     return " at " + hexAddress(address);
