@@ -2,6 +2,7 @@
 
 #include "image/program_constants.h"
 
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QMutexLocker>
 #include <QSaveFile>
@@ -114,14 +115,12 @@ void CommLog::writeLive() {
             m_unwrittenWaiting.wait(&m_mutex);
         if (m_unwritten.empty())
             return; // closing, and everything is written
-        if (!m_closing) {
-            // Lines come in bursts, one or two per exchange: gathering them a moment wakes
-            // this thread at most twenty times a second instead of at every line, so it takes no
-            // time from the transfer's thread and the cable's.
-            lock.unlock();
-            std::this_thread::sleep_for(kGatherTime);
-            lock.relock();
-        }
+        // Lines come in bursts, one or two per exchange: gathering them a moment wakes this
+        // thread at most twenty times a second instead of at every line, so it takes no time
+        // from the transfer's thread and the cable's. Closing cuts the moment short.
+        const QDeadlineTimer gathered(kGatherTime);
+        while (!m_closing && !gathered.hasExpired())
+            m_unwrittenWaiting.wait(&m_mutex, gathered);
         std::deque<Line> lines;
         lines.swap(m_unwritten);
         const std::size_t dropped = std::exchange(m_unwrittenDropped, 0);
