@@ -6,8 +6,8 @@
 #include "image/memory_record.h"
 #include "image/settings_block.h"
 
+#include <algorithm>
 #include <cstdio>
-#include <map>
 
 namespace r36::image {
 
@@ -70,18 +70,21 @@ public:
         for (int memory = 0; memory < kUserMemoryCount; ++memory)
             memoryChange(memory);
         banks();
-        links(PieceKind::BankLink, m_before.bankLink, m_after.bankLink, "bank-link group", "banks");
-        links(PieceKind::PsLink, m_before.psLink, m_after.psLink, "PS-link group", "pairs");
+        links(PieceKind::BankLinkGroup, m_before.bankLink, m_after.bankLink, "bank-link group",
+              "banks");
+        links(PieceKind::PsLinkGroup, m_before.psLink, m_after.psLink, "PS-link group", "pairs");
         settings();
         remoteKeys();
         return std::move(m_difference);
     }
 
 private:
+    /// A change sent in a block whole (`kind`), or in memory or link group `index`.
     void add(PieceKind kind, int index, std::string subject, std::vector<FieldChange> fields,
              std::string label = {}) {
+        const Piece piece{kind, isNumberedKind(kind) ? index : Piece::kWhole};
         m_difference.changes.push_back(
-            {kind, index, std::move(subject), std::move(label), std::move(fields)});
+            {piece, index, std::move(subject), std::move(label), std::move(fields)});
     }
 
     /// A block that differs although none of its items does (a malformed or unused byte).
@@ -130,11 +133,12 @@ private:
                 continue;
             char name[8];
             std::snprintf(name, sizeof name, "Bank%02d", bank);
-            add(PieceKind::Bank, bank, name,
+            add(PieceKind::BankTablePart, bank, name,
                 {{"memories", m_before.bankTable ? std::to_string(before[b]) : kNotRead,
                   std::to_string(after[b])}});
         }
-        otherwise(start, PieceKind::Bank, "the bank table", m_before.bankTable, *m_after.bankTable);
+        otherwise(start, PieceKind::BankTablePart, "the bank table", m_before.bankTable,
+                  *m_after.bankTable);
     }
 
     static std::string membersText(const std::string& entry) {
@@ -180,9 +184,9 @@ private:
     void settings() {
         if (m_after.sysBlock)
             for (const SettingDef& def : sysSettings())
-                setting(PieceKind::Setting, def, m_before.sysBlock, *m_after.sysBlock);
+                setting(PieceKind::SysBlockPart, def, m_before.sysBlock, *m_after.sysBlock);
         if (m_after.sys3Block)
-            setting(PieceKind::Sys3Setting, sys3Setting(), m_before.sys3Block, *m_after.sys3Block);
+            setting(PieceKind::Sys3Block, sys3Setting(), m_before.sys3Block, *m_after.sys3Block);
     }
 
     static std::string channelText(std::optional<std::uint8_t> value) {
@@ -198,10 +202,10 @@ private:
             const std::string a = channelText(byteAt(*m_after.remoconId, key));
             const std::string b = before ? channelText(byteAt(*before, key)) : kNotRead;
             if (a != b)
-                add(PieceKind::RemoteKey, key, "remote key ID " + std::to_string(key),
+                add(PieceKind::RemoconId, key, "remote key ID " + std::to_string(key),
                     {{"TV channel", b, a}});
         }
-        otherwise(start, PieceKind::RemoteKey, "the remote key IDs", before, *m_after.remoconId);
+        otherwise(start, PieceKind::RemoconId, "the remote key IDs", before, *m_after.remoconId);
     }
 
     const ReceiverHoldings& m_before;
@@ -230,52 +234,37 @@ std::string Change::mismatchText() const {
 }
 
 std::string Difference::countsText() const {
-    // Singular and plural of each kind, in listing order; PROTCT counts as a setting.
-    static const std::map<PieceKind, std::pair<std::string, std::string>> kNouns = {
-        {PieceKind::Memory, {"memory", "memories"}},
-        {PieceKind::Bank, {"bank", "banks"}},
-        {PieceKind::BankLink, {"bank-link group", "bank-link groups"}},
-        {PieceKind::PsLink, {"PS-link group", "PS-link groups"}},
-        {PieceKind::Setting, {"setting", "settings"}},
-        {PieceKind::RemoteKey, {"remote key ID", "remote key IDs"}}};
-    std::map<PieceKind, int> counts;
-    for (const Change& change : changes)
-        ++counts[change.kind == PieceKind::Sys3Setting ? PieceKind::Setting : change.kind];
+    struct Noun {
+        PieceKind kind;
+        const char* one;
+        const char* many;
+    };
+    // In listing order.
+    static const Noun kNouns[] = {{PieceKind::Memory, "memory", "memories"},
+                                  {PieceKind::BankTablePart, "bank", "banks"},
+                                  {PieceKind::BankLinkGroup, "bank-link group", "bank-link groups"},
+                                  {PieceKind::PsLinkGroup, "PS-link group", "PS-link groups"},
+                                  {PieceKind::SysBlockPart, "setting", "settings"},
+                                  {PieceKind::RemoconId, "remote key ID", "remote key IDs"}};
+    // PROTCT, the third block's one setting, counts among the settings.
+    auto countedAs = [](PieceKind kind) {
+        return kind == PieceKind::Sys3Block ? PieceKind::SysBlockPart : kind;
+    };
     std::vector<std::string> parts;
-    for (const auto& [kind, count] : counts) {
-        const auto& [one, many] = kNouns.at(kind);
-        parts.push_back(std::to_string(count) + " " + (count == 1 ? one : many));
+    for (const Noun& noun : kNouns) {
+        const auto count = std::count_if(changes.begin(), changes.end(), [&](const Change& c) {
+            return countedAs(c.piece.kind) == noun.kind;
+        });
+        if (count > 0)
+            parts.push_back(std::to_string(count) + " " + (count == 1 ? noun.one : noun.many));
     }
     return parts.empty() ? "nothing" : joined(parts, ", ");
 }
 
 WritePlan Difference::plan() const {
     WritePlan plan;
-    for (const Change& change : changes) {
-        switch (change.kind) {
-        case PieceKind::Memory:
-            plan.memories.push_back(change.index);
-            break;
-        case PieceKind::Bank:
-            plan.bankTable = true;
-            break;
-        case PieceKind::BankLink:
-            plan.bankLinks = true;
-            break;
-        case PieceKind::PsLink:
-            plan.psLinks = true;
-            break;
-        case PieceKind::Setting:
-            plan.sysBlock = true;
-            break;
-        case PieceKind::Sys3Setting:
-            plan.sys3Block = true;
-            break;
-        case PieceKind::RemoteKey:
-            plan.remoconId = true;
-            break;
-        }
-    }
+    for (const Change& change : changes)
+        plan.add(change.piece);
     return plan;
 }
 

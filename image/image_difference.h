@@ -10,17 +10,15 @@
 
 namespace r36::image {
 
-/// Which kind of piece a change belongs to, in the order the changes are listed.
-/// Sys3Setting is PROTCT, the one setting of the third block; it counts among the settings.
-enum class PieceKind { Memory, Bank, BankLink, PsLink, Setting, Sys3Setting, RemoteKey };
-
 struct FieldChange {
     std::string field; // "Frequency", "memories"; empty when the value speaks for itself
     std::string before, after;
 };
 
 struct Change {
-    PieceKind kind = PieceKind::Memory;
+    /// The piece that sends the change: the memory, the link group, or a block whole (a bank
+    /// sends in the bank table, a setting in the settings block, PROTCT in the third block).
+    Piece piece;
     int index = 0;       // memory number, bank, group (1-based), setting byte, key ID
     std::string subject; // "memory 812", "Bank03", "bank-link group 2", "LAMP", "remote key ID 3"
     std::string label;   // the memory's bank or area label; empty for the others

@@ -80,6 +80,49 @@ WritePlan WritePlan::memoryRange(int first, int last) {
     return plan;
 }
 
+void WritePlan::add(const Piece& piece) {
+    switch (piece.kind) {
+    case PieceKind::BankTablePart:
+        bankTable = true;
+        break;
+    case PieceKind::BankLinkGroup:
+        bankLinks = true;
+        break;
+    case PieceKind::PsLinkGroup:
+        psLinks = true;
+        break;
+    case PieceKind::SysBlockPart:
+        sysBlock = true;
+        break;
+    case PieceKind::Sys3Block:
+        sys3Block = true;
+        break;
+    case PieceKind::RemoconId:
+        remoconId = true;
+        break;
+    case PieceKind::Memory:
+        // Kept ascending and once each: the plan is sent in memory order.
+        if (const auto at = std::lower_bound(memories.begin(), memories.end(), piece.index);
+            at == memories.end() || *at != piece.index)
+            memories.insert(at, piece.index);
+        break;
+    }
+}
+
+std::vector<Piece> WritePlan::pieces() const {
+    const std::pair<bool, PieceKind> blocks[] = {
+        {bankTable, PieceKind::BankTablePart}, {bankLinks, PieceKind::BankLinkGroup},
+        {psLinks, PieceKind::PsLinkGroup},     {sysBlock, PieceKind::SysBlockPart},
+        {sys3Block, PieceKind::Sys3Block},     {remoconId, PieceKind::RemoconId}};
+    std::vector<Piece> list;
+    for (const auto& [wanted, kind] : blocks)
+        if (wanted)
+            list.push_back({kind, Piece::kWhole});
+    for (int memory : memories)
+        list.push_back({PieceKind::Memory, memory});
+    return list;
+}
+
 bool WritePlan::empty() const {
     return pieceCount() == 0;
 }

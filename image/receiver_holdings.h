@@ -5,6 +5,7 @@
 // program has never seen are unknown.
 
 #include "image/clone_image.h"
+#include "image/receiver_piece.h"
 
 #include <array>
 #include <cstdint>
@@ -44,6 +45,10 @@ struct WritePlan {
     static WritePlan banks();    // Bank Write
     static WritePlan settings(); // Write This Page
     static WritePlan memoryRange(int first, int last);
+    /// Adds the block or memory that sends `piece`.
+    void add(const Piece& piece);
+    /// The block operations it runs, in Write all's order: each block whole, then the memories.
+    std::vector<Piece> pieces() const;
     bool empty() const;
     /// Block operations it runs: one per block, one per memory.
     int pieceCount() const;

@@ -18,6 +18,8 @@ namespace r36::link {
 namespace {
 
 using image::hexAddress;
+using image::Piece;
+using image::PieceKind;
 
 constexpr int kMaxWriteBytes = image::kLineBytes; // the receiver writes 1..32 bytes
 
@@ -88,11 +90,11 @@ LineRead readFourLines(RadioLink& link, const std::string& what, std::uint32_t b
 
 /// One write of `data` at `address`. Data that is not 1..maxBytes bytes of hex is never sent:
 /// the receiver would store garbage or spill into the next block.
-using Acknowledged = std::function<void(const std::string& piece)>;
+using Acknowledged = std::function<void(const Piece& piece)>;
 
-Outcome writePiece(RadioLink& link, const Acknowledged& acknowledged, const std::string& what,
+Outcome writePiece(RadioLink& link, const Acknowledged& acknowledged, const Piece& what,
                    std::uint32_t address, const std::string& data, int maxBytes) {
-    const std::string step = "writing " + what + at(address);
+    const std::string step = "writing " + image::pieceText(what) + at(address);
     if (data.empty() || data.size() % 2 != 0 ||
         data.size() > static_cast<std::size_t>(2 * maxBytes) || !isHexText(data))
         return Outcome::failure(step + ": data \"" + data + "\" is not 1 to " +
@@ -115,13 +117,14 @@ std::string piece(const std::string& block, std::size_t first, std::size_t count
 }
 
 /// 32, 32, 32 and 4 bytes from the start of a block (settings block, bank table).
-Outcome writeHundredBytes(RadioLink& link, const Acknowledged& acknowledged,
-                          const std::string& what, std::uint32_t base, const std::string& block) {
+Outcome writeHundredBytes(RadioLink& link, const Acknowledged& acknowledged, PieceKind kind,
+                          std::uint32_t base, const std::string& block) {
     constexpr std::array<int, 4> kPieceBytes{32, 32, 32, 4};
     std::size_t character = 0;
     std::uint32_t address = base;
-    for (int bytes : kPieceBytes) {
-        const Outcome written = writePiece(link, acknowledged, what, address,
+    for (int part = 0; part < static_cast<int>(kPieceBytes.size()); ++part) {
+        const int bytes = kPieceBytes[static_cast<std::size_t>(part)];
+        const Outcome written = writePiece(link, acknowledged, {kind, part}, address,
                                            piece(block, character, 2 * bytes), bytes);
         if (!written)
             return written;
@@ -135,48 +138,52 @@ Outcome writeHundredBytes(RadioLink& link, const Acknowledged& acknowledged,
 
 // ---- block operations ---------------------------------------------------------------------
 
-void CloneTransfer::stored(const std::string& piece) {
+void CloneTransfer::stored(const Piece& piece) {
     if (m_hooks.stored)
         m_hooks.stored(piece);
 }
 
 Outcome CloneTransfer::readSysBlock() {
-    const LineRead block = readFourLines(m_link, "the settings block",
+    const Piece whole{PieceKind::SysBlockPart, Piece::kWhole};
+    const LineRead block = readFourLines(m_link, image::pieceText(whole),
                                          image::sysBlockBase(m_link.state().radioVersion));
     if (!block.outcome)
         return block.outcome;
     m_image.sysBlock = block.text;
     image::limitAreaByte(m_image.sysBlock);
-    stored("the settings block");
+    stored(whole);
     return Outcome::success();
 }
 
 Outcome CloneTransfer::readSys3Block() {
-    const LineRead line = readLine(m_link, "the third settings block", image::kSys3Address);
+    const Piece whole{PieceKind::Sys3Block, Piece::kWhole};
+    const LineRead line = readLine(m_link, image::pieceText(whole), image::kSys3Address);
     if (!line.outcome)
         return line.outcome;
     m_image.sys3Block = line.text;
-    stored("the third settings block");
+    stored(whole);
     return Outcome::success();
 }
 
 Outcome CloneTransfer::readRemoconId() {
-    const LineRead line = readLine(m_link, "the remote key IDs", image::kRemoconIdAddress);
+    const Piece whole{PieceKind::RemoconId, Piece::kWhole};
+    const LineRead line = readLine(m_link, image::pieceText(whole), image::kRemoconIdAddress);
     if (!line.outcome)
         return line.outcome;
     m_image.remoconId = line.text.substr(0, image::kRemoconIdHexChars);
-    stored("the remote key IDs");
+    stored(whole);
     if (m_hooks.showRemoconId)
         m_hooks.showRemoconId();
     return Outcome::success();
 }
 
 Outcome CloneTransfer::readBankTable() {
-    const LineRead block = readFourLines(m_link, "the bank table", image::kBankTableArea);
+    const Piece whole{PieceKind::BankTablePart, Piece::kWhole};
+    const LineRead block = readFourLines(m_link, image::pieceText(whole), image::kBankTableArea);
     if (!block.outcome)
         return block.outcome;
     m_image.bankTable = block.text.substr(0, image::kBankTableHexChars);
-    stored("the bank table");
+    stored(whole);
     if (m_hooks.bankTableLoaded)
         m_hooks.bankTableLoaded();
     return Outcome::success();
@@ -195,30 +202,32 @@ void sliceLinkSlots(const std::string& area, std::array<std::string, N>& entries
 } // namespace
 
 Outcome CloneTransfer::readBankLinks() {
-    const LineRead area = readFourLines(m_link, "the bank links", image::kBankLinkArea);
+    const Piece whole{PieceKind::BankLinkGroup, Piece::kWhole};
+    const LineRead area = readFourLines(m_link, image::pieceText(whole), image::kBankLinkArea);
     if (!area.outcome)
         return area.outcome;
     sliceLinkSlots(area.text, m_image.bankLink);
-    stored("the bank links");
+    stored(whole);
     return Outcome::success();
 }
 
 Outcome CloneTransfer::readPsLinks() {
-    const LineRead area = readFourLines(m_link, "the program-scan links", image::kPsLinkArea);
+    const Piece whole{PieceKind::PsLinkGroup, Piece::kWhole};
+    const LineRead area = readFourLines(m_link, image::pieceText(whole), image::kPsLinkArea);
     if (!area.outcome)
         return area.outcome;
     sliceLinkSlots(area.text, m_image.psLink);
-    stored("the program-scan links");
+    stored(whole);
     return Outcome::success();
 }
 
 Outcome CloneTransfer::readMemory(int memory) {
-    const LineRead line =
-        readLine(m_link, "memory " + std::to_string(memory), image::memoryAddress(memory));
+    const Piece one{PieceKind::Memory, memory};
+    const LineRead line = readLine(m_link, image::pieceText(one), image::memoryAddress(memory));
     if (!line.outcome)
         return line.outcome;
     m_image.memRecord[static_cast<std::size_t>(memory)] = line.text;
-    stored("memory " + std::to_string(memory));
+    stored(one);
     if (m_hooks.memoryChanged)
         m_hooks.memoryChanged(memory);
     return Outcome::success();
@@ -231,7 +240,7 @@ Outcome CloneTransfer::writeSysBlock() {
         return read;
     if (m_hooks.storeSysBlock)
         m_hooks.storeSysBlock();
-    return writeHundredBytes(m_link, m_hooks.acknowledged, "the settings block",
+    return writeHundredBytes(m_link, m_hooks.acknowledged, PieceKind::SysBlockPart,
                              image::sysBlockBase(m_link.state().radioVersion), m_image.sysBlock);
 }
 
@@ -242,31 +251,31 @@ Outcome CloneTransfer::writeSys3Block() {
     if (m_hooks.storeSys3Block)
         m_hooks.storeSys3Block();
     // Only byte 1 is edited; the receiver takes it at the block's own address.
-    return writePiece(m_link, m_hooks.acknowledged, "the third settings block",
+    return writePiece(m_link, m_hooks.acknowledged, {PieceKind::Sys3Block, Piece::kWhole},
                       image::kSys3WriteAddress, piece(m_image.sys3Block, 2, 2), 1);
 }
 
 Outcome CloneTransfer::writeRemoconId() {
     if (m_hooks.storeRemoconId)
         m_hooks.storeRemoconId();
-    return writePiece(m_link, m_hooks.acknowledged, "the remote key IDs", image::kRemoconIdAddress,
-                      m_image.remoconId, image::kRemoconIdHexChars / 2);
+    return writePiece(m_link, m_hooks.acknowledged, {PieceKind::RemoconId, Piece::kWhole},
+                      image::kRemoconIdAddress, m_image.remoconId, image::kRemoconIdHexChars / 2);
 }
 
 Outcome CloneTransfer::writeBankTable() {
-    return writeHundredBytes(m_link, m_hooks.acknowledged, "the bank table", image::kBankTableArea,
-                             m_image.bankTable);
+    return writeHundredBytes(m_link, m_hooks.acknowledged, PieceKind::BankTablePart,
+                             image::kBankTableArea, m_image.bankTable);
 }
 
 namespace {
 
 template <std::size_t N>
-Outcome writeLinkEntries(RadioLink& link, const Acknowledged& acknowledged, const std::string& what,
+Outcome writeLinkEntries(RadioLink& link, const Acknowledged& acknowledged, PieceKind kind,
                          const std::array<std::string, N>& entries, std::uint32_t (*address)(int)) {
     for (std::size_t k = 0; k < N; ++k) {
         // An entry longer than its 7 bytes would overwrite the slot's eighth byte and beyond.
         const Outcome written =
-            writePiece(link, acknowledged, what + " " + std::to_string(k + 1),
+            writePiece(link, acknowledged, {kind, static_cast<int>(k) + 1},
                        address(static_cast<int>(k)), entries[k], image::kLinkEntryHexChars / 2);
         if (!written)
             return written;
@@ -277,12 +286,12 @@ Outcome writeLinkEntries(RadioLink& link, const Acknowledged& acknowledged, cons
 } // namespace
 
 Outcome CloneTransfer::writeBankLinks() {
-    return writeLinkEntries(m_link, m_hooks.acknowledged, "bank-link group", m_image.bankLink,
-                            image::bankLinkAddress);
+    return writeLinkEntries(m_link, m_hooks.acknowledged, PieceKind::BankLinkGroup,
+                            m_image.bankLink, image::bankLinkAddress);
 }
 
 Outcome CloneTransfer::writePsLinks() {
-    return writeLinkEntries(m_link, m_hooks.acknowledged, "program-scan-link group", m_image.psLink,
+    return writeLinkEntries(m_link, m_hooks.acknowledged, PieceKind::PsLinkGroup, m_image.psLink,
                             image::psLinkAddress);
 }
 
@@ -292,7 +301,7 @@ Outcome CloneTransfer::writeMemory(int memory) {
     // what was sent.
     record = image::recordAsSent(std::move(record), memory);
     // The empty record "00" is a one-byte write that clears only the in-use flag.
-    return writePiece(m_link, m_hooks.acknowledged, "memory " + std::to_string(memory),
+    return writePiece(m_link, m_hooks.acknowledged, {PieceKind::Memory, memory},
                       image::memoryAddress(memory), record, kMaxWriteBytes);
 }
 

@@ -2,6 +2,7 @@
 
 #include "image/clone_image.h"
 #include "image/outcome.h"
+#include "image/receiver_piece.h"
 
 #include <cstdint>
 #include <functional>
@@ -22,11 +23,12 @@ struct TransferHooks {
     std::function<void()> storeRemoconId;  // page -> remoconId, before it is sent
     std::function<void()> bankTableLoaded; // bankTable replaced: reload the partition editor
     std::function<void(int memory)> memoryChanged; // memRecord(memory) replaced or changed
-    /// A write the receiver answered "OK": what it was ("memory 12", "the bank table").
-    std::function<void(const std::string& piece)> acknowledged;
-    /// A read stored in the image: "memory 12", "the bank table", "the bank links", "the
-    /// program-scan links", "the settings block", "the third settings block", "the remote key IDs".
-    std::function<void(const std::string& piece)> stored;
+    /// A write the receiver answered "OK": a memory, a link group, one part of the bank table or
+    /// the settings block, the third settings block or the remote key IDs.
+    std::function<void(const image::Piece& piece)> acknowledged;
+    /// A read stored in the image: a memory, or a block whole (the bank table, every bank-link or
+    /// program-scan-link group, the settings block, the third settings block, the key IDs).
+    std::function<void(const image::Piece& piece)> stored;
     /// Progress bar range and value; `text` is what the progress box beside it shows.
     std::function<void(int minimum, int maximum, int value, const std::string& text)> progress;
 };
@@ -67,7 +69,7 @@ public:
     Outcome writeMemory(int memory);
 
 private:
-    void stored(const std::string& piece);
+    void stored(const image::Piece& piece);
     enum class Direction { Read, Write };
     Outcome selectedCommand(const std::string& command, int first, int last, Direction direction);
     /// Memories first..last with progress; `selected` picks the selected-rows progress range.

@@ -4,6 +4,7 @@
 #include "session.h"
 
 #include "backups.h"
+#include "transfer_table.h"
 #include "transfer_worker.h"
 #include "undo_step.h"
 
@@ -12,23 +13,6 @@
 #include <QMetaObject>
 
 namespace r36::session {
-
-namespace {
-
-image::WritePlan planFor(Transfer kind, int first, int last) {
-    switch (kind) {
-    case Transfer::BankWrite:
-        return image::WritePlan::banks();
-    case Transfer::WriteThisPage:
-        return image::WritePlan::settings();
-    case Transfer::WriteSelected:
-        return image::WritePlan::memoryRange(first, last);
-    default:
-        return image::WritePlan::all();
-    }
-}
-
-} // namespace
 
 bool Session::startTransfer(Transfer kind, int first, int last) {
     TransferRequest request;
@@ -71,7 +55,7 @@ void Session::assumeReceiverHolds(const image::CloneImage& image) {
 }
 
 image::Difference Session::differenceFor(Transfer kind, int first, int last) const {
-    const image::WritePlan plan = planFor(kind, first, last);
+    const image::WritePlan plan = transferCommand(kind).pieces(first, last, {});
     return image::difference(m_holdings,
                              image::afterWriting(m_holdings, withSettingsStored(), plan));
 }

@@ -1,8 +1,7 @@
 #pragma once
 
-// The eight transfer commands and how one of them ended, as the session reports it.
+// The transfer commands and how one of them ended, as the session reports it.
 
-#include <QCoreApplication>
 #include <QMetaType>
 #include <QString>
 
@@ -20,42 +19,16 @@ enum class Transfer {
     WriteChanges, // only the pieces that differ from what the receiver holds
 };
 
+// Each command's properties come from its row in the table of transfers (transfer_table.h).
+
 /// True for the commands that cover the whole receiver: their failures carry the title
 /// "Error", the others " Error", and a success leaves nothing unsaved.
-constexpr bool isWholeImageTransfer(Transfer kind) {
-    return kind == Transfer::ReadAll || kind == Transfer::WriteAll;
-}
+bool isWholeImageTransfer(Transfer kind);
 
-constexpr bool isWriteTransfer(Transfer kind) {
-    return kind == Transfer::WriteAll || kind == Transfer::WriteThisPage ||
-           kind == Transfer::BankWrite || kind == Transfer::WriteSelected ||
-           kind == Transfer::WriteChanges;
-}
+bool isWriteTransfer(Transfer kind);
 
 /// The command's name as its button or menu item says it ("Read all", "Bank Write").
-inline QString transferName(Transfer kind) {
-    switch (kind) {
-    case Transfer::ReadAll:
-        return QCoreApplication::translate("r36::session::Transfer", "Read all");
-    case Transfer::WriteAll:
-        return QCoreApplication::translate("r36::session::Transfer", "Write all");
-    case Transfer::ReadThisPage:
-        return QCoreApplication::translate("r36::session::Transfer", "Read This Page");
-    case Transfer::WriteThisPage:
-        return QCoreApplication::translate("r36::session::Transfer", "Write This Page");
-    case Transfer::BankRead:
-        return QCoreApplication::translate("r36::session::Transfer", "Bank Read");
-    case Transfer::BankWrite:
-        return QCoreApplication::translate("r36::session::Transfer", "Bank Write");
-    case Transfer::ReadSelected:
-        return QCoreApplication::translate("r36::session::Transfer", "Read selected memory");
-    case Transfer::WriteSelected:
-        return QCoreApplication::translate("r36::session::Transfer", "Write selected memory");
-    case Transfer::WriteChanges:
-        return QCoreApplication::translate("r36::session::Transfer", "Write changes");
-    }
-    return {};
-}
+QString transferName(Transfer kind);
 
 struct TransferResult {
     enum class Status { Complete, Failed, Cancelled };

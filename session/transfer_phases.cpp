@@ -12,47 +12,36 @@ namespace r36::session {
 
 namespace {
 
-using Operation = Outcome (link::CloneTransfer::*)();
+using image::PieceKind;
+/// The block operation that writes or reads `piece`.
+Outcome operate(link::CloneTransfer& transfer, const image::Piece& piece, bool write) {
+    switch (piece.kind) {
+    case PieceKind::BankTablePart:
+        return write ? transfer.writeBankTable() : transfer.readBankTable();
+    case PieceKind::BankLinkGroup:
+        return write ? transfer.writeBankLinks() : transfer.readBankLinks();
+    case PieceKind::PsLinkGroup:
+        return write ? transfer.writePsLinks() : transfer.readPsLinks();
+    case PieceKind::SysBlockPart:
+        return write ? transfer.writeSysBlock() : transfer.readSysBlock();
+    case PieceKind::Sys3Block:
+        return write ? transfer.writeSys3Block() : transfer.readSys3Block();
+    case PieceKind::RemoconId:
+        return write ? transfer.writeRemoconId() : transfer.readRemoconId();
+    case PieceKind::Memory:
+        return write ? transfer.writeMemory(piece.index) : transfer.readMemory(piece.index);
+    }
+    return Outcome::failure("unknown piece");
+}
 
-/// A block of a plan: whether the plan has it, and the operations that write and read it. The
-/// blocks come in Write all's order; the memories follow them.
-struct PlannedBlock {
-    bool image::WritePlan::*wanted;
-    Operation write;
-    Operation read;
-};
-
-const PlannedBlock kBlocks[] = {
-    {&image::WritePlan::bankTable, &link::CloneTransfer::writeBankTable,
-     &link::CloneTransfer::readBankTable},
-    {&image::WritePlan::bankLinks, &link::CloneTransfer::writeBankLinks,
-     &link::CloneTransfer::readBankLinks},
-    {&image::WritePlan::psLinks, &link::CloneTransfer::writePsLinks,
-     &link::CloneTransfer::readPsLinks},
-    {&image::WritePlan::sysBlock, &link::CloneTransfer::writeSysBlock,
-     &link::CloneTransfer::readSysBlock},
-    {&image::WritePlan::sys3Block, &link::CloneTransfer::writeSys3Block,
-     &link::CloneTransfer::readSys3Block},
-    {&image::WritePlan::remoconId, &link::CloneTransfer::writeRemoconId,
-     &link::CloneTransfer::readRemoconId},
-};
-
-/// Runs the plan's operations (writes or reads) until one fails.
+/// Runs the plan's operations (writes or reads), in Write all's order, until one fails.
 Outcome runPlan(link::CloneTransfer& transfer, const image::WritePlan& plan, bool write,
                 const PhaseProgress& progress) {
-    const int total = plan.pieceCount();
+    const std::vector<image::Piece> pieces = plan.pieces();
+    const int total = static_cast<int>(pieces.size());
     int done = 0;
-    for (const PlannedBlock& block : kBlocks) {
-        if (!(plan.*block.wanted))
-            continue;
-        if (const Outcome outcome = (transfer.*(write ? block.write : block.read))(); !outcome)
-            return outcome;
-        if (progress)
-            progress(++done, total);
-    }
-    for (int memory : plan.memories) {
-        const Outcome outcome = write ? transfer.writeMemory(memory) : transfer.readMemory(memory);
-        if (!outcome)
+    for (const image::Piece& piece : pieces) {
+        if (const Outcome outcome = operate(transfer, piece, write); !outcome)
             return outcome;
         if (progress)
             progress(++done, total);
@@ -77,7 +66,7 @@ Outcome readBack(link::RadioLink& radio, const image::CloneImage& image,
     image::ReceiverHoldings read;
     HoldingsTracker reader(read, scratch);
     link::TransferHooks hooks;
-    hooks.stored = [&reader](const std::string& piece) {
+    hooks.stored = [&reader](const image::Piece& piece) {
         reader.stored(piece);
     };
     link::CloneTransfer transfer(radio, scratch, std::move(hooks));
@@ -95,7 +84,7 @@ Outcome readBack(link::RadioLink& radio, const image::CloneImage& image,
         text += "\n" + change.mismatchText();
         // The one-byte write goes to the block's own address; this receiver did not take it
         // as PROTCT's byte.
-        if (change.kind == image::PieceKind::Sys3Setting)
+        if (change.piece.kind == PieceKind::Sys3Block)
             text += " (the PROTCT change did not stick on the receiver)";
     }
     return Outcome::failure(text);

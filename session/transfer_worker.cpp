@@ -2,6 +2,7 @@
 
 #include "holdings_tracker.h"
 #include "transfer_phases.h"
+#include "transfer_table.h"
 
 #include "link/clone_transfer.h"
 #include "link/radio_link.h"
@@ -10,8 +11,6 @@
 #include <QMetaObject>
 
 #include <algorithm>
-#include <optional>
-#include <regex>
 
 namespace r36::session {
 
@@ -39,48 +38,6 @@ void TransferWorker::post(std::function<void()> call) {
 }
 
 namespace {
-
-Outcome runCommand(link::CloneTransfer& transfer, const TransferRequest& request) {
-    switch (request.kind) {
-    case Transfer::ReadAll:
-        return transfer.readAll();
-    case Transfer::WriteAll:
-        return transfer.writeAll();
-    case Transfer::ReadThisPage:
-        return transfer.readThisPage();
-    case Transfer::WriteThisPage:
-        return transfer.writeThisPage();
-    case Transfer::BankRead:
-        return transfer.bankRead();
-    case Transfer::BankWrite:
-        return transfer.bankWrite();
-    case Transfer::ReadSelected:
-        return transfer.readSelected(request.first, request.last);
-    case Transfer::WriteSelected:
-        return transfer.writeSelected(request.first, request.last);
-    case Transfer::WriteChanges:
-        break; // its own sequence
-    }
-    return Outcome::failure("unknown command");
-}
-
-/// The pieces a write command sends.
-image::WritePlan plannedPieces(const TransferRequest& request) {
-    switch (request.kind) {
-    case Transfer::WriteAll:
-        return image::WritePlan::all();
-    case Transfer::WriteThisPage:
-        return image::WritePlan::settings();
-    case Transfer::BankWrite:
-        return image::WritePlan::banks();
-    case Transfer::WriteSelected:
-        return image::WritePlan::memoryRange(request.first, request.last);
-    case Transfer::WriteChanges:
-        return request.plan;
-    default:
-        return {};
-    }
-}
 
 // How a transact refused after a stop ends a reason. A command that was in flight when the stop
 // came and failed on its own (no reply, a refusal) is reported as the failure it is.
@@ -113,7 +70,7 @@ void TransferWorker::run(const TransferRequest& request) {
     // A read for what the receiver holds alone tells the session nothing while it runs.
     const bool quiet = request.holdingsOnly;
 
-    std::vector<std::string> written;
+    std::vector<image::Piece> written;
     link::TransferHooks hooks;
     auto reportBlock = [this, quiet](Block block, const std::string& text) {
         if (!quiet)
@@ -145,16 +102,18 @@ void TransferWorker::run(const TransferRequest& request) {
         if (!quiet)
             post([this, memory, record] { m_events.memoryRead(memory, record); });
     };
-    hooks.acknowledged = [&](const std::string& piece) {
+    hooks.acknowledged = [&](const image::Piece& piece) {
         written.push_back(piece);
         tracker.acknowledged(piece);
     };
-    hooks.stored = [&](const std::string& piece) {
+    hooks.stored = [&](const image::Piece& piece) {
         tracker.stored(piece);
     };
     // One bar for both phases: the write's range is stretched by the pieces to read back.
-    const bool verifying = request.verify && isWriteTransfer(request.kind);
-    const int readBackSteps = verifying ? plannedPieces(request).pieceCount() : 0;
+    const TransferCommand& command = transferCommand(request.kind);
+    const bool verifying = request.verify && command.writes;
+    const int readBackSteps =
+        verifying ? command.pieces(request.first, request.last, request.plan).pieceCount() : 0;
     int barMinimum = 0, barMaximum = 0;
     auto postProgress = [this](int minimum, int maximum, int value, const std::string& text) {
         post([this, minimum, maximum, value, text = QString::fromStdString(text)] {
@@ -169,12 +128,9 @@ void TransferWorker::run(const TransferRequest& request) {
     const auto writeProgress = hooks.progress;
 
     link::CloneTransfer transfer(radio, image, std::move(hooks));
-    Outcome outcome = request.kind == Transfer::WriteChanges
-                          ? writePlanned(radio, transfer, request.plan,
-                                         [&](int done, int total) {
-                                             writeProgress(0, total, done, std::to_string(done));
-                                         })
-                          : runCommand(transfer, request);
+    Outcome outcome = command.run(radio, transfer, request, [&](int done, int total) {
+        writeProgress(0, total, done, std::to_string(done));
+    });
     const bool cancelled =
         !outcome && radio.stopRequested() && endsWith(outcome.reason(), kCancelled);
     if (verifying && !cancelled && !written.empty()) {
@@ -202,7 +158,7 @@ void TransferWorker::run(const TransferRequest& request) {
         // The sentences are the worker's own; the step and the pieces stay as the link names them.
         QString text =
             tr("Stopped before %1.").arg(QString::fromStdString(stoppedAt(outcome.reason())));
-        if (isWriteTransfer(request.kind))
+        if (command.writes)
             text += written.empty()
                         ? tr(" Nothing reached the receiver.")
                         : tr(" The receiver took %1.")
@@ -218,48 +174,28 @@ void TransferWorker::run(const TransferRequest& request) {
           holdings] { m_events.finished(result, ended, version, holdings); });
 }
 
-namespace {
-
-/// "memory 12" -> ("memory", 12); "bank-link group 3" -> ("bank-link group", 3).
-std::optional<std::pair<std::string, int>> numberedPiece(const std::string& piece) {
-    static const std::regex pattern(R"(^(.*) (\d+)$)");
-    std::smatch match;
-    if (!std::regex_match(piece, match, pattern))
-        return std::nullopt;
-    return std::make_pair(match[1].str(), std::stoi(match[2].str()));
-}
-
-std::string plural(const std::string& noun) {
-    return noun == "memory" ? "memories" : noun + "s";
-}
-
-} // namespace
-
-std::string describeWrittenPieces(const std::vector<std::string>& pieces) {
+std::string describeWrittenPieces(const std::vector<image::Piece>& pieces) {
     std::vector<std::string> parts;
     for (std::size_t i = 0; i < pieces.size();) {
+        const image::Piece& first = pieces[i];
         std::size_t j = i + 1;
-        const auto first = numberedPiece(pieces[i]);
-        if (first) {
+        if (image::isNumberedKind(first.kind)) {
             // A run of consecutive numbers of one kind: "memories 0..499".
-            int last = first->second;
-            while (j < pieces.size()) {
-                const auto next = numberedPiece(pieces[j]);
-                if (!next || next->first != first->first || next->second != last + 1)
-                    break;
-                last = next->second;
+            while (j < pieces.size() && pieces[j].kind == first.kind &&
+                   pieces[j].index == pieces[j - 1].index + 1)
                 ++j;
-            }
-            parts.push_back(last == first->second
-                                ? pieces[i]
-                                : plural(first->first) + " " + std::to_string(first->second) +
-                                      ".." + std::to_string(last));
+            const int last = pieces[j - 1].index;
+            parts.push_back(j - i == 1
+                                ? image::pieceText(first)
+                                : image::pluralNoun(first.kind) + " " +
+                                      std::to_string(first.index) + ".." + std::to_string(last));
         } else {
-            while (j < pieces.size() && pieces[j] == pieces[i])
+            // The parts of one block: "the bank table (4 writes)".
+            while (j < pieces.size() && pieces[j].kind == first.kind)
                 ++j;
             const std::size_t count = j - i;
-            parts.push_back(count == 1 ? pieces[i]
-                                       : pieces[i] + " (" + std::to_string(count) + " writes)");
+            parts.push_back(image::pieceText(first) +
+                            (count == 1 ? "" : " (" + std::to_string(count) + " writes)"));
         }
         i = j;
     }

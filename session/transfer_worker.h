@@ -82,6 +82,6 @@ private:
 
 /// "the bank table (4 writes), bank-link groups 1..10, memories 0..499": the pieces the
 /// receiver acknowledged, in order, consecutive memories and groups joined.
-std::string describeWrittenPieces(const std::vector<std::string>& pieces);
+std::string describeWrittenPieces(const std::vector<image::Piece>& pieces);
 
 } // namespace r36::session

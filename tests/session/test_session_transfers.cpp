@@ -108,20 +108,30 @@ TEST_F(Transfers, ACancelledWriteSaysExactlyWhatTheReceiverTook) {
 }
 
 TEST(WrittenPieces, AreListedInOrderWithRunsJoined) {
-    using Pieces = std::vector<std::string>;
+    using image::PieceKind;
+    using Pieces = std::vector<image::Piece>;
+    const image::Piece table0{PieceKind::BankTablePart, 0}, table1{PieceKind::BankTablePart, 1};
+    const image::Piece keys{PieceKind::RemoconId}, settings0{PieceKind::SysBlockPart, 0};
+    auto memory = [](int m) {
+        return image::Piece{PieceKind::Memory, m};
+    };
+    auto bankLink = [](int k) {
+        return image::Piece{PieceKind::BankLinkGroup, k};
+    };
+    auto psLink = [](int k) {
+        return image::Piece{PieceKind::PsLinkGroup, k};
+    };
     const std::pair<Pieces, std::string> cases[] = {
         {{}, ""},
-        {{"memory 12"}, "memory 12"},
-        {{"memory 0", "memory 1", "memory 2"}, "memories 0..2"},
-        {{"memory 1", "memory 3", "memory 4"}, "memory 1, memories 3..4"},
-        {{"the bank table", "the bank table"}, "the bank table (2 writes)"},
-        {{"the bank table", "bank-link group 1", "bank-link group 2", "memory 3"},
+        {{memory(12)}, "memory 12"},
+        {{memory(0), memory(1), memory(2)}, "memories 0..2"},
+        {{memory(1), memory(3), memory(4)}, "memory 1, memories 3..4"},
+        {{table0, table1}, "the bank table (2 writes)"},
+        {{table0, bankLink(1), bankLink(2), memory(3)},
          "the bank table, bank-link groups 1..2, memory 3"},
-        {{"bank-link group 10", "program-scan-link group 1", "program-scan-link group 2"},
-         "bank-link group 10, program-scan-link groups 1..2"},
-        {{"memory 5", "memory 4"}, "memory 5, memory 4"},
-        {{"the remote key IDs", "the settings block", "the remote key IDs"},
-         "the remote key IDs, the settings block, the remote key IDs"}};
+        {{bankLink(10), psLink(1), psLink(2)}, "bank-link group 10, program-scan-link groups 1..2"},
+        {{memory(5), memory(4)}, "memory 5, memory 4"},
+        {{keys, settings0, keys}, "the remote key IDs, the settings block, the remote key IDs"}};
     for (const auto& [pieces, text] : cases)
         EXPECT_EQ(session::describeWrittenPieces(pieces), text) << text;
 }
