@@ -139,18 +139,18 @@ TEST_F(MainWindowTest, ClosingStopsATransferAndAsksBeforeDiscardingChanges) {
     m_receiver.loadRealisticMemory();
     auto& w = openWindow();
     w.close(); // nothing changed: no question
-    EXPECT_TRUE(m_dialogs.questions.empty());
+    EXPECT_TRUE(m_dialogs.choices.empty());
     w.show();
     QObject::connect(&session(), &Session::memoryChanged, &w, [&](int memory) {
         if (memory == 100)
             w.close();
     });
     startReadAll();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return m_dialogs.questions.size() == 1; }, 5000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return m_dialogs.choices.size() == 1; }, 5000));
     EXPECT_TRUE(m_dialogs.messages.empty()); // the user is leaving: no message
     EXPECT_FALSE(m_transport.isOpen());
     EXPECT_TRUE(w.isVisible()) << "Cancel keeps the window";
-    m_dialogs.answers = {true};
+    m_dialogs.buttons = {QStringLiteral("Discard")};
     w.close();
     EXPECT_FALSE(w.isVisible());
 }
