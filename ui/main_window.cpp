@@ -246,6 +246,10 @@ void MainWindow::setTransferControls(bool enabled) {
         findChild<QPushButton*>(QString::fromLatin1(name))->setEnabled(enabled);
     for (QMenu* menu : m_menus)
         menu->menuAction()->setEnabled(enabled);
+    // A disabled menu does not stop its items' keys: Ctrl+O or Ctrl+S amid a transfer would
+    // replace or save the image it is changing. Quit stays: closing stops the transfer first.
+    for (QAction* action : m_menus[0]->actions())
+        action->setEnabled(enabled || action->objectName() == QLatin1String("MenuQuit"));
     if (enabled) // Bank Write also waits for a total of 1000
         m_memoryPage->partitionEditor()->writeButton()->setEnabled(m_session->partitionValid());
 }

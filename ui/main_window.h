@@ -123,6 +123,8 @@ private:
     bool saveCloneFile();
     bool saveCloneFileAs();
     bool saveCloneTo(const QString& path);
+    /// A file opened, imported or saved: first in the recent files, its folder the dialogs'.
+    void fileTaken(const QString& path);
     void showRecentFiles();
     void importCsvFile();
     void importCsvPath(const QString& path);

@@ -85,7 +85,7 @@ void MainWindow::openClonePath(const QString& path) {
     }
     if (report.settingsOnly)
         return;
-    m_windowState->addRecentFile(path);
+    fileTaken(path);
     findChild<QPushButton*>(QStringLiteral("cmdWriteBank"))->setEnabled(true);
     if (!report.skipped.empty()) {
         QStringList lines;
@@ -115,7 +115,7 @@ bool MainWindow::saveCloneTo(const QString& path) {
         return false;
     }
     if (path != m_session->settingsFilePath())
-        m_windowState->addRecentFile(path);
+        fileTaken(path);
     statusBar()->showMessage(tr("Saved to %1").arg(QDir::toNativeSeparators(path)));
     return true;
 }
@@ -149,6 +149,12 @@ void MainWindow::importCsvPath(const QString& path) {
                   imported.reason() == "Can't open the file." ? std::string() : imported.reason());
         return;
     }
+    fileTaken(path);
+}
+
+void MainWindow::fileTaken(const QString& path) {
+    // Named on the command line or in the recent files, its folder is where the user works.
+    m_windowState->rememberFolderOf(path);
     m_windowState->addRecentFile(path);
 }
 

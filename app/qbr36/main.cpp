@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QStandardPaths>
+#include <QTimer>
 
 #include <cstdio>
 #include <memory>
@@ -98,8 +99,9 @@ int main(int argc, char* argv[]) {
     QObject::connect(&splash, &r36::ui::SplashWindow::finished, [&] {
         window = std::make_unique<r36::ui::MainWindow>(options);
         window->show();
+        // Once the splash is gone: opening may show a message.
         if (!startFile.isEmpty())
-            window->openFile(startFile);
+            QTimer::singleShot(0, window.get(), [&] { window->openFile(startFile); });
     });
     splash.start();
     return app.exec();
