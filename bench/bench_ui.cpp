@@ -48,8 +48,8 @@ class QuietDialogs : public ui::UserDialogs {
 public:
     QString path;
     int failures = 0;
-    QString openFileName(QWidget*, const QString&) override { return path; }
-    QString saveFileName(QWidget*, const QString&) override { return path; }
+    QString openFileName(QWidget*, const QString&, const QString&) override { return path; }
+    QString saveFileName(QWidget*, const QString&, const QString&) override { return path; }
     void message(QWidget*, Icon icon, const QString&, const QString& text,
                  const QString& details) override {
         if (icon == Icon::Critical) {

@@ -166,7 +166,13 @@ Session::OpenReport Session::open(const QString& path) {
             m_link.commPort = 1;
         emit linkChoicesChanged();
         m_fileName = path;
+        m_savePath.clear();
         emit fileNameChanged(m_fileName);
+        return report;
+    }
+    if (!files::hasCloneExtension(path)) {
+        report.notCloneName = true;
+        report.outcome = Outcome::failure("Can't open the file.");
         return report;
     }
     files::CloneFileReport loaded;
@@ -188,6 +194,7 @@ Session::OpenReport Session::open(const QString& path) {
     loadPartition(true);
     showSettingsBlocks();
     m_fileName = path;
+    m_savePath = path;
     emit fileNameChanged(m_fileName);
     m_undo.clear();
     markSaved();
@@ -202,7 +209,9 @@ Outcome Session::save(const QString& path) {
     m_image = std::move(stored);
     m_fileName = path;
     emit fileNameChanged(m_fileName);
-    if (path != m_options.settingsFilePath)
+    // The settings file keeps only the port and speed: Save then asks for a clone file again.
+    m_savePath = path == m_options.settingsFilePath ? QString() : path;
+    if (!m_savePath.isEmpty())
         markSaved();
     return saved;
 }
@@ -219,6 +228,7 @@ Outcome Session::importCsv(const QString& path, int* errorLine) {
     });
     emit imageReplaced();
     m_fileName = path;
+    m_savePath.clear(); // saving the imported channels asks where
     emit fileNameChanged(m_fileName);
     return Outcome::success();
 }

@@ -70,6 +70,9 @@ public:
     bool partitionValid() const { return m_displayedTotal == image::kBankAreaSize; }
     /// The file named in the title: the last one opened, saved or imported; empty at first.
     const QString& fileName() const { return m_fileName; }
+    /// The clone file File > Save writes to without asking: the one last opened or saved;
+    /// empty at first and after an import (Save then asks for a name).
+    const QString& savePath() const { return m_savePath; }
     const QString& settingsFilePath() const { return m_options.settingsFilePath; }
     /// True when the image (with the settings page applied) differs from what was last saved,
     /// loaded, or read from or written to the receiver as a whole.
@@ -86,6 +89,7 @@ public:
         Outcome outcome = Outcome::success();
         std::vector<files::SkippedLine> skipped;
         bool settingsOnly = false; // the settings file opened by name: only the port and speed
+        bool notCloneName = false; // refused: the name does not end in ".R36"
     };
     /// File > Open. A failure changes nothing.
     OpenReport open(const QString& path);
@@ -207,6 +211,7 @@ private:
     std::array<int, image::kBankCount> m_bankCounts{};
     int m_displayedTotal = image::kBankAreaSize;
     QString m_fileName;
+    QString m_savePath;
     QString m_device;     // the command line's device; empty: the COM port's
     int m_devicePort = 0; // the COM number m_device stands for; 0: named directly
     image::CloneImage m_savedImage;

@@ -344,10 +344,6 @@ your receiver before you write to it.</source>
         <translation>バンク合計が正しくありません。データを初期化しますか?</translation>
     </message>
     <message>
-        <source>The changes were neither saved to a file nor written to the receiver. Discard them?</source>
-        <translation>変更はファイルに保存されておらず、受信機にも書き込まれていません。破棄しますか?</translation>
-    </message>
-    <message>
         <source>R36 Files (*.R36);;All Files (*.*)</source>
         <translation>R36 ファイル (*.R36);;すべてのファイル (*.*)</translation>
     </message>
@@ -518,6 +514,42 @@ your receiver before you write to it.</source>
     <message>
         <source>Save communication log…</source>
         <translation>通信ログを保存…</translation>
+    </message>
+    <message>
+        <source>The changes were neither saved to a file nor written to the receiver. Save them before closing?</source>
+        <translation>変更はファイルに保存されておらず、受信機にも書き込まれていません。閉じる前に保存しますか?</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>破棄</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Replace it?</source>
+        <translation>%1 は既に存在します。置き換えますか?</translation>
+    </message>
+    <message>
+        <source>%1: the name does not end in .R36</source>
+        <translation>%1: 名前が .R36 で終わっていません</translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>%1 に保存しました</translation>
+    </message>
+    <message>
+        <source>Save As…</source>
+        <translation>名前を付けて保存…</translation>
+    </message>
+    <message>
+        <source>Recent Files</source>
+        <translation>最近使ったファイル</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>終了</translation>
     </message>
 </context>
 <context>

@@ -11,6 +11,7 @@
 #include "twips.h"
 #include "user_dialogs.h"
 #include "version_window.h"
+#include "window_state.h"
 
 #include "link/comm_log.h"
 #include "link/port_names.h"
@@ -81,6 +82,7 @@ MainWindow::MainWindow(Options options, QWidget* parent)
             });
     }
 
+    m_windowState = std::make_unique<WindowState>(m_options.windowStatePath);
     buildMenus();
     buildPages();
     m_edit = new EditCommands(*m_session, *m_memoryPage->grid(), *m_memoryPage->findBar(),
@@ -95,8 +97,11 @@ MainWindow::MainWindow(Options options, QWidget* parent)
     showLinkChoices();
     m_currentTab = 0;
     m_pages->setCurrentWidget(m_memoryPage);
-    resize(px(kWindowWidth), px(kWindowHeight));
-    move(px(kWindowLeft), y());
+    if (!restoreGeometry(m_windowState->geometry())) {
+        resize(px(kWindowWidth), px(kWindowHeight));
+        move(px(kWindowLeft), y());
+    }
+    m_memoryPage->grid()->restoreColumnWidths(m_windowState->columnWidths());
     setWindowTitle(titleText());
 }
 
@@ -241,6 +246,10 @@ void MainWindow::setTransferControls(bool enabled) {
         findChild<QPushButton*>(QString::fromLatin1(name))->setEnabled(enabled);
     for (QMenu* menu : m_menus)
         menu->menuAction()->setEnabled(enabled);
+    // A disabled menu does not stop its items' keys: Ctrl+O or Ctrl+S amid a transfer would
+    // replace or save the image it is changing. Quit stays: closing stops the transfer first.
+    for (QAction* action : m_menus[0]->actions())
+        action->setEnabled(enabled || action->objectName() == QLatin1String("MenuQuit"));
     if (enabled) // Bank Write also waits for a total of 1000
         m_memoryPage->partitionEditor()->writeButton()->setEnabled(m_session->partitionValid());
 }
@@ -341,13 +350,22 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     m_closeRequested = false;
-    if (m_session->hasUnsavedChanges() &&
-        !m_dialogs->askOkCancel(this, UserDialogs::Icon::Warning, tr("Caution"),
-                                tr("The changes were neither saved to a file nor written to the "
-                                   "receiver. Discard them?"))) {
-        event->ignore();
-        return;
+    if (m_session->hasUnsavedChanges()) {
+        enum { Save, Discard, Cancel };
+        const int answer = m_dialogs->choose(
+            this, {QStringLiteral("frmUnsaved"),
+                   tr("Caution"),
+                   tr("The changes were neither saved to a file nor written to the receiver. "
+                      "Save them before closing?"),
+                   {},
+                   {tr("Save"), tr("Discard"), tr("Cancel")}});
+        // Closing the question keeps the window, as Cancel does; so does a Save not done.
+        if (answer != Discard && (answer != Save || !saveCloneFile())) {
+            event->ignore();
+            return;
+        }
     }
+    m_windowState->saveWindow(saveGeometry(), m_memoryPage->grid()->columnWidths());
     event->accept();
 }
 

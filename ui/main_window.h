@@ -34,6 +34,7 @@ class MemoryPage;
 class SettingsPage;
 class TransferBar;
 class UserDialogs;
+class WindowState;
 
 /// `frmMain`: shows the session on the "Memory" and "Settings" pages and passes the user's
 /// commands to it. Transfers run off this thread; while one runs, the window keeps painting and
@@ -61,6 +62,9 @@ public:
         /// A file that every line of the communication log is written to as it happens
         /// (QBR36_LOG); empty: none.
         QString commLogPath;
+        /// Where the window keeps its size, column widths, last folder and recent files;
+        /// empty: nothing is kept after it closes.
+        QString windowStatePath;
     };
 
     explicit MainWindow(Options options, QWidget* parent = nullptr);
@@ -71,6 +75,10 @@ public:
 
     /// The document the window shows.
     session::Session& session() { return *m_session; }
+
+    /// A file named on the command line or in the recent files: a ".csv" is imported as
+    /// File > Import does, anything else opened as a clone file; a failure says why.
+    void openFile(const QString& path);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -106,9 +114,20 @@ private:
     int runDialog(QDialog& dialog);
     void showError(const QString& title, const QString& text, const std::string& reason = {});
 
+    /// The file dialogs, opening in the folder last used; a name typed without an extension
+    /// gets `suffix`. Empty: cancelled.
+    QString askOpenName(const QString& filter);
+    QString askSaveName(const QString& filter, const QString& suffix, const QString& proposed = {});
     void openCloneFile();
-    void saveCloneFile();
+    /// File > Save, Save As… and their end; false when nothing was saved.
+    bool saveCloneFile();
+    bool saveCloneFileAs();
+    bool saveCloneTo(const QString& path);
+    /// A file opened, imported or saved: first in the recent files, its folder the dialogs'.
+    void fileTaken(const QString& path);
+    void showRecentFiles();
     void importCsvFile();
+    void importCsvPath(const QString& path);
     void exportCsvFile();
     void saveCommLog();
 
@@ -116,6 +135,7 @@ private:
     std::unique_ptr<UserDialogs> m_ownDialogs;
     UserDialogs* m_dialogs = nullptr;
     std::unique_ptr<session::Session> m_session;
+    std::unique_ptr<WindowState> m_windowState;
 
     bool m_closeRequested = false;
     bool m_switchingTabBack = false;
@@ -132,6 +152,7 @@ private:
     std::array<QAction*, kPortCount> m_portActions{};
     std::array<QAction*, 2> m_speedActions{};
     QAction* m_verifyAction = nullptr;
+    QMenu* m_recentMenu = nullptr;
     struct PendingWrite {
         int kind, first, last; // a session::Transfer and its memories
     };

@@ -1,17 +1,25 @@
 // The File menu's commands: the session does the work, the window asks for the file names and
-// shows what went wrong.
+// shows what went wrong, what was saved where, and keeps the recent files and the last folder.
 
 #include "main_window.h"
 
+#include "memory_grid.h"
+#include "memory_page.h"
 #include "transfer_bar.h"
 #include "user_dialogs.h"
+#include "window_state.h"
 
 #include "files/clone_file.h"
 #include "files/csv_file.h"
 #include "link/comm_log.h"
+#include "session/file_names.h"
 #include "session/session.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QMenu>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QStringList>
 
 namespace r36::ui {
@@ -29,22 +37,56 @@ QString logFilter() {
 }
 } // namespace
 
-void MainWindow::openCloneFile() {
-    const QString path = m_dialogs->openFileName(this, cloneFilter());
+void MainWindow::openFile(const QString& path) {
+    if (session::isCsvName(path))
+        importCsvPath(path);
+    else
+        openClonePath(path);
+}
+
+QString MainWindow::askOpenName(const QString& filter) {
+    const QString path = m_dialogs->openFileName(this, filter, m_windowState->dialogFolder());
     if (!path.isEmpty())
+        m_windowState->rememberFolderOf(path);
+    return path;
+}
+
+QString MainWindow::askSaveName(const QString& filter, const QString& suffix,
+                                const QString& proposed) {
+    const QString typed = m_dialogs->saveFileName(
+        this, filter, proposed.isEmpty() ? m_windowState->dialogFolder() : proposed);
+    if (typed.isEmpty())
+        return {};
+    m_windowState->rememberFolderOf(typed);
+    const QString path = session::withDefaultSuffix(typed, suffix);
+    // The dialog asked about the name as typed; with its extension it may name another file.
+    if (path != typed && QFileInfo::exists(path) &&
+        !m_dialogs->askOkCancel(
+            this, UserDialogs::Icon::Warning, tr("Caution"),
+            tr("%1 already exists. Replace it?").arg(QDir::toNativeSeparators(path))))
+        return {};
+    return path;
+}
+
+void MainWindow::openCloneFile() {
+    if (const QString path = askOpenName(cloneFilter()); !path.isEmpty())
         openClonePath(path);
 }
 
 void MainWindow::openClonePath(const QString& path) {
     const session::Session::OpenReport report = m_session->open(path);
     if (!report.outcome) {
-        showError(tr("Error"), tr("Can't open the file."),
-                  report.outcome.reason() == "Can't open the file." ? std::string()
-                                                                    : report.outcome.reason());
+        m_dialogs->message(
+            this, UserDialogs::Icon::Critical, tr("Error"), tr("Can't open the file."),
+            report.notCloneName
+                ? tr("%1: the name does not end in .R36").arg(QDir::toNativeSeparators(path))
+                : QString::fromStdString(report.outcome.reason()));
         return;
     }
-    if (!report.settingsOnly)
-        findChild<QPushButton*>(QStringLiteral("cmdWriteBank"))->setEnabled(true);
+    if (report.settingsOnly)
+        return;
+    fileTaken(path);
+    findChild<QPushButton*>(QStringLiteral("cmdWriteBank"))->setEnabled(true);
     if (!report.skipped.empty()) {
         QStringList lines;
         for (const files::SkippedLine& skipped : report.skipped)
@@ -57,18 +99,46 @@ void MainWindow::openClonePath(const QString& path) {
     }
 }
 
-void MainWindow::saveCloneFile() {
-    const QString path = m_dialogs->saveFileName(this, cloneFilter());
-    if (path.isEmpty())
-        return;
-    if (const Outcome saved = m_session->save(path); !saved)
+bool MainWindow::saveCloneFile() {
+    const QString current = m_session->savePath();
+    return current.isEmpty() ? saveCloneFileAs() : saveCloneTo(current);
+}
+
+bool MainWindow::saveCloneFileAs() {
+    const QString path = askSaveName(cloneFilter(), QStringLiteral("R36"), m_session->savePath());
+    return !path.isEmpty() && saveCloneTo(path);
+}
+
+bool MainWindow::saveCloneTo(const QString& path) {
+    if (const Outcome saved = m_session->save(path); !saved) {
         showError(tr("Error"), tr("Can't save the file."), saved.reason());
+        return false;
+    }
+    if (path != m_session->settingsFilePath())
+        fileTaken(path);
+    statusBar()->showMessage(tr("Saved to %1").arg(QDir::toNativeSeparators(path)));
+    return true;
+}
+
+void MainWindow::showRecentFiles() {
+    m_recentMenu->clear();
+    const QStringList recent = m_windowState->recentFiles();
+    for (int k = 0; k < recent.size(); ++k) {
+        const QString path = recent[k];
+        QString shown = QDir::toNativeSeparators(path);
+        shown.replace(QLatin1Char('&'), QLatin1String("&&")); // not an access key
+        m_recentMenu->addAction(QStringLiteral("&%1 %2").arg(k + 1).arg(shown), this,
+                                [this, path] { openFile(path); });
+    }
+    m_recentMenu->menuAction()->setEnabled(!recent.isEmpty());
 }
 
 void MainWindow::importCsvFile() {
-    const QString path = m_dialogs->openFileName(this, csvFilter());
-    if (path.isEmpty())
-        return;
+    if (const QString path = askOpenName(csvFilter()); !path.isEmpty())
+        importCsvPath(path);
+}
+
+void MainWindow::importCsvPath(const QString& path) {
     int errorLine = 0;
     const Outcome imported = m_session->importCsv(path, &errorLine);
     if (!imported) {
@@ -77,11 +147,19 @@ void MainWindow::importCsvFile() {
             errorLine > 0 ? tr("Error at line%1").arg(errorLine) : tr("Can't open the file.");
         showError(tr("Error"), text,
                   imported.reason() == "Can't open the file." ? std::string() : imported.reason());
+        return;
     }
+    fileTaken(path);
+}
+
+void MainWindow::fileTaken(const QString& path) {
+    // Named on the command line or in the recent files, its folder is where the user works.
+    m_windowState->rememberFolderOf(path);
+    m_windowState->addRecentFile(path);
 }
 
 void MainWindow::exportCsvFile() {
-    const QString path = m_dialogs->saveFileName(this, csvFilter());
+    const QString path = askSaveName(csvFilter(), QStringLiteral("csv"));
     if (path.isEmpty())
         return;
     const Outcome exported = m_session->exportCsv(
@@ -92,7 +170,7 @@ void MainWindow::exportCsvFile() {
 }
 
 void MainWindow::saveCommLog() {
-    const QString path = m_dialogs->saveFileName(this, logFilter());
+    const QString path = askSaveName(logFilter(), QStringLiteral("log"));
     if (path.isEmpty())
         return;
     if (const Outcome saved = m_session->commLog().save(path); !saved)

@@ -15,12 +15,27 @@ namespace r36::ui {
 void MainWindow::buildMenus() {
     QMenu* file = menuBar()->addMenu(tr("File(&F)"));
     file->setObjectName(QStringLiteral("MenuFile"));
-    file->addAction(tr("Open(&O)"), this, &MainWindow::openCloneFile);
-    file->addAction(tr("Save(&S)"), this, &MainWindow::saveCloneFile);
+    // The keys are spelled out: every desktop's keys for Save As and Quit are not these.
+    file->addAction(tr("Open(&O)"), QKeySequence(Qt::CTRL | Qt::Key_O), this,
+                    &MainWindow::openCloneFile)
+        ->setObjectName(QStringLiteral("MenuFileOpen"));
+    file->addAction(tr("Save(&S)"), QKeySequence(Qt::CTRL | Qt::Key_S), this,
+                    &MainWindow::saveCloneFile)
+        ->setObjectName(QStringLiteral("MenuFileSave"));
     file->addAction(tr("Import(&I)"), this, &MainWindow::importCsvFile);
     file->addAction(tr("Export(&E)"), this, &MainWindow::exportCsvFile);
     file->addAction(tr("Backups…"), this, &MainWindow::openBackups)
         ->setObjectName(QStringLiteral("MenuBackups"));
+    file->addSeparator();
+    file->addAction(tr("Save As…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), this,
+                    &MainWindow::saveCloneFileAs)
+        ->setObjectName(QStringLiteral("MenuFileSaveAs"));
+    m_recentMenu = file->addMenu(tr("Recent Files"));
+    m_recentMenu->setObjectName(QStringLiteral("MenuRecent"));
+    connect(file, &QMenu::aboutToShow, this, &MainWindow::showRecentFiles);
+    file->addSeparator();
+    file->addAction(tr("Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q), this, &QWidget::close)
+        ->setObjectName(QStringLiteral("MenuQuit"));
 
     QMenu* port = menuBar()->addMenu(tr("Port(&P)"));
     port->setObjectName(QStringLiteral("MenuPort"));
@@ -76,6 +91,7 @@ void MainWindow::buildMenus() {
     help->addAction(tr("Version(&V)"), this, &MainWindow::showVersion);
 
     m_menus = {file, port, speed, comm, help, nullptr}; // Edit follows with the pages
+    showRecentFiles();
 }
 
 } // namespace r36::ui

@@ -74,7 +74,7 @@ MemoryGrid::MemoryGrid(QWidget* parent) : QTableView(parent) {
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setMinimumSectionSize(1);
     verticalHeader()->setDefaultSectionSize(px(kRowHeightTwips));
-    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     horizontalHeader()->setHighlightSections(false);
     connect(this, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
         if (index.column() == MemoryListModel::kLabelColumn)
@@ -95,7 +95,7 @@ MemoryGrid::MemoryGrid(QWidget* parent) : QTableView(parent) {
     m_labelColumn->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_labelColumn->verticalHeader()->setMinimumSectionSize(1);
     m_labelColumn->verticalHeader()->setDefaultSectionSize(px(kRowHeightTwips));
-    m_labelColumn->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_labelColumn->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     m_labelColumn->horizontalHeader()->setHighlightSections(false);
     m_labelColumn->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_labelColumn->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -106,6 +106,16 @@ MemoryGrid::MemoryGrid(QWidget* parent) : QTableView(parent) {
     connect(verticalScrollBar(), &QScrollBar::valueChanged, m_labelColumn->verticalScrollBar(),
             &QScrollBar::setValue);
     connect(m_labelColumn, &QAbstractItemView::pressed, this, [this] { setFocus(); });
+    // The label column widened in the header underneath: the overlay follows.
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this](int column) {
+        if (column != MemoryListModel::kLabelColumn)
+            return;
+        m_labelColumn->setColumnWidth(column, columnWidth(column));
+        placeLabelColumn();
+    });
+    // ... and the overlay's own header, which lies on top, widens the column underneath.
+    connect(m_labelColumn->horizontalHeader(), &QHeaderView::sectionResized, this,
+            [this](int column, int, int width) { setColumnWidth(column, width); });
     connect(m_labelColumn, &QAbstractItemView::doubleClicked, this,
             [this](const QModelIndex& index) { emit openEditorRequested(index.row()); });
 }
@@ -143,6 +153,18 @@ void MemoryGrid::setMemoryModel(MemoryListModel* model) {
                     shown->index(std::max(m_keptCurrent, m_keptOther), shown->columnCount() - 1)),
                 QItemSelectionModel::ClearAndSelect);
     });
+}
+
+QByteArray MemoryGrid::columnWidths() const {
+    return horizontalHeader()->saveState();
+}
+
+void MemoryGrid::restoreColumnWidths(const QByteArray& state) {
+    if (!horizontalHeader()->restoreState(state))
+        return;
+    m_labelColumn->setColumnWidth(MemoryListModel::kLabelColumn,
+                                  columnWidth(MemoryListModel::kLabelColumn));
+    placeLabelColumn();
 }
 
 void MemoryGrid::placeLabelColumn() {

@@ -8,7 +8,8 @@ namespace r36::ui {
 
 class MemoryListModel;
 
-/// The memory list `ltc`: one 20-pixel row per memory, fixed column widths, whole-row selection.
+/// The memory list `ltc`: one 20-pixel row per memory, whole-row selection; the user may widen
+/// the columns.
 /// Enter and a double-click on the label column ask for the detail editor, Delete for clearing
 /// the selection; F2, typing or a double-click edits another cell; dragged rows ask to move.
 /// The label column stays in place when the other columns scroll sideways.
@@ -19,6 +20,10 @@ public:
 
     /// Sets the model and the column widths.
     void setMemoryModel(MemoryListModel* model);
+    /// The column widths as the user left them, and back (after setMemoryModel); a state that
+    /// does not fit the columns is ignored.
+    QByteArray columnWidths() const;
+    void restoreColumnWidths(const QByteArray& state);
 
     /// (first, last) memories between the current row and the other end of the selection;
     /// both are the current row's memory without a multi-row selection, (-1, -1) while the

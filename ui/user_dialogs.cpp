@@ -26,13 +26,13 @@ QMessageBox::Icon boxIcon(UserDialogs::Icon icon) {
 
 } // namespace
 
-// No default suffix is added: a name typed without extension is returned as typed.
-QString QtUserDialogs::openFileName(QWidget* parent, const QString& filter) {
-    return QFileDialog::getOpenFileName(parent, {}, {}, filter);
+// No default suffix is added here: the window decides what a name typed without one gets.
+QString QtUserDialogs::openFileName(QWidget* parent, const QString& filter, const QString& folder) {
+    return QFileDialog::getOpenFileName(parent, {}, folder, filter);
 }
 
-QString QtUserDialogs::saveFileName(QWidget* parent, const QString& filter) {
-    return QFileDialog::getSaveFileName(parent, {}, {}, filter);
+QString QtUserDialogs::saveFileName(QWidget* parent, const QString& filter, const QString& start) {
+    return QFileDialog::getSaveFileName(parent, {}, start, filter);
 }
 
 void QtUserDialogs::message(QWidget* parent, Icon icon, const QString& title, const QString& text,

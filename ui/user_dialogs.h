@@ -16,10 +16,11 @@ public:
     virtual ~UserDialogs() = default;
 
     /// Full path chosen in the Open dialog, or empty text when cancelled. `filter` uses Qt's
-    /// form, e.g. "R36 Files (*.R36);;All Files (*.*)".
-    virtual QString openFileName(QWidget* parent, const QString& filter) = 0;
-    /// Full path chosen in the Save dialog (which asks before overwriting), or empty text.
-    virtual QString saveFileName(QWidget* parent, const QString& filter) = 0;
+    /// form, e.g. "R36 Files (*.R36);;All Files (*.*)"; the dialog opens in `folder`.
+    virtual QString openFileName(QWidget* parent, const QString& filter, const QString& folder) = 0;
+    /// Full path chosen in the Save dialog (which asks before overwriting), or empty text;
+    /// `start` is the folder it opens in, or a file name proposed there.
+    virtual QString saveFileName(QWidget* parent, const QString& filter, const QString& start) = 0;
     /// A message box with one OK button; `details` (may be empty) is the informative text
     /// under the main text, e.g. the reason a transfer failed.
     virtual void message(QWidget* parent, Icon icon, const QString& title, const QString& text,
@@ -45,8 +46,8 @@ public:
 /// The real dialogs: QFileDialog and QMessageBox.
 class QtUserDialogs : public UserDialogs {
 public:
-    QString openFileName(QWidget* parent, const QString& filter) override;
-    QString saveFileName(QWidget* parent, const QString& filter) override;
+    QString openFileName(QWidget* parent, const QString& filter, const QString& folder) override;
+    QString saveFileName(QWidget* parent, const QString& filter, const QString& start) override;
     void message(QWidget* parent, Icon icon, const QString& title, const QString& text,
                  const QString& details = {}) override;
     bool askOkCancel(QWidget* parent, Icon icon, const QString& title,

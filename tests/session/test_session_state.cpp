@@ -92,8 +92,11 @@ TEST_F(SessionState, AFailedOpenChangesNothing) {
         QObject::connect(session.get(), signal, [&] { ++emitted; });
     QObject::connect(session.get(), &Session::fileNameChanged, [&] { ++emitted; });
     for (const QString& path :
-         {dir.filePath(QStringLiteral("missing.R36")), test::dataPath("edited.csv")})
-        EXPECT_FALSE(session->open(path).outcome.ok()) << path.toStdString();
+         {dir.filePath(QStringLiteral("missing.R36")), test::dataPath("edited.csv")}) {
+        const Session::OpenReport report = session->open(path);
+        EXPECT_FALSE(report.outcome.ok()) << path.toStdString();
+        EXPECT_EQ(report.notCloneName, path.endsWith(QLatin1String(".csv")));
+    }
     EXPECT_EQ(session->image(), image);
     EXPECT_EQ(session->labels(), labels);
     EXPECT_EQ(session->displayedTotal(), 950);

@@ -30,8 +30,16 @@ public:
     std::vector<QString> questions; // every OK/Cancel question's text
     std::vector<Choice> choices;    // every choice shown
 
-    QString openFileName(QWidget*, const QString&) override { return next(fileNames, {}); }
-    QString saveFileName(QWidget*, const QString&) override { return next(fileNames, {}); }
+    std::vector<QString> dialogStarts; // the folder or name each file dialog opened with
+
+    QString openFileName(QWidget*, const QString&, const QString& folder) override {
+        dialogStarts.push_back(folder);
+        return next(fileNames, {});
+    }
+    QString saveFileName(QWidget*, const QString&, const QString& start) override {
+        dialogStarts.push_back(start);
+        return next(fileNames, {});
+    }
     void message(QWidget*, Icon icon, const QString& title, const QString& text,
                  const QString& details) override {
         messages.push_back({icon, title, text, details});

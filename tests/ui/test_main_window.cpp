@@ -43,6 +43,7 @@ protected:
         for (const char* menu :
              {"MenuFile", "MenuEdit", "MenuPort", "MenuSpeed", "MenuComm", "MenuHelp"})
             states.push_back(named<QMenu>(menu)->menuAction()->isEnabled());
+        states.push_back(named<QAction>("MenuFileSave")->isEnabled()); // its key, too
         return states;
     }
     void startReadAll() {
@@ -76,7 +77,7 @@ TEST_F(MainWindowTest, ReadAllKeepsTheWindowLiveButItsControlsDisabledUntilTheEn
     QObject::connect(&session(), &Session::memoryChanged, &w, [&](int memory) {
         if (memory != 800 || std::exchange(checked, true))
             return;
-        EXPECT_EQ(transferControls(), std::vector<bool>(19, false));
+        EXPECT_EQ(transferControls(), std::vector<bool>(20, false));
         EXPECT_TRUE(tabs->isEnabled());
         tabs->setCurrentIndex(1); // the pages switch while the transfer runs
         EXPECT_TRUE(named("A_FRAME1")->isVisible());
@@ -89,7 +90,7 @@ TEST_F(MainWindowTest, ReadAllKeepsTheWindowLiveButItsControlsDisabledUntilTheEn
     ASSERT_EQ(m_dialogs.messages.size(), 1u);
     EXPECT_EQ(lastMessage().title, QStringLiteral("Complete"));
     EXPECT_FALSE(cell(1250, 1).isEmpty()) << "a memory in use on the receiver";
-    EXPECT_EQ(transferControls(), std::vector<bool>(19, true));
+    EXPECT_EQ(transferControls(), std::vector<bool>(20, true));
     EXPECT_EQ(named<QProgressBar>("pBar")->value(), named<QProgressBar>("pBar")->minimum());
     EXPECT_FALSE(button("cmdCancel")->isVisible());
     EXPECT_FALSE(m_transport.isOpen());
@@ -128,7 +129,7 @@ TEST_P(CancelTest, StopsReadAllAndSaysWhere) {
     EXPECT_EQ(lastMessage().text, QStringLiteral("Cancelled"));
     EXPECT_TRUE(lastMessage().details.contains(QStringLiteral("memory")))
         << lastMessage().details.toStdString();
-    EXPECT_EQ(transferControls(), std::vector<bool>(19, true));
+    EXPECT_EQ(transferControls(), std::vector<bool>(20, true));
 }
 
 INSTANTIATE_TEST_SUITE_P(ButtonOrEscape, CancelTest, ::testing::Bool());
@@ -139,18 +140,18 @@ TEST_F(MainWindowTest, ClosingStopsATransferAndAsksBeforeDiscardingChanges) {
     m_receiver.loadRealisticMemory();
     auto& w = openWindow();
     w.close(); // nothing changed: no question
-    EXPECT_TRUE(m_dialogs.questions.empty());
+    EXPECT_TRUE(m_dialogs.choices.empty());
     w.show();
     QObject::connect(&session(), &Session::memoryChanged, &w, [&](int memory) {
         if (memory == 100)
             w.close();
     });
     startReadAll();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return m_dialogs.questions.size() == 1; }, 5000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return m_dialogs.choices.size() == 1; }, 5000));
     EXPECT_TRUE(m_dialogs.messages.empty()); // the user is leaving: no message
     EXPECT_FALSE(m_transport.isOpen());
     EXPECT_TRUE(w.isVisible()) << "Cancel keeps the window";
-    m_dialogs.answers = {true};
+    m_dialogs.buttons = {QStringLiteral("Discard")};
     w.close();
     EXPECT_FALSE(w.isVisible());
 }

@@ -46,6 +46,7 @@ protected:
         options.dialogs = &m_dialogs;
         options.replyTimeout = std::chrono::milliseconds(200);
         options.backupFolder = m_dir.filePath(QStringLiteral("backups"));
+        options.windowStatePath = m_dir.filePath(QStringLiteral("window.ini"));
         // Modal dialogs are recorded and closed instead of blocking the test.
         options.runDialog = [this](QDialog& dialog) {
             m_dialogTitles << dialog.windowTitle();
