@@ -5,6 +5,8 @@
 //
 //   bench-edit [runs]     (default 7)
 
+#include "bench_support.h"
+
 #include "files/clipboard_rows.h"
 #include "image/memory_areas.h"
 #include "image/memory_record.h"
@@ -25,17 +27,10 @@
 #include <vector>
 
 using namespace r36;
+using bench::fullList;
+using bench::medianOf;
 
 namespace {
-
-/// 1700 memories in use, each frequency and name shifted by `seed`.
-std::vector<std::string> fullList(std::uint32_t seed) {
-    std::vector<std::string> records;
-    for (std::uint32_t m = 0; m < image::kUserMemoryCount; ++m)
-        records.push_back(image::encodeRecord({.frequencyHz = 100'000'000 + (m + seed) * 25'000,
-                                               .name = "M" + std::to_string(m + seed)}));
-    return records;
-}
 
 /// Milliseconds from `action` until the window has painted what it changed.
 double timed(QWidget& window, const std::function<void()>& action) {
@@ -45,11 +40,6 @@ double timed(QWidget& window, const std::function<void()>& action) {
     window.repaint();
     QApplication::processEvents();
     return static_cast<double>(timer.nsecsElapsed()) / 1e6;
-}
-
-double medianOf(std::vector<double> values) {
-    std::nth_element(values.begin(), values.begin() + values.size() / 2, values.end());
-    return values[values.size() / 2];
 }
 
 } // namespace

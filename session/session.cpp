@@ -81,12 +81,12 @@ DocumentState Session::state() const {
     return {m_image, m_settings, m_labels, m_bankCounts, m_displayedTotal};
 }
 
-void Session::restore(const DocumentState& state) {
-    m_image = state.image;
-    m_settings = state.settings;
-    m_labels = state.labels;
-    m_bankCounts = state.bankCounts;
-    m_displayedTotal = state.displayedTotal;
+void Session::restore(const DocumentChange& change, bool after) {
+    const DocumentParts document{m_image, m_settings, m_labels, m_bankCounts, m_displayedTotal};
+    if (after)
+        change.putAfter(document);
+    else
+        change.putBefore(document);
     emit imageReplaced();
     emit labelsChanged();
     emit partitionChanged();
@@ -94,10 +94,9 @@ void Session::restore(const DocumentState& state) {
 }
 
 void Session::pushStep(const QString& what, const DocumentState& before) {
-    DocumentState after = state();
-    if (after == before)
-        return;
-    m_undo.push(new UndoStep(*this, what, before, std::move(after)));
+    DocumentChange change(before, state());
+    if (!change.empty())
+        m_undo.push(new UndoStep(*this, what, std::move(change)));
 }
 
 void Session::undo() {

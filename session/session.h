@@ -29,6 +29,7 @@ class Transport;
 namespace r36::session {
 
 class TransferWorker;
+class DocumentChange;
 class UndoStep;
 struct DocumentState;
 struct TransferRequest;
@@ -187,7 +188,8 @@ signals:
 private:
     friend class UndoStep;
     DocumentState state() const;
-    void restore(const DocumentState& state);
+    /// Puts back the document as it was before `change` (undo) or after it (redo).
+    void restore(const DocumentChange& change, bool after);
     /// Runs `change` and keeps it as one undo step named `what` when it changed anything.
     template <typename Change> void recorded(const QString& what, Change change);
     void pushStep(const QString& what, const DocumentState& before);

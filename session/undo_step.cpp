@@ -4,12 +4,11 @@
 
 namespace r36::session {
 
-UndoStep::UndoStep(Session& session, const QString& text, DocumentState before, DocumentState after)
-    : QUndoCommand(text), m_session(session), m_before(std::move(before)),
-      m_after(std::move(after)) {}
+UndoStep::UndoStep(Session& session, const QString& text, DocumentChange change)
+    : QUndoCommand(text), m_session(session), m_change(std::move(change)) {}
 
 void UndoStep::undo() {
-    m_session.restore(m_before);
+    m_session.restore(m_change, false);
 }
 
 void UndoStep::redo() {
@@ -17,7 +16,7 @@ void UndoStep::redo() {
         m_done = false;
         return;
     }
-    m_session.restore(m_after);
+    m_session.restore(m_change, true);
 }
 
 } // namespace r36::session

@@ -1,5 +1,5 @@
-// Edits of the memory list that the grid asks for: dragged blocks of memories and finding
-// memories by frequency, name or label.
+// Edits of the memory list that the grid asks for: inserted, deleted, moved and dragged memories,
+// pasted rows, an imported list, and finding memories by frequency, name or label.
 
 #include "session_fixture.h"
 
@@ -18,30 +18,44 @@ protected:
             session->setMemory(m, image::encodeRecord({.frequencyHz = 145'000'000u + m * 12'500u,
                                                        .name = "CH" + std::to_string(m)}));
     }
-    std::vector<std::string> records(int first, int count) const {
+    using Records = std::vector<std::string>;
+    Records records(int first, int count) const {
         const auto& all = session->image().memRecord;
         return {all.begin() + first, all.begin() + first + count};
     }
 };
 
-TEST_F(SessionEdits, ABlockMovesWithinItsBankAsOneStep) {
-    const std::vector<std::string> start = records(0, 6);
+TEST_F(SessionEdits, MemoriesMoveInsertAndDeleteWithinTheirBankOnly) {
+    const Records s = records(0, 6);
+    const std::string empty(image::kEmptyRecord);
     ASSERT_TRUE(session->moveMemories(1, 2, 3)); // down: 3 and 4 close up above it
-    EXPECT_EQ(records(0, 6), (std::vector<std::string>{start[0], start[3], start[4], start[1],
-                                                       start[2], start[5]}));
+    EXPECT_EQ(records(0, 6), (Records{s[0], s[3], s[4], s[1], s[2], s[5]}));
     ASSERT_TRUE(session->moveMemories(3, 4, 0)); // up
-    EXPECT_EQ(records(0, 3), (std::vector<std::string>{start[1], start[2], start[0]}));
-    session->undo();
-    session->undo();
-    EXPECT_EQ(records(0, 6), start);
+    EXPECT_EQ(records(0, 3), (Records{s[1], s[2], s[0]}));
+    ASSERT_TRUE(session->moveMemory(1, +1));
+    ASSERT_TRUE(session->insertEmptyMemory(1));
+    EXPECT_EQ(records(0, 7), (Records{s[1], empty, s[0], s[2], s[3], s[4], s[5]}));
+    ASSERT_TRUE(session->deleteMemory(0));
+    EXPECT_EQ(records(0, 7), (Records{empty, s[0], s[2], s[3], s[4], s[5], empty}));
 
-    const auto [first, last] = image::memoryGroup(session->image().bankTable, 0);
-    const Outcome across = session->moveMemories(last - 1, last, last);
-    EXPECT_EQ(across.reason(), "memories " + std::to_string(last - 1) + ".." +
-                                   std::to_string(last) + " move only within their bank or area, " +
-                                   std::to_string(first) + ".." + std::to_string(last));
+    const int last = image::memoryGroup(session->image().bankTable, 0).second;
+    EXPECT_FALSE(session->moveMemories(last - 1, last, last)) << "past the bank's end";
     EXPECT_FALSE(session->moveMemories(last, last + 1, last - 3));
-    EXPECT_EQ(session->undoStack().index(), 6); // the refusals made no step
+    EXPECT_FALSE(session->moveMemory(last, +1));
+    session->setMemory(last + 1, s[5]); // the next bank's first memory never moves
+    session->setMemory(last, s[4]);
+    EXPECT_FALSE(session->insertEmptyMemory(0)) << "the bank's last memory is in use";
+    ASSERT_TRUE(session->deleteMemory(last - 1));
+    EXPECT_EQ(records(last - 1, 3), (Records{s[4], empty, s[5]}));
+}
+
+TEST_F(SessionEdits, ACsvImportReplacesEveryMemoryOrNothing) {
+    const image::CloneImage before = session->image();
+    EXPECT_FALSE(session->importCsv(test::dataPath("malformed.R36")));
+    EXPECT_EQ(session->image(), before);
+    ASSERT_TRUE(session->importCsv(test::dataPath("edited.csv")));
+    EXPECT_EQ(image::decodeRecord(session->image().memRecord[0])->frequencyHz, 118'100'000u);
+    EXPECT_EQ(session->fileName(), test::dataPath("edited.csv"));
 }
 
 TEST_F(SessionEdits, FindsByFrequencyAsTypedNameInAnyCaseOrLabel) {

@@ -3,6 +3,7 @@
 
 #include "session_fixture.h"
 
+#include "image/memory_record.h"
 #include "image/settings_block.h"
 #include "link/comm_log.h"
 
@@ -105,6 +106,19 @@ TEST_F(Transfers, ACancelledWriteSaysExactlyWhatTheReceiverTook) {
               "writes), bank-link groups 1..10, program-scan-link groups 1..9, the settings block "
               "(4 writes), the third settings block, the remote key IDs, memories 0..10.");
     EXPECT_EQ(receiver.commandLog().back().substr(0, 10), "VK~F00B40W");
+}
+
+TEST_F(Transfers, AWriteThatFailsHalfWayLeavesKnownOnlyWhatTheReceiverTook) {
+    session->setMemory(3, image::encodeRecord({.frequencyHz = 145'500'000, .name = "HALF"}));
+    receiver.addFault(
+        {.kind = Kind::WriteRefused, .address = static_cast<int>(image::memoryAddress(300))});
+    EXPECT_EQ(run(Transfer::WriteAll).status, Status::Failed);
+    const image::ReceiverHoldings& held = session->receiverHoldings();
+    EXPECT_EQ(held.bankTable, receiverHex(0x100, 100)) << "written before the memories";
+    EXPECT_EQ(held.memories[3], receiverRecord(3));
+    for (int memory = 300; memory < image::kUserMemoryCount; ++memory)
+        ASSERT_FALSE(held.memories[memory]) << memory;
+    EXPECT_EQ(session->differenceFor(Transfer::WriteAll).plan().memories.front(), 300);
 }
 
 TEST(WrittenPieces, AreListedInOrderWithRunsJoined) {

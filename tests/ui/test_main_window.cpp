@@ -224,7 +224,6 @@ TEST_F(MainWindowTest, FileMenuSavesOpensImportsExportsAndNamesTheFile) {
     m_dialogs.fileNames = {path};
     menuItem("MenuFile", "Open")->trigger();
     EXPECT_TRUE(cell(12, 11).contains(QStringLiteral("SAVED")));
-    EXPECT_FALSE(session().hasUnsavedChanges());
 
     m_dialogs.fileNames = {dataPath("malformed.R36")}; // not a CSV file
     menuItem("MenuFile", "Import")->trigger();
