@@ -36,7 +36,7 @@ Outcome readCloneFile(const QString& path, image::CloneImage& image, image::Link
     report = {};
     if (!path.isEmpty() && path == settingsFilePath)
         return readSettingsFile(path, link);
-    if (!hasCloneExtension(path))
+    if (!isStandardStream(path) && !hasCloneExtension(path))
         return Outcome::failure("Can't open the file.");
     std::string text;
     if (Outcome read = readTextFile(path, text); !read)

@@ -21,13 +21,14 @@ Outcome writeCloneFile(const QString& path, image::CloneImage& image, const imag
                        const QString& settingsFilePath,
                        const std::function<void()>& storeSettings = {});
 
-/// Reads a clone file into `image` and `link`. The whole file is read and validated first: a
-/// path without the ".R36" extension fails with "Can't open the file.", a file that cannot be
-/// read fails with the system's reason, a file without a line of a clone file fails with "not a
-/// clone file", and all three change nothing. User memories are cleared and
-/// the presets restored; blocks without lines keep their contents. Lines that fail validation
-/// are skipped and listed in `report`. When `path` equals `settingsFilePath` exactly, the file
-/// is read as the settings file instead (readSettingsFile), whatever its extension.
+/// Reads a clone file into `image` and `link`; "-" reads standard input. The whole file is read
+/// and validated first: a path without the ".R36" extension fails with "Can't open the file.", a
+/// file that cannot be read fails with the system's reason, a file without a line of a clone
+/// file fails with "not a clone file", and all three change nothing. User memories are cleared
+/// and the presets restored; blocks without lines keep their contents. Lines that fail
+/// validation are skipped and listed in `report`, with unknown lines and the lines the file
+/// lacks. When `path` equals `settingsFilePath` exactly, the file is read as the settings file
+/// instead (readSettingsFile), whatever its extension.
 Outcome readCloneFile(const QString& path, image::CloneImage& image, image::LinkState& link,
                       CloneFileReport& report, const QString& settingsFilePath = {});
 

@@ -6,9 +6,11 @@
 #include "image/memory_map.h"
 #include "text_lines.h"
 
+#include <algorithm>
 #include <array>
 #include <initializer_list>
 #include <optional>
+#include <set>
 #include <string>
 
 namespace r36::files {
@@ -23,6 +25,9 @@ constexpr std::size_t kSysBlockHexChars = 256;
 
 constexpr int kFirstPort = 1, kLastPort = kPortCount;
 constexpr int kLastSpeed = 1;
+
+// How much of an unknown line the report keeps: more than a message shows, so it can say "…".
+constexpr std::size_t kUnknownLineKept = 64;
 
 void appendLine(std::string& text, std::string_view line) {
     text += line;
@@ -72,17 +77,46 @@ public:
     LineLoader(image::CloneImage& image, image::LinkState& link, CloneFileReport& report)
         : m_image(image), m_link(link), m_report(report) {}
 
-    /// Empty text when the line was applied or is not one the reader knows.
-    std::string apply(std::string_view line) {
+    /// Applies line `lineNumber`, or lists it in the report as skipped or unknown.
+    void apply(std::string_view line, int lineNumber) {
+        if (line.empty())
+            return;
         std::optional<std::string> reason = applyKnownKey(splitFields(line, ':'));
-        if (!reason)
-            return {}; // another program's line, or an empty one
+        if (!reason) {
+            m_report.unknown.push_back({lineNumber, std::string(line.substr(0, kUnknownLineKept))});
+            return;
+        }
         m_sawKnownKey = true;
-        return std::move(*reason);
+        if (!reason->empty())
+            m_report.skipped.push_back({lineNumber, std::move(*reason)});
     }
 
     /// Whether any line so far had a key of this file, even one that was skipped.
     bool sawKnownKey() const { return m_sawKnownKey; }
+
+    /// The lines the writer writes that no line so far stood for: END, then the writer's order.
+    std::vector<MissingLine> missing() const {
+        std::vector<MissingLine> missing;
+        const auto single = [&](const char* key) {
+            if (!m_present.contains(key))
+                missing.push_back({key, {}});
+        };
+        const auto groups = [&](const char* key, std::size_t count) {
+            MissingLine line{key, {}};
+            for (std::size_t n = 1; n <= count; ++n)
+                if (!m_present.contains(std::string(key) + ":" + std::to_string(n)))
+                    line.groups.push_back(static_cast<int>(n));
+            if (!line.groups.empty())
+                missing.push_back(std::move(line));
+        };
+        single("END"); // first: a file cut short says so before what it therefore lacks
+        single("BK");
+        groups("LINK0", m_image.bankLink.size());
+        groups("LINK1", m_image.psLink.size());
+        for (const char* key : {"SYS", "SYS3", "REMOCONID", "COMM", "SPD"})
+            single(key);
+        return missing;
+    }
 
     static std::string linkStateLine(const std::vector<std::string_view>& fields,
                                      image::LinkState& link) {
@@ -101,6 +135,9 @@ private:
     /// key this file does not have.
     std::optional<std::string> applyKnownKey(const std::vector<std::string_view>& fields) {
         const std::string_view key = fields[0];
+        // A damaged line is reported as such, not also as missing; a link group counts only
+        // under a group number that can be read.
+        m_present.emplace(key);
         if (key == "MR")
             return memoryLine(fields);
         if (key == "BK")
@@ -133,6 +170,7 @@ private:
         if (!record)
             return "MR record is not 64 hex digits";
         m_image.memRecord[static_cast<std::size_t>(*memory)] = std::move(*record);
+        m_report.lastMemory = std::max(m_report.lastMemory, *memory);
         return {};
     }
 
@@ -147,14 +185,15 @@ private:
     }
 
     template <std::size_t N>
-    static std::string linkLine(const std::vector<std::string_view>& fields, std::string_view key,
-                                std::array<std::string, N>& entries) {
+    std::string linkLine(const std::vector<std::string_view>& fields, std::string_view key,
+                         std::array<std::string, N>& entries) {
         const std::string name(key);
         if (fields.size() < 3)
             return name + " line needs a group number and an entry";
         const auto group = decimalIn(fields[1], 1, static_cast<int>(N));
         if (!group)
             return name + " group number is not " + rangeText(1, static_cast<int>(N));
+        m_present.insert(name + ":" + std::to_string(*group));
         auto entry = hexOfLength(fields[2], image::kLinkEntryHexChars);
         if (!entry)
             return name + " entry is not " + std::to_string(image::kLinkEntryHexChars) +
@@ -182,6 +221,7 @@ private:
     image::LinkState& m_link;
     CloneFileReport& m_report;
     bool m_sawKnownKey = false;
+    std::set<std::string, std::less<>> m_present; // keys seen; "LINK0:3" for a link group
 };
 
 } // namespace
@@ -225,13 +265,9 @@ Outcome parseCloneText(std::string_view text, image::CloneImage& image, image::L
     loaded.memRecord.resize(image::kMemoryCount);
     image::clearMemories(loaded);
     LineLoader loader(loaded, loadedLink, loadedReport);
-    int lineNumber = 0;
-    for (std::string_view line : splitLines(text)) {
-        ++lineNumber;
-        std::string reason = loader.apply(line);
-        if (!reason.empty())
-            loadedReport.skipped.push_back({lineNumber, std::move(reason)});
-    }
+    for (std::string_view line : splitLines(text))
+        loader.apply(line, ++loadedReport.lineCount);
+    loadedReport.missing = loader.missing();
     // Every file the program saves starts with DATE; a text without a single line of this file
     // (prose, another program's data) would otherwise load as a receiver with every memory free.
     if (!loader.sawKnownKey())

@@ -16,7 +16,7 @@ Outcome exportCsv(const QString& path, const image::CloneImage& image,
 
 CsvImport importCsv(const QString& path) {
     CsvImport result;
-    if (!hasCsvExtension(path)) {
+    if (!isStandardStream(path) && !hasCsvExtension(path)) {
         result.reason = "Can't open the file.";
         return result;
     }

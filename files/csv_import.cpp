@@ -1,5 +1,7 @@
 #include "csv_text.h"
 
+#include "shown_value.h"
+
 #include "image/hex_text.h"
 #include "image/memory_areas.h"
 #include "image/memory_map.h"
@@ -55,17 +57,48 @@ std::optional<std::uint8_t> positionIn(const std::array<std::string_view, N>& li
     return std::nullopt;
 }
 
-/// Hertz of a megahertz field like "145.000000MHz", rounded to whole hertz, when it is at least
-/// `minimum` and below `limit`.
-std::optional<std::uint32_t> hertzIn(std::string_view field, double minimum, double limit) {
-    const double hz = std::round(image::numericValue(withoutSuffix(field, "MHz")) * 1e6);
-    if (!(hz >= minimum && hz < limit))
+/// "?" and two hex digits: the code the export writes for a byte beyond its list, taken back
+/// as it is so that export then import gives back the same record.
+std::optional<std::uint8_t> outOfListCode(std::string_view field) {
+    if (field.size() != 3 || field[0] != '?')
         return std::nullopt;
-    return static_cast<std::uint32_t>(hz);
+    const auto high = image::hexDigitValue(field[1]), low = image::hexDigitValue(field[2]);
+    if (!high || !low)
+        return std::nullopt;
+    return static_cast<std::uint8_t>(*high * 16 + *low);
 }
 
-std::string quoted(std::string_view text) {
-    return "\"" + std::string(text) + "\"";
+/// Megahertz of a field holding digits with at most one decimal point, optionally followed by
+/// "MHz" (in any case). Anything else is nullopt: "145,020", "1e400" or "145.02abc" would
+/// otherwise read as their first digits and give another channel without a word.
+std::optional<double> plainMegahertz(std::string_view field) {
+    if (field.size() >= 3 && image::toUpperAscii(field.substr(field.size() - 3)) == "MHZ")
+        field.remove_suffix(3);
+    bool point = false, digit = false;
+    for (const char c : field) {
+        if (c >= '0' && c <= '9')
+            digit = true;
+        else if (c == '.' && !point)
+            point = true;
+        else
+            return std::nullopt;
+    }
+    if (!digit)
+        return std::nullopt;
+    return image::numericValue(field);
+}
+
+/// The field with its one comma as a decimal point, when that makes it a number: what a
+/// spreadsheet set to a decimal comma writes.
+std::optional<std::string> decimalCommaCorrected(std::string_view field) {
+    const std::size_t comma = field.find(',');
+    if (comma == std::string_view::npos || field.find(',', comma + 1) != std::string_view::npos)
+        return std::nullopt;
+    std::string corrected(field);
+    corrected[comma] = '.';
+    if (!plainMegahertz(corrected))
+        return std::nullopt;
+    return corrected;
 }
 
 /// Builds the record of one data line for `memory`, or says why the line cannot be stored.
@@ -92,23 +125,54 @@ private:
     std::string_view field(Field f) const { return m_fields[f]; }
 
     bool fail(std::string_view what, Field f, std::string_view expected) {
-        m_reason = std::string(what) + " " + quoted(field(f)) + " " + std::string(expected);
+        m_reason = std::string(what) + " " + shownValue(field(f)) + " " + std::string(expected);
         return false;
     }
 
+    /// Hertz of a megahertz field, rounded to whole hertz, at least `minimum` and below `limit`;
+    /// `range` says which ("0.1 .. 1299.999999 MHz") when it is not.
+    std::optional<std::uint32_t> hertz(std::string_view what, Field f, double minimum, double limit,
+                                       std::string_view range) {
+        const auto megahertz = plainMegahertz(field(f));
+        if (!megahertz) {
+            if (const auto corrected = decimalCommaCorrected(field(f)))
+                m_reason = std::string(what) + " " + shownValue(field(f)) +
+                           ": a decimal comma? write " + *corrected;
+            else
+                fail(what, f, "is not a number of MHz, like 145.020000");
+            return std::nullopt;
+        }
+        const double hz = std::round(*megahertz * 1e6);
+        if (!(hz >= minimum && hz < limit)) {
+            fail(what, f, "is not " + std::string(range));
+            return std::nullopt;
+        }
+        return static_cast<std::uint32_t>(hz);
+    }
+
     bool frequency() {
-        const auto hz =
-            hertzIn(field(kFrequencyField), image::kMinFrequencyHz, image::kFrequencyLimitHz);
+        const auto hz = hertz("frequency", kFrequencyField, image::kMinFrequencyHz,
+                              image::kFrequencyLimitHz, "0.1 .. 1299.999999 MHz");
         if (!hz)
-            return fail("frequency", kFrequencyField, "is not 0.1 .. 1299.999999 MHz");
+            return false;
         m_channel.frequencyHz = *hz;
         return true;
+    }
+
+    /// A "?XX" code stored in `target` as it is; false when `text` is not one.
+    static bool outOfList(std::string_view text, std::uint8_t& target) {
+        const auto code = outOfListCode(text);
+        if (code)
+            target = *code;
+        return code.has_value();
     }
 
     // "auto" (any case) lets the receiver choose; only the program-scan memories have the flag.
     bool isAuto(Field f) const { return image::toUpperAscii(field(f)) == kAuto; }
 
     bool mode() {
+        if (outOfList(field(kModeField), m_channel.mode))
+            return true;
         if (isAuto(kModeField)) {
             if (!image::isPrgMemory(m_memory))
                 return fail("mode", kModeField, "is only allowed in PRG memories");
@@ -124,6 +188,8 @@ private:
     }
 
     bool step() {
+        if (outOfList(field(kStepField), m_channel.step))
+            return true;
         if (isAuto(kStepField)) {
             if (!image::isPrgMemory(m_memory))
                 return fail("step", kStepField, "is only allowed in PRG memories");
@@ -143,18 +209,23 @@ private:
     }
 
     bool offset() {
-        // A negative shift amount has no place in the record; the shift direction is its own
-        // field.
-        const auto hz = field(kOffsetField).starts_with('-')
-                            ? std::nullopt
-                            : hertzIn(field(kOffsetField), 0, image::kOffsetLimitHz);
+        // An empty offset is none, as it always was. A negative shift amount has no place in the
+        // record (the shift direction is its own field): it is not a plain number.
+        if (field(kOffsetField).empty()) {
+            m_channel.offsetHz = 0;
+            return true;
+        }
+        const auto hz =
+            hertz("offset", kOffsetField, 0, image::kOffsetLimitHz, "0 .. 999.999999 MHz");
         if (!hz)
-            return fail("offset", kOffsetField, "is not 0 .. 999.999999 MHz");
+            return false;
         m_channel.offsetHz = *hz;
         return true;
     }
 
     bool shift() {
+        if (outOfList(field(kShiftField), m_channel.shift))
+            return true;
         const auto shift = positionIn(image::shiftNames, field(kShiftField), false);
         if (!shift)
             return fail("shift", kShiftField, "is not OFF, + or -");
@@ -163,6 +234,8 @@ private:
     }
 
     bool subtone() {
+        if (outOfList(field(kSubtoneField), m_channel.subtone))
+            return true;
         const auto kind =
             positionIn(image::subtoneKinds, image::toUpperAscii(field(kSubtoneField)), true);
         if (!kind)
@@ -172,6 +245,8 @@ private:
     }
 
     bool tone() {
+        if (outOfList(field(kToneField), m_channel.toneIndex))
+            return true;
         // "88.5", "88.5Hz" and "100" (= "100.0Hz") are accepted.
         std::string text(withoutSuffix(image::toUpperAscii(field(kToneField)), "HZ"));
         if (text.find('.') == std::string::npos)
@@ -186,6 +261,8 @@ private:
 
     bool dcs() {
         // Export marks the code "*023"; spreadsheets may have dropped its leading zeros.
+        if (outOfList(withoutLeadingStar(field(kDcsField)), m_channel.dcsIndex))
+            return true;
         std::string text(withoutLeadingStar(field(kDcsField)));
         if (text.size() < 3)
             text.insert(0, 3 - text.size(), '0');
@@ -197,6 +274,8 @@ private:
     }
 
     bool train() {
+        if (outOfList(field(kTrainField), m_channel.trainIndex))
+            return true;
         std::string text = image::toUpperAscii(field(kTrainField));
         if (text != "JR" && !endsWith(text, "HZ"))
             text += "HZ";
@@ -209,6 +288,11 @@ private:
 
     bool skip() {
         const std::string_view mark = field(kSkipField);
+        // The record holds the skip flag as a truth value: another byte comes back as "skip".
+        if (std::uint8_t code = 0; outOfList(mark, code)) {
+            m_channel.skip = code != 0;
+            return true;
+        }
         if (mark != "*" && !mark.empty())
             return fail("skip", kSkipField, "is not \"*\" or empty");
         m_channel.skip = mark == "*";
@@ -271,9 +355,14 @@ std::optional<std::vector<std::string>> csvFields(std::string_view line, char se
 }
 
 CsvLineRecord csvLineRecord(const std::vector<std::string>& fields, int memory) {
-    if (fields.size() < kFieldCount || fields[kFrequencyField].empty())
+    // Tools that drop trailing empty fields write eleven for a memory without a name: the
+    // missing fields are empty ones, and the line loads or fails on what it holds.
+    std::vector<std::string> padded = fields;
+    if (padded.size() < kFieldCount)
+        padded.resize(kFieldCount);
+    if (padded[kFrequencyField].empty())
         return {std::string(image::kEmptyRecord), {}}; // a free memory
-    LineComposer composer(fields, memory);
+    LineComposer composer(padded, memory);
     std::optional<std::string> record = composer.compose();
     if (!record)
         return {{}, composer.reason()};

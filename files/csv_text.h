@@ -36,7 +36,9 @@ std::string csvRows(const image::CloneImage& image, const std::vector<std::strin
 std::optional<std::vector<std::string>> csvFields(std::string_view line, char separator = ',');
 
 /// The record that one data line's fields give memory `memory`, or why it cannot be stored.
-/// Fewer than twelve fields or an empty frequency give a free memory.
+/// Missing trailing fields count as empty; an empty frequency gives a free memory. Frequency and
+/// offset are digits with at most one decimal point and an optional "MHz"; a list field may
+/// also be "?" and two hex digits, the export's text for a byte beyond its list.
 struct CsvLineRecord {
     std::string record;
     std::string reason; // "frequency "abc" is not 0.1 .. 1299.999999 MHz"
@@ -54,7 +56,7 @@ struct CsvImport {
 };
 
 /// Parses CSV text; nothing is applied to any image. Line k (k >= 2) gives memory k - 2; a line
-/// with fewer than twelve fields or an empty frequency gives a free memory. A field in double
+/// with an empty frequency gives a free memory (csvLineRecord). A field in double
 /// quotes may hold commas and doubled quotes; a quote left open fails its line. Reading stops at
 /// the first line that cannot be stored; a file that does not hold exactly 1701 lines fails too
 /// (errorLine = number of lines + 1, or 1702 when there are more).

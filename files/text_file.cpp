@@ -3,6 +3,9 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include <cstdio>
+#include <filesystem>
+
 namespace r36::files {
 namespace {
 
@@ -11,21 +14,63 @@ Outcome failure(const char* what, const QString& path, const QString& reason) {
                             reason.toStdString());
 }
 
+QString shownName(const QString& path, const char* stream) {
+    return isStandardStream(path) ? QString::fromLatin1(stream) : path;
+}
+
+/// Standard output, written through the same all-or-error loop as a file.
+Outcome writeStandardOutput(std::string_view text) {
+    std::fflush(stdout); // what the program printed before comes first
+    QFile file;
+    if (!file.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return failure("Cannot write", QStringLiteral("standard output"), file.errorString());
+    if (file.write(text.data(), static_cast<qint64>(text.size())) !=
+        static_cast<qint64>(text.size()))
+        return failure("Cannot write", QStringLiteral("standard output"), file.errorString());
+    return Outcome::success();
+}
+
 } // namespace
+
+bool isStandardStream(const QString& path) {
+    return path == QLatin1String(kStandardStream);
+}
+
+Outcome refuseUnlessRegular(const QString& path) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::file_status status = fs::status(QFile::encodeName(path).toStdString(), error);
+    if (error || !fs::exists(status) || fs::is_regular_file(status))
+        return Outcome::success(); // what else is wrong, opening it says
+    const char* kind = fs::is_directory(status)                                     ? "a folder"
+                       : fs::is_fifo(status)                                        ? "a FIFO"
+                       : fs::is_socket(status)                                      ? "a socket"
+                       : fs::is_block_file(status) || fs::is_character_file(status) ? "a device"
+                                                                                    : "not a file";
+    return Outcome::failure(path.toStdString() + " is " + kind + ", not a regular file");
+}
 
 Outcome readTextFile(const QString& path, std::string& text) {
     text.clear();
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return failure("Cannot read", path, file.errorString());
+    const bool standardInput = isStandardStream(path);
+    if (!standardInput)
+        if (Outcome regular = refuseUnlessRegular(path); !regular)
+            return regular;
+    if (!(standardInput ? file.open(stdin, QIODevice::ReadOnly) : file.open(QIODevice::ReadOnly)))
+        return failure("Cannot read", shownName(path, "standard input"), file.errorString());
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        return failure("Cannot read", path, file.errorString());
+        return failure("Cannot read", shownName(path, "standard input"), file.errorString());
     text.assign(bytes.constData(), static_cast<std::size_t>(bytes.size()));
     return Outcome::success();
 }
 
 Outcome writeTextFileAtomically(const QString& path, std::string_view text) {
+    if (isStandardStream(path))
+        return writeStandardOutput(text);
+    if (Outcome regular = refuseUnlessRegular(path); !regular)
+        return regular;
     QSaveFile file(path);
     // Unbuffered, so a short write (disk full, file-size limit) shows here: a buffered QSaveFile
     // flushes inside commit() and can rename a truncated file over the old one.

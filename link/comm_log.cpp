@@ -43,6 +43,18 @@ QByteArray fileLine(const QString& text) {
     return text.toUtf8() + '\n';
 }
 
+/// Writes all of `text`, retrying a short write so that the one that fails gives the system's
+/// reason (a full disk) instead of none.
+bool writeAll(QFile& file, const QByteArray& text) {
+    for (qint64 at = 0; at < text.size();) {
+        const qint64 written = file.write(text.constData() + at, text.size() - at);
+        if (written <= 0)
+            return false;
+        at += written;
+    }
+    return true;
+}
+
 QString cannotWriteText(const QString& path, const QString& reason) {
     return QStringLiteral("cannot write %1: %2").arg(path, reason);
 }
@@ -58,6 +70,10 @@ CommLog::CommLog() : m_started(QDateTime::currentDateTime()) {
 }
 
 CommLog::~CommLog() {
+    (void)endLiveFile();
+}
+
+Outcome CommLog::endLiveFile() {
     {
         const QMutexLocker lock(&m_mutex);
         m_closing = true;
@@ -65,6 +81,11 @@ CommLog::~CommLog() {
     m_unwrittenWaiting.wakeAll();
     if (m_writer.joinable())
         m_writer.join(); // after it wrote what was left
+    const QMutexLocker lock(&m_mutex);
+    m_live = false;
+    if (!m_liveFailure.isEmpty())
+        return Outcome::failure(m_liveFailure.toStdString());
+    return Outcome::success();
 }
 
 QString CommLog::format(const Line& line) {
@@ -131,13 +152,15 @@ void CommLog::writeLive() {
                 QStringLiteral("# %1 lines not written: the file fell behind").arg(dropped));
         for (const Line& line : lines)
             text += fileLine(format(line));
-        // Flushed with every batch: the log of a crash or a hang is the one most worth having.
-        const bool written = m_liveFile->write(text) == text.size() && m_liveFile->flush();
+        // Written unbuffered with every batch: the log of a crash or a hang is the one most worth
+        // having.
+        const bool written = writeAll(*m_liveFile, text);
         lock.relock();
         if (!written) {
             m_live = false;
             m_unwritten.clear();
-            push(Kind::Trouble, cannotWriteText(m_liveFile->fileName(), m_liveFile->errorString()));
+            m_liveFailure = cannotWriteText(m_liveFile->fileName(), m_liveFile->errorString());
+            push(Kind::Trouble, m_liveFailure);
             return;
         }
     }
@@ -173,7 +196,8 @@ Outcome CommLog::save(const QString& path) const {
 Outcome CommLog::writeAlongTo(const QString& path) {
     Q_ASSERT(!m_writer.joinable()); // one live file per log
     auto file = std::make_unique<QFile>(path);
-    if (!file->open(QIODevice::WriteOnly | QIODevice::Truncate))
+    // Unbuffered: each batch is one write, and a failing one reports the system's reason.
+    if (!file->open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
         return cannotWrite(path, file->errorString());
     QByteArray text = fileLine(header());
     const QMutexLocker lock(&m_mutex);

@@ -58,6 +58,10 @@ public:
     /// cannot be created. A later write failure ends the live file with a Trouble line. Once
     /// per log.
     [[nodiscard]] Outcome writeAlongTo(const QString& path);
+    /// Writes what is left to the live file and closes it; later lines stay in the ring only.
+    /// Fails with the file's name and the system's reason when a write to it failed on the way
+    /// (a full disk): the file is incomplete.
+    [[nodiscard]] Outcome endLiveFile();
 
 private:
     struct Line {
@@ -83,6 +87,7 @@ private:
     std::size_t m_unwrittenDropped = 0;
     QWaitCondition m_unwrittenWaiting;
     std::unique_ptr<QFile> m_liveFile;
+    QString m_liveFailure; // why the live file stopped taking lines; empty: it did not
     std::thread m_writer;
 };
 

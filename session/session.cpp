@@ -180,14 +180,14 @@ Session::OpenReport Session::open(const QString& path) {
     report.outcome = files::readCloneFile(path, image, link, loaded);
     if (!report.outcome)
         return report;
-    report.skipped = loaded.skipped;
+    static_cast<files::CloneFileReport&>(report) = std::move(loaded);
     m_image = std::move(image);
     m_link = link;
     if (m_link.commPort < 1 || m_link.commPort > kPortCount)
         m_link.commPort = 1;
     emit linkChoicesChanged();
     // A file's bank table sets the total to 1000 as it is read, so its labels are written.
-    if (loaded.hadBankTable)
+    if (report.hadBankTable)
         m_displayedTotal = image::kBankAreaSize;
     emit imageReplaced();
     loadPartition(true);

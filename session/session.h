@@ -86,13 +86,14 @@ public:
     void redo();
 
     // ---- Files ------------------------------------------------------------------------------
-    struct OpenReport {
+    /// What opening found: damaged, unknown and missing lines (cloneFileProblems words them).
+    struct OpenReport : files::CloneFileReport {
         Outcome outcome = Outcome::success();
-        std::vector<files::SkippedLine> skipped;
         bool settingsOnly = false; // the settings file opened by name: only the port and speed
         bool notCloneName = false; // refused: the name does not end in ".R36"
     };
-    /// File > Open. A failure changes nothing.
+    /// File > Open. A failure changes nothing. A file that is not clean loads all the same:
+    /// blocks without their line keep the values they had.
     OpenReport open(const QString& path);
     /// File > Save: the settings page is stored into the blocks, then the file is written.
     Outcome save(const QString& path);

@@ -37,6 +37,33 @@
     </message>
 </context>
 <context>
+    <name>r36::session</name>
+    <message>
+        <source>no %1 line for groups %2</source>
+        <translation>グループ %2 の %1 行がありません</translation>
+    </message>
+    <message>
+        <source>no %1 line</source>
+        <translation>%1 行がありません</translation>
+    </message>
+    <message>
+        <source>no END line: the file may be cut short after line %1</source>
+        <translation>END 行がありません: ファイルは %1 行目の後で切れている可能性があります</translation>
+    </message>
+    <message>
+        <source>no END line: the file may be cut short after line %1 (the last memory it holds is %2)</source>
+        <translation>END 行がありません: ファイルは %1 行目の後で切れている可能性があります (最後のメモリーは %2)</translation>
+    </message>
+    <message>
+        <source>not a line of a clone file: %1</source>
+        <translation>クローンファイルの行ではありません: %1</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>%1 行目: %2</translation>
+    </message>
+</context>
+<context>
     <name>r36::session::Session</name>
     <message>
         <source>Import</source>
@@ -356,10 +383,6 @@ your receiver before you write to it.</source>
         <translation>ファイルを開けません。</translation>
     </message>
     <message>
-        <source>line %1: %2</source>
-        <translation>%1 行目: %2</translation>
-    </message>
-    <message>
         <source>%1 lines of the file were skipped.</source>
         <translation>ファイルの %1 行を読み飛ばしました。</translation>
     </message>
@@ -550,6 +573,10 @@ your receiver before you write to it.</source>
     <message>
         <source>Quit</source>
         <translation>終了</translation>
+    </message>
+    <message>
+        <source>The file is incomplete: the blocks it lacks kept the values they had, and the memories it lacks are empty. Look at the difference before writing it to the receiver.</source>
+        <translation>ファイルが不完全です: ファイルにないブロックは元の値のままで、ファイルにないメモリーは空になりました。受信機に書き込む前に差分を確認してください。</translation>
     </message>
 </context>
 <context>

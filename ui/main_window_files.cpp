@@ -13,6 +13,7 @@
 #include "files/csv_file.h"
 #include "link/comm_log.h"
 #include "session/file_names.h"
+#include "session/file_problems.h"
 #include "session/session.h"
 
 #include <QDir>
@@ -87,16 +88,19 @@ void MainWindow::openClonePath(const QString& path) {
         return;
     fileTaken(path);
     findChild<QPushButton*>(QStringLiteral("cmdWriteBank"))->setEnabled(true);
-    if (!report.skipped.empty()) {
-        QStringList lines;
-        for (const files::SkippedLine& skipped : report.skipped)
-            lines << tr("line %1: %2")
-                         .arg(skipped.lineNumber)
-                         .arg(QString::fromStdString(skipped.reason));
-        m_dialogs->message(this, UserDialogs::Icon::Warning, tr("Caution"),
-                           tr("%1 lines of the file were skipped.").arg(report.skipped.size()),
-                           lines.join(QLatin1Char('\n')));
-    }
+    if (report.clean())
+        return;
+    // Loaded all the same, as it always was; the difference before a write shows what sending
+    // it would change.
+    const QString text =
+        report.complete()
+            ? tr("%1 lines of the file were skipped.")
+                  .arg(report.skipped.size() + report.unknown.size())
+            : tr("The file is incomplete: the blocks it lacks kept the values they had, and the "
+                 "memories it lacks are empty. Look at the difference before writing it to the "
+                 "receiver.");
+    m_dialogs->message(this, UserDialogs::Icon::Warning, tr("Caution"), text,
+                       session::cloneFileProblems(report).join(QLatin1Char('\n')));
 }
 
 bool MainWindow::saveCloneFile() {

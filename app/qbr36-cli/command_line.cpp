@@ -54,10 +54,12 @@ const std::array<CommandSpec, 6> kCommands{{
     {"check",
      Command::Check,
      false,
-     "List every damaged line of a clone file.",
-     "Opens a clone file and lists every line that would be skipped, with its number and the\n"
-     "reason; the exit status is 1 when there is one. A file without a single clone-file\n"
-     "line is not a clone file: check, write and export-csv refuse it.",
+     "List every problem of a clone file.",
+     "Opens a clone file and lists every line that would be skipped or is unknown, with its\n"
+     "number and the reason, and every line the file lacks (a file cut short lacks its END\n"
+     "line); the exit status is 1 when there is one, and write refuses such a file. A file\n"
+     "without a single clone-file line is not a clone file: check, write and export-csv\n"
+     "refuse it.",
      {{"IN.R36", "The clone file to check."}}},
     {"diff",
      Command::Diff,
@@ -78,7 +80,10 @@ const char* kDescription =
 
 const char* kFileNote =
     "\nProgress is shown on a terminal only. Output files are written completely or not at\n"
-    "all: a failed or interrupted command leaves an existing file as it was.\n";
+    "all: a failed or interrupted command leaves an existing file as it was. - stands for\n"
+    "standard input or output. A path that is not a regular file (a FIFO, a device), an\n"
+    "output that is also an input, or an output folder that does not exist is refused\n"
+    "before anything is read or sent.\n";
 
 const char* kExitStatus =
     "\nExit status: 0 success; 1 the command failed or was interrupted (one line on standard\n"

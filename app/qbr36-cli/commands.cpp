@@ -7,6 +7,7 @@
 #include "image/image_difference.h"
 #include "image/program_constants.h"
 #include "link/port_names.h"
+#include "session/file_problems.h"
 #include "session/session.h"
 
 #include <QEventLoop>
@@ -38,8 +39,16 @@ Outcome aboutFile(const QString& path, const Outcome& outcome) {
     return Outcome::failure(text(path) + ": " + outcome.reason());
 }
 
-std::string skippedText(const QString& path, const files::SkippedLine& skipped) {
-    return text(path) + " line " + std::to_string(skipped.lineNumber) + ": " + skipped.reason;
+/// Every problem of a clone file, each naming the file: "x.R36: line 3: MR record is ...".
+std::vector<std::string> problemTexts(const QString& path, const files::CloneFileReport& report) {
+    std::vector<std::string> texts;
+    for (const QString& problem : session::cloneFileProblems(report))
+        texts.push_back(text(path) + ": " + text(problem));
+    return texts;
+}
+
+std::string problemCount(std::size_t count) {
+    return std::to_string(count) + (count == 1 ? " problem" : " problems");
 }
 
 /// The device of --port: a path as given, or COMn through the window's own port numbering.
@@ -135,12 +144,13 @@ Outcome writeCommand(const Invocation& invocation, Session& session, StopSignals
     Session::OpenReport report;
     if (Outcome opened = openCloneFile(session, path, report); !opened)
         return opened;
-    // A damaged line left its block as a fresh program has it; sending that would overwrite
-    // the receiver's own contents with defaults or empty memories.
-    if (!report.skipped.empty())
-        return Outcome::failure(skippedText(path, report.skipped.front()) + " (" +
-                                std::to_string(report.skipped.size()) +
-                                " damaged lines; nothing was sent, see qbr36-cli check)");
+    // A damaged, unknown or missing line left its block or memory as a fresh program has it;
+    // sending that would overwrite the receiver's own contents with defaults or empty memories.
+    if (!report.clean()) {
+        const std::vector<std::string> problems = problemTexts(path, report);
+        return Outcome::failure(problems.front() + " (" + problemCount(problems.size()) +
+                                "; nothing was sent, see qbr36-cli check)");
+    }
     session.setVerifyAfterWriting(invocation.verify).ok(); // no settings file: nothing to save
     if (!invocation.changesFrom.isEmpty()) {
         image::CloneImage held = image::freshImage();
@@ -185,8 +195,8 @@ Outcome diffCommand(const Invocation& invocation, CommandOutput& output) {
         if (Outcome read = aboutFile(path, files::readCloneFile(path, images[k], link, report));
             !read)
             return read;
-        for (const files::SkippedLine& skipped : report.skipped)
-            output.warnings.push_back(skippedText(path, skipped) + " (skipped)");
+        for (std::string& problem : problemTexts(path, report))
+            output.warnings.push_back(std::move(problem));
     }
     const image::Difference difference =
         image::difference(image::holdingsOfImage(images[0]), image::holdingsOfImage(images[1]));
@@ -204,8 +214,8 @@ Outcome exportCommand(const Invocation& invocation, Session& session, StopSignal
     Session::OpenReport report;
     if (Outcome opened = openCloneFile(session, in, report); !opened)
         return opened;
-    for (const files::SkippedLine& skipped : report.skipped)
-        output.warnings.push_back(skippedText(in, skipped) + " (skipped)");
+    for (std::string& problem : problemTexts(in, report))
+        output.warnings.push_back(std::move(problem));
     if (stop.received())
         return interrupted("before the export; " + text(invocation.paths[1]) + " was not written");
     return aboutFile(invocation.paths[1], session.exportCsv(invocation.paths[1]));
@@ -225,12 +235,12 @@ Outcome checkCommand(const Invocation& invocation, Session& session, CommandOutp
     Session::OpenReport report;
     if (Outcome opened = openCloneFile(session, path, report); !opened)
         return opened;
-    for (const files::SkippedLine& skipped : report.skipped)
-        output.standardOutput += skippedText(path, skipped) + "\n";
-    if (!report.skipped.empty())
-        return Outcome::failure(text(path) + ": " + std::to_string(report.skipped.size()) +
-                                " damaged line" + (report.skipped.size() == 1 ? "" : "s") +
-                                " would be skipped");
+    const std::vector<std::string> problems = problemTexts(path, report);
+    for (const std::string& problem : problems)
+        output.standardOutput += problem + "\n";
+    if (!problems.empty())
+        return Outcome::failure(text(path) + ": " + problemCount(problems.size()) +
+                                "; write refuses the file until they are mended");
     int inUse = 0;
     for (int m = 0; m < image::kUserMemoryCount; ++m)
         inUse += image::isRecordInUse(session.image().memRecord[static_cast<std::size_t>(m)]);

@@ -2,6 +2,7 @@
 
 #include "command_line.h"
 #include "commands.h"
+#include "file_paths.h"
 #include "stop_signals.h"
 
 #include "image/program_constants.h"
@@ -78,8 +79,10 @@ int main(int argc, char* argv[]) {
 
     const r36::cli::Invocation& invocation = parsed.invocation;
     r36::cli::CommandOutput output;
-    r36::Outcome outcome = r36::Outcome::success();
-    {
+    // Before anything is opened: a FIFO would hang its open(), a device would be replaced.
+    r36::Outcome outcome = r36::cli::checkPaths(invocation);
+    r36::Outcome log = r36::Outcome::success();
+    if (outcome) {
         ProgressLine progress(invocation.command == r36::cli::Command::Write ? "Write all"
                                                                              : "Read all");
         output.progress = progress.sink();
@@ -95,7 +98,13 @@ int main(int argc, char* argv[]) {
                 outcome = r36::Outcome::failure("--log: " + live.reason());
         if (outcome)
             outcome = r36::cli::runCommand(invocation, session, stop, output);
+        if (!invocation.logPath.isEmpty())
+            log = session.commLog().endLiveFile();
     }
+    // The exit status keeps meaning the command; a log that stopped half way is a warning.
+    if (!log)
+        output.warnings.push_back("the log " + invocation.logPath.toStdString() +
+                                  " is incomplete: " + log.reason());
     for (const std::string& warning : output.warnings)
         std::fprintf(stderr, "qbr36-cli: %s\n", warning.c_str());
     std::fputs(output.standardOutput.c_str(), stdout);

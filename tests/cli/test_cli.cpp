@@ -11,11 +11,15 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <csignal>
+#include <functional>
 #include <optional>
 #include <poll.h>
 #include <pty.h>
 #include <regex>
 #include <string>
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using r36::test::dataPath;
@@ -32,9 +36,14 @@ struct CliRun {
     std::string out, err;
 };
 
-CliRun runCli(const QStringList& arguments) {
+CliRun runCli(const QStringList& arguments, const std::string& input = {},
+              const std::function<void()>& inChild = {}) {
     QProcess process;
+    if (inChild)
+        process.setChildProcessModifier(inChild);
     process.start(binPath("qbr36-cli"), arguments);
+    process.write(input.data(), static_cast<qint64>(input.size()));
+    process.closeWriteChannel();
     const bool ended = process.waitForFinished(180'000);
     CliRun run;
     if (ended && process.exitStatus() == QProcess::NormalExit)
@@ -125,11 +134,25 @@ INSTANTIATE_TEST_SUITE_P(
         C{"CheckClean", "", "check %realistic.R36", 0, "",
           "every line loads; 22 memories in use\n"},
         C{"CheckDamaged", "", "check %malformed.R36", 1,
-          "malformed.R36: 17 damaged lines would be skipped",
-          "malformed.R36 line 3: MR record is not 64 hex digits\n"},
+          "malformed.R36: 20 problems; write refuses the file until they are mended",
+          "malformed.R36: line 3: MR record is not 64 hex digits\n"},
+        C{"CheckCut", "", "check %cut.R36", 1, "cut.R36: 9 problems",
+          "cut.R36: no END line: the file may be cut short after line 12 (the last memory it "
+          "holds is 501)\n"},
+        C{"CheckUnknownLine", "", "check %one_unknown.R36", 1, "one_unknown.R36: 1 problem;",
+          "one_unknown.R36: line 8: not a line of a clone file: "
+          "\"mr:99:0100B4C404020A00000000000007000000\xE2\x80\xA6\"\n"},
         // Refused before the port is opened: the missing device would be the reason otherwise.
         C{"WriteDamaged", "", "write --port @tty %malformed.R36", 1,
-          "line 3: MR record is not 64 hex digits (17 damaged lines; nothing was sent", ""},
+          "line 3: MR record is not 64 hex digits (20 problems; nothing was sent", ""},
+        C{"WriteCut", "", "write --port @tty %cut.R36", 1,
+          "cut.R36: no END line: the file may be cut short after line 12", ""},
+        C{"ExportOverADevice", "", "export-csv %realistic.R36 /dev/full", 1,
+          "/dev/full is a device, not a regular file; give a file, or - for standard output", ""},
+        C{"ExportOverItsInput", "", "export-csv @o.R36 @./o.R36", 1,
+          "o.R36: the output is also an input", ""},
+        C{"ReadIntoAMissingFolder", "", "read --port @tty /none-such/o.R36", 1,
+          "cannot write /none-such/o.R36: the folder /none-such does not exist", ""},
         C{"WriteNotClone", "", "write --port @tty %prose.R36", 1, "prose.R36: not a clone file",
           ""},
         // The labels follow the bank table of the opened file, not the fresh program's.
@@ -144,6 +167,58 @@ INSTANTIATE_TEST_SUITE_P(
         C{"WriteOptionOnRead", "", "read --port COM1 --changes @o.R36", 2, "belong to write", ""},
         C{"DiffEqual", "", "diff %realistic.R36 %realistic.R36", 0, "", ""}),
     [](const auto& param) { return std::string(param.param.name); });
+
+TEST(CliFiles, AFifoIsRefusedAndDashIsStandardInputAndOutput) {
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath("fifo");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    for (const QStringList& arguments : {QStringList{"check", fifo},
+                                         {"diff", dataPath("realistic.R36"), fifo},
+                                         {"check", "--log", fifo, dataPath("realistic.R36")}}) {
+        const CliRun run = runCli(arguments); // without the refusal, open() would wait for ever
+        EXPECT_EQ(run.exitCode, arguments.front() == "diff" ? 2 : 1);
+        EXPECT_NE(run.err.find("fifo is a FIFO, not a regular file"), std::string::npos) << run.err;
+    }
+    const std::string clone = fileBytes(dataPath("realistic.R36"));
+    CliRun run = runCli({"export-csv", "-", "-"}, clone);
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_NE(run.out.find("\r\nBank19-049,"), std::string::npos) << run.out;
+    run = runCli({"import-csv", "-", "-"}, run.out);
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_NE(run.out.find("\r\nMR:1699:"), std::string::npos) << run.out;
+}
+
+TEST(CliTransfers, AWriteRefusedForOneUnknownLineSendsNothing) {
+    QTemporaryDir dir;
+    SimulatorProcess simulator({"--file", dataPath("realistic.R36")});
+    const QString log = dir.filePath("write.log");
+    const CliRun run =
+        runCli({"write", "--port", simulator.device(), "--log", log, dataPath("one_unknown.R36")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find("line 8: not a line of a clone file"), std::string::npos) << run.err;
+    // Not a command went out.
+    EXPECT_EQ(fileBytes(log).find("VK~"), std::string::npos) << fileBytes(log);
+}
+
+TEST(CliTransfers, ALogThatFailsHalfWayEndsTheCommandWithAWarning) {
+    QTemporaryDir dir;
+    SimulatorProcess simulator({"--blank"});
+    const QString log = dir.filePath("write.log");
+    // The file-size limit stands for a full disk; the write itself writes no file.
+    const CliRun run = runCli({"write", "--port", simulator.device(), "--no-verify", "--log", log,
+                               dataPath("realistic.R36")},
+                              {}, [] {
+                                  std::signal(SIGXFSZ, SIG_IGN);
+                                  const rlimit small{8192, 8192};
+                                  setrlimit(RLIMIT_FSIZE, &small);
+                              });
+    EXPECT_EQ(run.exitCode, 0) << "the status keeps meaning the transfer: " << run.err;
+    EXPECT_NE(run.err.find("qbr36-cli: the log " + log.toStdString() +
+                           " is incomplete: cannot write " + log.toStdString() +
+                           ": File too large\n"),
+              std::string::npos)
+        << run.err;
+}
 
 TEST(CliTransfers, WriteThenReadBringsBackTheWholeFile) {
     QTemporaryDir dir;

@@ -210,4 +210,54 @@ TEST(CloneFileText, ADamagedLineIsSkippedWithItsReasonATextWithoutALineOfThisFil
     }
 }
 
+TEST(CloneFileText, AFileIsCompleteOnlyWithEveryLineTheWriterWrites) {
+    const std::string full = cloneText(realisticImage(), {3, 1, 0}, "d");
+    const auto parse = [](const std::string& text, CloneFileReport& report) {
+        image::CloneImage image = image::freshImage();
+        image::LinkState link;
+        return parseCloneText(text, image, link, report).ok();
+    };
+    CloneFileReport report;
+    ASSERT_TRUE(parse(full, report));
+    EXPECT_TRUE(report.clean());
+    // Cut at every line boundary, the file is incomplete and says where it ends.
+    int lines = 0;
+    for (std::size_t end = full.find("\r\n"); end + 2 < full.size();
+         end = full.find("\r\n", end + 2)) {
+        ASSERT_TRUE(parse(full.substr(0, end + 2), report));
+        EXPECT_FALSE(report.complete()) << "cut after line " << lines + 1;
+        EXPECT_EQ(report.missing.front(), (MissingLine{"END", {}}));
+        EXPECT_EQ(report.lineCount, ++lines);
+    }
+    EXPECT_GT(lines, 40);
+
+    using M = MissingLine;
+    const std::vector<M> allBlocks{{"BK", {}},
+                                   {"LINK0", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}},
+                                   {"LINK1", {1, 2, 3, 4, 5, 6, 7, 8, 9}},
+                                   {"SYS", {}},
+                                   {"SYS3", {}},
+                                   {"REMOCONID", {}},
+                                   {"COMM", {}},
+                                   {"SPD", {}}};
+    ASSERT_TRUE(parse("DATE:x\r\nEND:\r\n", report));
+    EXPECT_EQ(report.missing, allBlocks);
+    ASSERT_TRUE(parse("COMM:1", report));
+    EXPECT_EQ(report.missing.size(), allBlocks.size()) << "SPD and END, not COMM";
+    EXPECT_EQ(report.missing.front(), (M{"END", {}}));
+
+    // A damaged link line does not count for its group; an unknown line is listed, cut short.
+    std::string damaged = full;
+    damaged.replace(damaged.find("LINK1:4:"), 8, "LINK1:x:");
+    damaged.insert(damaged.find("MR:99:"), 1, '\0');
+    damaged.replace(damaged.find("MR:100:"), 3, "mr:");
+    ASSERT_TRUE(parse(damaged, report));
+    EXPECT_EQ(report.missing, (std::vector<M>{{"LINK1", {4}}}));
+    ASSERT_EQ(report.unknown.size(), 2u);
+    EXPECT_EQ(report.unknown[0].lineNumber, 8);
+    EXPECT_EQ(report.unknown[0].text.substr(0, 9), std::string("\0MR:99:01", 9));
+    EXPECT_EQ(report.unknown[1].text.size(), 64u);
+    EXPECT_EQ(report.lastMemory, 1699);
+}
+
 } // namespace

@@ -161,7 +161,27 @@ const CsvLineCase kCsvLines[] = {
      with({{kMode, "auto"}, {kStep, "auto"}})},
     {"AutoModeOutsidePrgArea", 1300, with({{kMode, "auto"}}), 1302},
     {"AutoStepOutsidePrgArea", 1199, with({{kStep, "AUTO"}}), 1201},
-    {"ElevenFieldsMakeAFreeMemory", 0, with({}).substr(0, with({}).rfind(',')), 0},
+    // A tool that drops trailing empty fields writes eleven for a memory without a name.
+    {"ElevenFieldsLoadWithAnEmptyName", 0, with({}).substr(0, with({}).rfind(',')), 0, with({})},
+    {"ShortLineFailsOnItsFields", 0, "145MHz,FM", 2},
+    {"LabelAloneIsAFreeMemory", 0, "", 0},
+    // What the export writes for a byte beyond its list comes back as that byte.
+    {"OutOfListCodesComeBack", 1300,
+     with({{kMode, "?03"},
+           {kStep, "?10"},
+           {kSub, "?05"},
+           {kTone, "?32"},
+           {kDcs, "*?68"},
+           {kTrain, "?1d"},
+           {kShift, "?FF"}}),
+     0,
+     with({{kMode, "?03"},
+           {kStep, "?10"},
+           {kSub, "?05"},
+           {kTone, "?32"},
+           {kDcs, "*?68"},
+           {kTrain, "?1D"},
+           {kShift, "?FF"}})},
     {"EmptyFrequencyMakesAFreeMemory", 0, ",fm,bad,bad,bad,bad,bad,bad,bad,bad,bad", 0},
     {"ShortFormsAreNormalised", 3, "145.5,FM,12.5k,ctcss,100,23,jr,-,0.6,*,*ABC", 0,
      "145.500000MHz,FM,12.5KHz,CTCSS,100.0Hz,*023,JR,-,0.600000MHz,*,*ABC   "},
@@ -182,6 +202,33 @@ const CsvLineCase kCsvLines[] = {
 
 INSTANTIATE_TEST_SUITE_P(Fields, CsvLine, ::testing::ValuesIn(kCsvLines),
                          [](const auto& param) { return std::string(param.param.name); });
+
+TEST(CsvLineRecord, NumbersAreDigitsWithOnePointAndTheUnitAndMessagesShowValuesSafely) {
+    const std::string notANumber = "\" is not a number of MHz, like 145.020000";
+    // Frequency, offset, and the reason (empty: loads as 145.020000 MHz).
+    const std::tuple<std::string, std::string, std::string> cases[] = {
+        {"145,020", "0", "frequency \"145,020\": a decimal comma? write 145.020"},
+        {"145.02", "1,5MHz", "offset \"1,5MHz\": a decimal comma? write 1.5MHz"},
+        {"1.4502e2MHz", "0", "frequency \"1.4502e2MHz" + notANumber},
+        {"1e400", "0", "frequency \"1e400" + notANumber},
+        {"145.02abcMHz", "0", "frequency \"145.02abcMHz" + notANumber},
+        {"145.02", "1.2.3", "offset \"1.2.3" + notANumber},
+        {"MHz", "0", "frequency \"MHz" + notANumber},
+        // Control characters are escaped and a long value is cut.
+        {"\x1b[2J" + std::string(100'000, '9'), "0",
+         "frequency \"\\x1B[2J" + std::string(36, '9') + "\xE2\x80\xA6" + notANumber},
+        {"145.020mhz", "", ""},
+        {"145.02", "0.", ""},
+    };
+    for (const auto& [frequency, offset, reason] : cases) {
+        const CsvLineRecord record = csvLineRecord(
+            {"", frequency, "FM", "5k", "off", "88.5", "023", "300", "OFF", offset, "", ""}, 0);
+        EXPECT_EQ(record.reason, reason);
+        if (reason.empty()) {
+            EXPECT_EQ(image::decodeRecord(record.record)->frequencyHz, 145'020'000u);
+        }
+    }
+}
 
 TEST(CsvImport, TheLineCountMustBe1701) {
     const std::string full = csvText(image::freshImage(), kLabels);
@@ -204,7 +251,8 @@ TEST(CsvImport, TheSpreadsheetEditedSampleImports) {
         {4, 10, "CH16  "},       {1200, 1, "auto"}, {1699, 0, "1299.999999MHz"}};
     for (const auto& [memory, column, text] : shown)
         EXPECT_EQ(image::renderRecord(r[memory], memory)[column], text) << memory;
-    EXPECT_EQ(r[3], "00");
+    // Its line of eleven fields (the empty name dropped) loads: the missing field is empty.
+    EXPECT_EQ(image::renderRecord(r[3], 3)[0], "145.500000MHz");
     EXPECT_EQ(r[1700], image::presetRecords[0]);
 
     // Saved again by a spreadsheet that quotes every cell it holds.

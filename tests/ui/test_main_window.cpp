@@ -235,6 +235,22 @@ TEST_F(MainWindowTest, FileMenuSavesOpensImportsExportsAndNamesTheFile) {
     EXPECT_TRUE(cell(12, 11).contains(QStringLiteral("SAVED")));
 }
 
+TEST_F(MainWindowTest, OpeningAnIncompleteFileLoadsItAndSaysWhatItLacks) {
+    openWindow();
+    const std::string settings = session().image().sysBlock;
+    m_dialogs.fileNames = {dataPath("cut.R36")};
+    menuItem("MenuFile", "Open")->trigger();
+    EXPECT_EQ(cell(501, 1), QStringLiteral("154.470000MHz"));
+    EXPECT_EQ(session().image().sysBlock, settings) << "kept: the file has no SYS line";
+    ASSERT_EQ(m_dialogs.messages.size(), 1u);
+    EXPECT_EQ(lastMessage().icon, Icon::Warning);
+    EXPECT_TRUE(lastMessage().text.startsWith(QStringLiteral("The file is incomplete")));
+    EXPECT_TRUE(lastMessage().details.startsWith(
+        QStringLiteral("no END line: the file may be cut short after line 12 (the last memory it "
+                       "holds is 501)\nno BK line\nno LINK0 line for groups 1–10\n")))
+        << lastMessage().details.toStdString();
+}
+
 TEST_F(MainWindowTest, GridModelPassesTheModelTesterAndHelpShowsTheVersionAndSavesTheLog) {
     openWindow();
     const QString log = m_dir.filePath(QStringLiteral("comm.log"));
