@@ -230,11 +230,17 @@ TEST_P(CliStopSignal, DuringReadStopsLikeCancelAndWritesNoFile) {
 
 TEST_P(CliStopSignal, EndsACommandStuckWhereItCannotStopAtAStep) {
     QTemporaryDir dir;
-    const QString fifo = dir.filePath("nobody-writes");
+    const QString fifo = dir.filePath("nobody-reads");
     ASSERT_EQ(::mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
     QProcess cli;
-    cli.start(binPath("qbr36-cli"), {"check", fifo}); // opening it waits for a writer
+    cli.start(binPath("qbr36-cli"), {"read", "--port", "/dev/null", "--log", fifo, "o.R36"});
     ASSERT_TRUE(cli.waitForStarted());
+    // Opening the FIFO waits for a reader: the program is stuck there (or refused it at once).
+    const QString waitChannel = QStringLiteral("/proc/%1/wchan").arg(cli.processId());
+    for (int polls = 0; polls < 3000 && cli.state() == QProcess::Running &&
+                        r36::test::fileBytes(waitChannel) != "wait_for_partner";
+         ++polls)
+        cli.waitForFinished(20);
     ::kill(static_cast<pid_t>(cli.processId()), GetParam());
     EXPECT_TRUE(cli.waitForFinished(60'000));
     if (cli.state() != QProcess::NotRunning) { // hung: end it so the test ends
@@ -260,8 +266,9 @@ TEST(CliTransfers, LogHoldsTheExchangesOfAFailedRead) {
     const std::string text = fileBytes(log);
     // The time in milliseconds, the direction or kind, the text; the command sent twice, the
     // port closed at the end.
-    const std::regex ending(
-        R"((\n +\d+\.\d{3} > VK~F02F80R\n +\d+\.\d{3} ! no reply within 1000 ms)"
-        R"(\n.*sending the command again)?){2}\n +\d+\.\d{3} \* closed\n$)");
+    const std::string sent =
+        R"(\n +\d+\.\d{3} > VK~F02F80R\n +\d+\.\d{3} ! no reply within 1000 ms)";
+    const std::regex ending(sent + R"(\n +\d+\.\d{3} ! sending the command again)" + sent +
+                            R"(\n +\d+\.\d{3} \* closed\n$)");
     EXPECT_TRUE(std::regex_search(text, ending)) << text;
 }
