@@ -238,6 +238,11 @@ QString RadioLink::exchange(const QString& command, bool repeat, QByteArray& col
         }
         return QString::fromLatin1(reply);
     }
+    if (collected.startsWith(sent) && replyEnd(collected, commandLength) >= 0) {
+        // A framed line with nothing in it is the receiver's answer, not trouble on the line.
+        m_lastError = QStringLiteral("empty reply");
+        return {};
+    }
     outOfStep = true;
     m_outOfStep = true;
     m_silent = Silence::Unreadable;
