@@ -63,4 +63,25 @@ QString openFailureText(const OpenFailure& failure) {
         .arg(label, failure.systemText);
 }
 
+QString noReplyText(const QString& port, int baud, const QString& unreadable) {
+    const QString what =
+        unreadable.isEmpty()
+            ? QCoreApplication::translate("r36::link::PortTrouble",
+                                          "no reply from the receiver on %1 at %2 bps.")
+                  .arg(port)
+                  .arg(baud)
+            : QCoreApplication::translate("r36::link::PortTrouble",
+                                          "no readable reply from the receiver on %1 at %2 bps "
+                                          "(%3).")
+                  .arg(port)
+                  .arg(baud)
+                  .arg(unreadable);
+    return what + QLatin1Char(' ') +
+           QCoreApplication::translate(
+               "r36::link::PortTrouble",
+               "Check that the cable is plugged in at both ends, that the receiver is switched on, "
+               "that the speed is the receiver's (Speed menu, or --speed) and that the port is "
+               "the one the cable is on (Port menu, or --port).");
+}
+
 } // namespace r36::link

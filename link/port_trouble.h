@@ -22,4 +22,9 @@ struct OpenFailure {
 /// "cannot open COM3 (/dev/ttyUSB2): ...": what went wrong and what the user can do about it.
 QString openFailureText(const OpenFailure& failure);
 
+/// "no reply from the receiver on COM1 (/dev/ttyUSB0) at 115200 bps. Check ...": a greeting that
+/// got no answer, or only `unreadable` (why what came could not be read; empty: nothing came),
+/// with what the user can check.
+QString noReplyText(const QString& port, int baud, const QString& unreadable);
+
 } // namespace r36::link

@@ -2,6 +2,8 @@
 
 #include "comm_log.h"
 #include "framing.h"
+#include "port_names.h"
+#include "port_trouble.h"
 #include "transport.h"
 
 #include "image/memory_record.h"
@@ -20,9 +22,29 @@ namespace {
 const QString kGreeting = QStringLiteral("VK~QB-R36J");
 const QString kVersionQuery = QStringLiteral("VK~VER");
 
-// The version reply is three characters, "-", two characters ("002-06").
+// The version reply is three digits, "-", two digits ("002-06").
 constexpr int kVersionReplyLength = 6;
 constexpr int kVersionDashPosition = 3;
+
+bool isVersionReply(const QString& reply) {
+    if (reply.size() != kVersionReplyLength)
+        return false;
+    for (int i = 0; i < kVersionReplyLength; ++i)
+        if (i == kVersionDashPosition ? reply[i] != QLatin1Char('-') : !reply[i].isDigit())
+            return false;
+    return true;
+}
+
+constexpr int kBitsPerCharacter = 10; // start bit, 8 data bits, stop bit
+// USB serial adapters hand over what they received up to 16 ms late, so a quiet line is judged
+// over at least kQuietFloor; at either speed that is far more than the character times.
+constexpr int kQuietCharacters = 16;
+
+std::chrono::milliseconds quietPeriod(int commSpeed) {
+    const auto characters = std::chrono::milliseconds{kQuietCharacters * kBitsPerCharacter * 1000 /
+                                                      baudRate(commSpeed)};
+    return std::max(characters, RadioLink::kQuietFloor);
+}
 
 } // namespace
 
@@ -39,12 +61,61 @@ bool RadioLink::openPort() {
     }
     if (m_log)
         m_log->add(CommLog::Kind::Port, QStringLiteral("opened ") + m_transport.description());
+    // Late bytes of an exchange the last user of the port gave up on may still sit in it.
+    resynchronise(QStringLiteral("left in the port when it opened"));
     return true;
 }
 
+void RadioLink::resynchronise(const QString& why) {
+    QByteArray discarded = m_transport.readAll();
+    QEventLoop loop;
+    QTimer quiet;
+    QTimer limit;
+    quiet.setSingleShot(true);
+    limit.setSingleShot(true);
+    const std::chrono::milliseconds period = quietPeriod(m_state.commSpeed);
+    connect(&m_transport, &Transport::readyRead, &loop, [&] {
+        discarded += m_transport.readAll();
+        quiet.start(period); // the line is not quiet yet
+    });
+    connect(&m_transport, &Transport::failed, &loop, &QEventLoop::quit);
+    connect(&quiet, &QTimer::timeout, &loop, &QEventLoop::quit);
+    connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit); // noise that never stops
+    quiet.start(period);
+    limit.start(kResyncLimit);
+    m_inTransaction = true;
+    loop.exec();
+    m_inTransaction = false;
+    discarded += m_transport.readAll();
+    m_outOfStep = false;
+    if (m_log && !discarded.isEmpty())
+        m_log->add(CommLog::Kind::Trouble, QStringLiteral("discarded %1 bytes %2: %3")
+                                               .arg(discarded.size())
+                                               .arg(why, QString::fromLatin1(discarded)));
+}
+
 QString RadioLink::transact(const QString& command) {
+    bool outOfStep = false;
+    const QString reply = attempt(command, false, outOfStep);
+    if (!outOfStep)
+        return reply;
+    // Repeating a read changes nothing, and a write sends the same bytes to the same address;
+    // a refusal ("NG") is a reply and never gets here.
+    ++m_repeated;
+    const QString firstError = m_lastError;
+    if (m_log)
+        m_log->add(CommLog::Kind::Trouble, QStringLiteral("sending the command again"));
+    const QString again = attempt(command, true, outOfStep);
+    if (again.isEmpty() && outOfStep)
+        m_lastError = firstError == m_lastError
+                          ? m_lastError + QStringLiteral(", sent twice")
+                          : firstError + QStringLiteral("; sent again: ") + m_lastError;
+    return again;
+}
+
+QString RadioLink::attempt(const QString& command, bool repeat, bool& outOfStep) {
     QByteArray collected;
-    const QString reply = exchange(command, collected);
+    const QString reply = exchange(command, repeat, collected, outOfStep);
     if (m_log) {
         if (!reply.isEmpty())
             m_log->add(CommLog::Kind::Received, reply);
@@ -57,30 +128,38 @@ QString RadioLink::transact(const QString& command) {
     return reply;
 }
 
-QString RadioLink::exchange(const QString& command, QByteArray& collected) {
+QString RadioLink::exchange(const QString& command, bool repeat, QByteArray& collected,
+                            bool& outOfStep) {
+    outOfStep = false;
     if (m_inTransaction) {
         // Window events run while a command waits; a second command would take its reply.
         m_lastError = QStringLiteral("another command is still waiting for its reply");
         return {};
     }
     m_lastError.clear();
-    if (m_stopRequested) {
+    m_silent = Silence::None;
+    // The second sending belongs to the command already under way: a stop waits for it.
+    if (m_stopRequested && !repeat) {
         m_lastError = QStringLiteral("cancelled");
         return {};
     }
     if (!openPort())
         return {};
+    // Stray characters of an earlier exchange must not reach this reply, nor the late answer to
+    // the last command be taken for this one's: more of it may be on its way.
+    if (const QByteArray stray = m_transport.readAll(); !stray.isEmpty()) {
+        if (m_log)
+            m_log->add(CommLog::Kind::Trouble,
+                       QStringLiteral("dropped before sending: ") + QString::fromLatin1(stray));
+        m_outOfStep = true;
+    }
+    if (m_outOfStep)
+        resynchronise(QStringLiteral("after a time-out or a reply out of step"));
 
     const QByteArray sent = command.toLatin1() + '\r';
     const int commandLength = static_cast<int>(sent.size());
 
-    // Stray characters of an earlier, timed-out exchange must not reach this reply.
-    const QByteArray stray = m_transport.readAll();
-    if (m_log && !stray.isEmpty())
-        m_log->add(CommLog::Kind::Trouble,
-                   QStringLiteral("dropped before sending: ") + QString::fromLatin1(stray));
-
-    enum class End { Waiting, Complete, TimedOut, PortFailed };
+    enum class End { Waiting, Complete, OutOfStep, TimedOut, PortFailed };
     End end = End::Waiting;
     QString portFailure;
     QEventLoop loop;
@@ -95,7 +174,9 @@ QString RadioLink::exchange(const QString& command, QByteArray& collected) {
     };
     const auto readConnection = connect(&m_transport, &Transport::readyRead, &loop, [&] {
         collected += m_transport.readAll();
-        if (isReplyComplete(collected, commandLength))
+        if (!echoAgrees(collected, sent))
+            finish(End::OutOfStep); // no need to wait: this is not the answer to this command
+        else if (isReplyComplete(collected, commandLength))
             finish(End::Complete);
     });
     const auto failConnection =
@@ -131,6 +212,7 @@ QString RadioLink::exchange(const QString& command, QByteArray& collected) {
         m_lastError = QStringLiteral("port error: ") + portFailure;
         return {};
     case End::Complete:
+    case End::OutOfStep:
     case End::TimedOut:
     case End::Waiting:
         break;
@@ -139,16 +221,37 @@ QString RadioLink::exchange(const QString& command, QByteArray& collected) {
     // A time-out judges whatever arrived by then, complete or not.
     if (end == End::TimedOut && m_transport.isOpen())
         collected += m_transport.readAll();
-    const QByteArray reply = replyText(collected, commandLength);
+    const QByteArray reply =
+        collected.startsWith(sent) ? replyText(collected, commandLength) : QByteArray();
     if (!reply.isEmpty()) {
         m_lastError.clear();
+        // Bytes after the reply line came with it: the late answer to an earlier sending,
+        // so more may follow. The next command waits for the line to go quiet.
+        if (const QByteArray extra = collected.mid(replyEnd(collected, commandLength));
+            !extra.isEmpty()) {
+            m_outOfStep = true;
+            if (m_log)
+                m_log->add(CommLog::Kind::Trouble,
+                           QStringLiteral("discarded %1 bytes after the reply: %2")
+                               .arg(extra.size())
+                               .arg(QString::fromLatin1(extra)));
+        }
         return QString::fromLatin1(reply);
     }
+    if (collected.startsWith(sent) && replyEnd(collected, commandLength) >= 0) {
+        // A framed line with nothing in it is the receiver's answer, not trouble on the line.
+        m_lastError = QStringLiteral("empty reply");
+        return {};
+    }
+    outOfStep = true;
+    m_outOfStep = true;
+    m_silent = Silence::Unreadable;
 
     const QString waited = QString::number(m_timeout.count()) + QStringLiteral(" ms");
-    if ((sent + "\r\n").startsWith(collected))
+    if ((sent + "\r\n").startsWith(collected)) {
         m_lastError = QStringLiteral("no reply within ") + waited; // at most the echo came
-    else if (!collected.startsWith(sent))
+        m_silent = Silence::NoReply;
+    } else if (!echoAgrees(collected, sent))
         m_lastError = QStringLiteral("reply not framed (no echo of the command)");
     else if (end == End::TimedOut)
         m_lastError = QStringLiteral("reply not framed (no CR LF within ") + waited + ')';
@@ -166,6 +269,13 @@ Outcome RadioLink::connectRadio() {
 
     const QString greeting = transact(kGreeting);
     if (greeting != QLatin1String("OK")) {
+        // Silence or gibberish at the greeting: the wrong port or speed, a cable, a receiver
+        // switched off. Say which port and speed were tried and what to check.
+        if (greeting.isEmpty() && m_silent != Silence::None)
+            return Outcome::failure(
+                noReplyText(m_transport.label(), baudRate(m_state.commSpeed),
+                            m_silent == Silence::NoReply ? QString() : m_lastError)
+                    .toStdString());
         if (greeting.isEmpty())
             return Outcome::failure("greeting: " + m_lastError.toStdString());
         m_lastError = QStringLiteral("greeting answered \"%1\" instead of \"OK\"").arg(greeting);
@@ -175,9 +285,11 @@ Outcome RadioLink::connectRadio() {
     const QString version = transact(kVersionQuery);
     if (version.isEmpty())
         return Outcome::failure("version query: " + m_lastError.toStdString());
-    if (version.size() != kVersionReplyLength ||
-        version[kVersionDashPosition] != QLatin1Char('-')) {
-        m_lastError = QStringLiteral("version reply \"%1\" is not of the form 000-00").arg(version);
+    if (!isVersionReply(version)) {
+        // It names the backups and picks the settings block's address: a garbled one must not.
+        m_lastError = QStringLiteral("version reply \"%1\" is not three digits, \"-\" and two "
+                                     "digits, like 002-06")
+                          .arg(version);
         return Outcome::failure(m_lastError.toStdString());
     }
     // "002-06" -> "00206" -> 206; the number ends where the digits do, halves go to even.
@@ -194,6 +306,7 @@ Outcome RadioLink::connectRadio() {
 }
 
 void RadioLink::disconnectRadio() {
+    m_outOfStep = false; // the port is resynchronised when it opens again
     if (!m_transport.isOpen())
         return;
     m_transport.close();

@@ -142,4 +142,8 @@ QString SerialTransport::description() const {
     return m_device;
 }
 
+QString SerialTransport::label() const {
+    return portLabel(m_commPort, m_device);
+}
+
 } // namespace r36::link

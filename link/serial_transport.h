@@ -30,6 +30,7 @@ public:
     QByteArray readAll() override;
     [[nodiscard]] bool write(const QByteArray& bytes) override;
     QString description() const override;
+    QString label() const override;
 
 private:
     /// Our text for a port error that breaks the connection; empty for any other error.

@@ -34,6 +34,8 @@ public:
     }
     /// Human-readable name of the far end, for messages ("/dev/ttyUSB0").
     virtual QString description() const = 0;
+    /// The port as the user chose it, for messages ("COM1 (/dev/ttyUSB0)").
+    virtual QString label() const { return description(); }
 
 signals:
     void readyRead();

@@ -37,9 +37,23 @@ struct TransferResult {
     Status status = Status::Complete;
     /// Why it failed, or where it stopped and what reached the receiver; empty on success.
     QString reason;
+    /// Commands sent a second time after a time-out or a reply out of step.
+    int repeated = 0;
 
     bool ok() const { return status == Status::Complete; }
 };
+
+/// "Complete", or "Complete — 2 commands repeated after a time-out".
+inline QString completeText(int repeated) {
+    if (repeated == 0)
+        return QCoreApplication::translate("r36::session::Transfer", "Complete");
+    if (repeated == 1)
+        return QCoreApplication::translate("r36::session::Transfer",
+                                           "Complete — 1 command repeated after a time-out");
+    return QCoreApplication::translate("r36::session::Transfer",
+                                       "Complete — %1 commands repeated after a time-out")
+        .arg(repeated);
+}
 
 } // namespace r36::session
 

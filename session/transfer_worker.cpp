@@ -67,6 +67,7 @@ void TransferWorker::run(const TransferRequest& request) {
     // Also when COMn reaches no device: the one used last must not be opened in its place.
     m_transport.setPort(request.device, m_state.commSpeed, request.commPort);
     link::RadioLink& radio = *m_radio;
+    radio.resetRepeatedCommands();
     // A read for what the receiver holds alone tells the session nothing while it runs.
     const bool quiet = request.holdingsOnly;
 
@@ -151,6 +152,7 @@ void TransferWorker::run(const TransferRequest& request) {
 
     TransferResult result;
     result.kind = request.kind;
+    result.repeated = radio.repeatedCommands();
     if (outcome) {
         result.status = TransferResult::Status::Complete;
     } else if (cancelled) {

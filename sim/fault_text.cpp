@@ -9,13 +9,16 @@ namespace r36::sim {
 
 namespace {
 
-const std::array<std::pair<const char*, Fault::Kind>, 9> kKinds{{
+const std::array<std::pair<const char*, Fault::Kind>, 12> kKinds{{
     {"no-reply", Fault::Kind::NoReply},
     {"no-echo", Fault::Kind::NoEcho},
     {"unframed", Fault::Kind::Unframed},
     {"garbled", Fault::Kind::Garbled},
     {"short-line", Fault::Kind::ShortLine},
     {"late-reply", Fault::Kind::LateReply},
+    {"stall", Fault::Kind::LateReply}, // the same: what a stalled receiver does
+    {"late-pieces", Fault::Kind::LatePieces},
+    {"noise", Fault::Kind::Noise},
     {"write-refused", Fault::Kind::WriteRefused},
     {"write-dropped", Fault::Kind::WriteDropped},
     {"port-vanishes", Fault::Kind::PortVanishes},

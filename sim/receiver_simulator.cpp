@@ -46,7 +46,8 @@ std::vector<ReceiverSimulator::Answer> ReceiverSimulator::receive(const QByteArr
     while ((end = m_pending.indexOf('\r')) >= 0) {
         const std::string command = m_pending.left(end).toStdString();
         m_pending.remove(0, end + 1);
-        answers.push_back(answer(command));
+        for (Answer& piece : answer(command))
+            answers.push_back(std::move(piece));
     }
     return answers;
 }
@@ -106,26 +107,26 @@ std::string ReceiverSimulator::execute(const std::string& command) {
     return "OK";
 }
 
-ReceiverSimulator::Answer ReceiverSimulator::answer(const std::string& command) {
+std::vector<ReceiverSimulator::Answer> ReceiverSimulator::answer(const std::string& command) {
     ++m_commandCount;
     m_log.push_back(command);
     const QByteArray echo = QByteArray::fromStdString(command) + '\r';
     const std::optional<Fault> fault = takeFault(command);
     if (!fault)
-        return {echo + "\r\n" + QByteArray::fromStdString(execute(command)) + "\r\n"};
+        return {{echo + "\r\n" + QByteArray::fromStdString(execute(command)) + "\r\n"}};
 
     switch (fault->kind) {
     case Fault::Kind::NoReply:
         return {};
     case Fault::Kind::PortVanishes:
-        return {{}, std::chrono::milliseconds{0}, true};
+        return {{{}, std::chrono::milliseconds{0}, true}};
     case Fault::Kind::WriteRefused:
         // The receiver keeps its memory: the write is not carried out.
-        return {echo + "\r\nNG\r\n"};
+        return {{echo + "\r\nNG\r\n"}};
     case Fault::Kind::WriteDropped:
         if (command.size() > kReadPrefix.size() + kAddressDigits &&
             command[kReadPrefix.size() + kAddressDigits] == 'W')
-            return {echo + "\r\nOK\r\n"}; // acknowledged, and forgotten
+            return {{echo + "\r\nOK\r\n"}}; // acknowledged, and forgotten
         break;
     default:
         break;
@@ -133,19 +134,30 @@ ReceiverSimulator::Answer ReceiverSimulator::answer(const std::string& command) 
     QByteArray reply = QByteArray::fromStdString(execute(command));
     switch (fault->kind) {
     case Fault::Kind::NoEcho:
-        return {"\r\n" + reply + "\r\n"};
+        return {{"\r\n" + reply + "\r\n"}};
     case Fault::Kind::Unframed:
-        return {echo + reply};
+        return {{echo + reply}};
     case Fault::Kind::Garbled:
         reply[std::min<qsizetype>(kGarbledPosition, reply.size() - 1)] = '?';
-        return {echo + "\r\n" + reply + "\r\n"};
+        return {{echo + "\r\n" + reply + "\r\n"}};
     case Fault::Kind::ShortLine:
         reply.chop(2);
-        return {echo + "\r\n" + reply + "\r\n"};
+        return {{echo + "\r\n" + reply + "\r\n"}};
     case Fault::Kind::LateReply:
-        return {echo + "\r\n" + reply + "\r\n", fault->lateBy};
+        return {{echo + "\r\n" + reply + "\r\n", fault->lateBy}};
+    case Fault::Kind::LatePieces: {
+        const QByteArray whole = echo + "\r\n" + reply + "\r\n";
+        const qsizetype third = whole.size() / 3;
+        // Delays count from the command, like every answer's.
+        return {{whole.left(third), fault->lateBy},
+                {whole.mid(third, third), fault->lateBy + Fault::kPieceGap},
+                {whole.mid(2 * third), fault->lateBy + 2 * Fault::kPieceGap}};
+    }
+    case Fault::Kind::Noise:
+        // What a line picks up when a cable is plugged in or a motor starts nearby.
+        return {{QByteArray("\x00\xFF\x7E\r\x13\xF0\n\x80", 8) + echo + "\r\n" + reply + "\r\n"}};
     default:
-        return {echo + "\r\n" + reply + "\r\n"};
+        return {{echo + "\r\n" + reply + "\r\n"}};
     }
 }
 

@@ -27,7 +27,9 @@ struct Fault {
         Unframed,     // echo and reply text, but no CR LF around the reply
         Garbled,      // a read reply with a character changed to a non-hex one
         ShortLine,    // a read reply with 62 instead of 64 characters
-        LateReply,    // the full answer, sent after `lateBy`
+        LateReply,    // a stall: the full answer after `lateBy`; later answers wait behind it
+        LatePieces,   // the full answer after `lateBy`, in three pieces kPieceGap apart
+        Noise,        // a burst of line noise, then the full answer
         WriteRefused, // "NG" instead of "OK" to a write
         WriteDropped, // "OK" to a write that is not carried out
         PortVanishes, // the cable is pulled: the transport breaks
@@ -37,6 +39,8 @@ struct Fault {
     int address = -1;  // -1 = not by address
     bool repeat = false;
     std::chrono::milliseconds lateBy{1500};
+
+    static constexpr std::chrono::milliseconds kPieceGap{40};
 };
 
 class ReceiverSimulator {
@@ -72,7 +76,7 @@ public:
     /// What the receiver does after it got some bytes.
     struct Answer {
         QByteArray bytes;                   // to send back, in order
-        std::chrono::milliseconds delay{0}; // before sending (LateReply)
+        std::chrono::milliseconds delay{0}; // before sending (LateReply, LatePieces)
         bool vanish = false;                // break the connection instead
     };
     /// Feeds bytes received from the program; every complete command (ended by CR) gives one
@@ -86,7 +90,8 @@ public:
     int commandCount() const { return m_commandCount; }
 
 private:
-    Answer answer(const std::string& command);
+    /// One answer, or several pieces of one with their own delays.
+    std::vector<Answer> answer(const std::string& command);
     /// The reply text of a command as the receiver gives it, carrying out a write.
     std::string execute(const std::string& command);
     std::optional<Fault> takeFault(const std::string& command);

@@ -33,6 +33,7 @@ void SimTransport::close() {
     m_open = false;
     // Answers still on their way are dropped, as on a closed port.
     m_pending.clear();
+    m_lineFree = {};
     m_timer->stop();
     m_inbox.clear();
 }
@@ -47,7 +48,6 @@ bool SimTransport::write(const QByteArray& bytes) {
     if (!m_open)
         return false;
     const Clock::time_point now = Clock::now();
-    std::chrono::milliseconds lineBusy{0};
     for (const ReceiverSimulator::Answer& answer : m_receiver.receive(bytes)) {
         if (answer.vanish) {
             m_pending.emplace(now, Pending{{}, true});
@@ -55,10 +55,13 @@ bool SimTransport::write(const QByteArray& bytes) {
         }
         if (answer.bytes.isEmpty())
             continue;
+        // One line: an answer never overtakes one sent before it (a stall holds up the rest).
+        const Clock::time_point start = std::max(now + answer.delay, m_lineFree);
+        m_lineFree = start;
         if (m_baud > 0)
-            lineBusy += std::chrono::milliseconds{
+            m_lineFree += std::chrono::milliseconds{
                 (answer.bytes.size() * kBitsPerCharacter * 1000 + m_baud - 1) / m_baud};
-        m_pending.emplace(now + answer.delay + lineBusy, Pending{answer.bytes, false});
+        m_pending.emplace(m_lineFree, Pending{answer.bytes, false});
     }
     armTimer();
     return true;

@@ -49,6 +49,7 @@ private:
     // By due time; equal times keep their order. One timer, a child, so it moves with the
     // transport to whichever thread uses it.
     std::multimap<Clock::time_point, Pending> m_pending;
+    Clock::time_point m_lineFree; // when the line has carried everything pending
     QTimer* m_timer = nullptr;
 };
 

@@ -35,6 +35,18 @@
         <source>cannot open %1: %2</source>
         <translation>%1 を開けません: %2</translation>
     </message>
+    <message>
+        <source>no reply from the receiver on %1 at %2 bps.</source>
+        <translation>%1 (%2 bps) の受信機から応答がありません。</translation>
+    </message>
+    <message>
+        <source>no readable reply from the receiver on %1 at %2 bps (%3).</source>
+        <translation>%1 (%2 bps) の受信機から読み取れる応答がありません (%3)。</translation>
+    </message>
+    <message>
+        <source>Check that the cable is plugged in at both ends, that the receiver is switched on, that the speed is the receiver&apos;s (Speed menu, or --speed) and that the port is the one the cable is on (Port menu, or --port).</source>
+        <translation>ケーブルが両端とも接続されていること、受信機の電源が入っていること、通信速度が受信機の設定と同じであること (通信速度メニュー、または --speed)、ポートがケーブルをつないだものであること (ポートメニュー、または --port) を確かめてください。</translation>
+    </message>
 </context>
 <context>
     <name>r36::session</name>
@@ -159,6 +171,18 @@
     <message>
         <source>Write changes</source>
         <translation>変更分を書き込み</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation>完了</translation>
+    </message>
+    <message>
+        <source>Complete — 1 command repeated after a time-out</source>
+        <translation>完了 — タイムアウトのため 1 個のコマンドを再送しました</translation>
+    </message>
+    <message>
+        <source>Complete — %1 commands repeated after a time-out</source>
+        <translation>完了 — タイムアウトのため %1 個のコマンドを再送しました</translation>
     </message>
 </context>
 <context>

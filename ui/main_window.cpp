@@ -263,7 +263,7 @@ void MainWindow::transferFinished(const session::TransferResult& result) {
     if (!m_closeRequested && !continueWrite) {
         if (result.status == Status::Complete) {
             m_dialogs->message(this, UserDialogs::Icon::Information, tr("Complete"),
-                               tr("Complete"));
+                               session::completeText(result.repeated));
         } else if (result.status == Status::Cancelled) {
             m_dialogs->message(this, UserDialogs::Icon::Warning, tr("Cancelled"), tr("Cancelled"),
                                result.reason);

@@ -85,7 +85,7 @@ std::string cancelledText(Transfer kind, const QString& reason, const QString& u
 /// event loop. `unwritten`: the file a read saves afterwards.
 /// `start` starts it; empty: the session's plain command `kind`.
 Outcome transfer(Session& session, Transfer kind, const Invocation& invocation, StopSignals& stop,
-                 const CommandOutput& output, const QString& unwritten = {},
+                 CommandOutput& output, const QString& unwritten = {},
                  const std::function<bool()>& start = {}) {
     QString device;
     int commPort = 0;
@@ -114,6 +114,10 @@ Outcome transfer(Session& session, Transfer kind, const Invocation& invocation, 
     loop.exec();
     switch (result.status) {
     case TransferResult::Status::Complete:
+        // The window's closing message; said only when the line gave trouble.
+        if (result.repeated > 0)
+            output.warnings.push_back(text(session::transferName(result.kind)) + ": " +
+                                      text(session::completeText(result.repeated)));
         return Outcome::success();
     case TransferResult::Status::Failed:
         return Outcome::failure(text(result.reason));

@@ -21,7 +21,7 @@ class StopSignals;
 
 struct CommandOutput {
     std::string standardOutput;        // what check lists
-    std::vector<std::string> warnings; // lines skipped while opening a file for export
+    std::vector<std::string> warnings; // lines skipped opening a file; commands repeated
     /// Transfer progress (the value and maximum of the window's progress bar), when watched.
     std::function<void(int value, int maximum)> progress;
     bool differs = false; // diff: the files differ

@@ -18,18 +18,41 @@ namespace r36::cli {
 
 namespace {
 
-// The one thing a signal handler may reach: the socket it writes to.
+// What the signal handlers may reach: the socket they write to, the signal that came first, and
+// whether the event loop has seen it.
 volatile std::sig_atomic_t g_signalSocket = -1;
+volatile std::sig_atomic_t g_firstSignal = 0;
+volatile std::sig_atomic_t g_seen = 0;
 
-extern "C" void onStopSignal(int) {
+// The event loop sees a signal at once unless the program is stuck in a call that does not
+// return (opening a FIFO nobody writes to): then the signal ends it after this grace.
+constexpr unsigned kGraceSeconds = 3;
+
+extern "C" void onStopSignal(int signal) {
     const int savedErrno = errno;
     const char byte = 1;
     // A full socket already holds a byte the loop has not read: nothing is lost.
     [[maybe_unused]] const ssize_t written = ::write(g_signalSocket, &byte, 1);
+    if (g_firstSignal == 0) {
+        g_firstSignal = signal;
+        ::alarm(kGraceSeconds);
+    }
     errno = savedErrno;
 }
 
-constexpr int kStopSignals[] = {SIGINT, SIGTERM};
+extern "C" void onGraceOver(int) {
+    if (g_seen || g_firstSignal == 0)
+        return;
+    static const char kText[] = "qbr36-cli: stopped at once: the command was waiting on "
+                                "something that does not answer\n";
+    [[maybe_unused]] const ssize_t written = ::write(STDERR_FILENO, kText, sizeof kText - 1);
+    // Ended by the signal itself, so the caller sees what ended it.
+    ::signal(g_firstSignal, SIG_DFL);
+    ::raise(g_firstSignal);
+}
+
+// SIGHUP: the terminal closed or the ssh session dropped.
+constexpr int kStopSignals[] = {SIGINT, SIGTERM, SIGHUP};
 
 } // namespace
 
@@ -48,13 +71,17 @@ StopSignals::StopSignals(QObject* parent) : QObject(parent) {
     action.sa_flags = SA_RESTART;
     for (const int signal : kStopSignals)
         ::sigaction(signal, &action, nullptr);
+    action.sa_handler = onGraceOver;
+    ::sigaction(SIGALRM, &action, nullptr);
 }
 
 StopSignals::~StopSignals() {
     if (m_sockets[0] < 0)
         return;
+    ::alarm(0);
     for (const int signal : kStopSignals)
         std::signal(signal, SIG_DFL);
+    std::signal(SIGALRM, SIG_DFL);
     g_signalSocket = -1;
     delete m_notifier;
     ::close(m_sockets[0]);
@@ -65,6 +92,10 @@ bool StopSignals::drain() {
     char bytes[16];
     while (m_sockets[1] >= 0 && ::read(m_sockets[1], bytes, sizeof bytes) > 0)
         m_received = true;
+    if (m_received) {
+        g_seen = 1; // the command stops at its next step: no need to end it from outside
+        ::alarm(0);
+    }
     return m_received;
 }
 

@@ -6,10 +6,11 @@ class QSocketNotifier;
 
 namespace r36::cli {
 
-/// SIGINT and SIGTERM, seen by the program's event loop: the handler only writes a byte to a
-/// socket pair whose other end the loop watches, so the stop runs as ordinary code (a transfer
-/// is cancelled as the window's Cancel does). One object at a time; the default handling comes
-/// back when it is destroyed.
+/// SIGINT, SIGTERM and SIGHUP, seen by the program's event loop: the handler only writes a byte
+/// to a socket pair whose other end the loop watches, so the stop runs as ordinary code (a
+/// transfer is cancelled as the window's Cancel does). Should the program not see it within a
+/// few seconds, stuck in a call that does not return, the signal ends it as if unhandled. One
+/// object at a time; the default handling comes back when it is destroyed.
 class StopSignals : public QObject {
     Q_OBJECT
 public:

@@ -46,7 +46,11 @@ int main(int argc, char* argv[]) {
             "QBR36_COM1=/dev/pts/7. Serves until SIGTERM or SIGINT.\n"
             "Faults: KIND@command=N (the Nth command received, counted from 1) or\n"
             "KIND@address=0xADDR (the first command at that address), optionally followed by\n"
-            ",repeat and, for late-reply, ,late=MS (default 1500). KIND is one of:\n") +
+            ",repeat and, for stall, late-reply and late-pieces, ,late=MS (default 1500).\n"
+            "stall (or late-reply): the answer after MS, later answers behind it; late-pieces: "
+            "the\n"
+            "answer after MS in three pieces; noise: a burst of noise before the answer.\n"
+            "KIND is one of:\n") +
         r36::sim::faultKindNames() + QLatin1Char('.'));
     parser.addHelpOption();
     const QCommandLineOption baud(QStringLiteral("baud"),

@@ -16,6 +16,7 @@
 #include <optional>
 #include <poll.h>
 #include <pty.h>
+#include <csignal>
 #include <regex>
 #include <string>
 #include <sys/resource.h>
@@ -162,7 +163,7 @@ INSTANTIATE_TEST_SUITE_P(
         C{"NoSuchPort", "", "read --port @tty @o.R36", 1, "Read all: cannot open ", ""},
         C{"ComOutOfRange", "", "read --port COM17 @o.R36", 1,
           "COM17: the port number must be 1 to 16", ""},
-        C{"NoReply", "no-reply@address=0x02F80", "read --port $dev @o.R36", 1,
+        C{"NoReply", "no-reply@address=0x02F80,repeat", "read --port $dev @o.R36", 1,
           "Read all: reading memory 300 at 02F80: no reply within", ""},
         C{"WriteOptionOnRead", "", "read --port COM1 --changes @o.R36", 2, "belong to write", ""},
         C{"DiffEqual", "", "diff %realistic.R36 %realistic.R36", 0, "", ""}),
@@ -261,7 +262,10 @@ TEST(CliTransfers, DiffListsTheChangeAndWriteChangesVerifiesIt) {
     EXPECT_EQ(run.exitCode, 0) << run.err;
 }
 
-TEST(CliTransfers, SigtermDuringReadStopsLikeCancelAndWritesNoFile) {
+// SIGHUP: the terminal closed or the ssh session dropped.
+class CliStopSignal : public ::testing::TestWithParam<int> {};
+
+TEST_P(CliStopSignal, DuringReadStopsLikeCancelAndWritesNoFile) {
     QTemporaryDir dir;
     SimulatorProcess simulator({"--baud", "115200"}); // paced: the read takes seconds
     // Standard error on a pseudo-terminal, where progress shows. Both ends stay open here, so
@@ -284,7 +288,7 @@ TEST(CliTransfers, SigtermDuringReadStopsLikeCancelAndWritesNoFile) {
     cli.start(binPath("qbr36-cli"), {"read", "--port", simulator.device(), out});
     // Progress, redrawn in place: memories are being read.
     EXPECT_TRUE(showsAfterReading(std::regex(R"(\rRead all: memory [1-9]\d* of 1699)"))) << shown;
-    cli.terminate();
+    ::kill(static_cast<pid_t>(cli.processId()), GetParam());
     // Read while it runs: a terminal that is not read would hold the program up.
     EXPECT_TRUE(showsAfterReading(std::regex(
         R"(\nqbr36-cli: Read all cancelled\. Stopped before reading memory \d+ at [0-9A-F]{5}\. )" +
@@ -298,16 +302,47 @@ TEST(CliTransfers, SigtermDuringReadStopsLikeCancelAndWritesNoFile) {
     ::close(master);
 }
 
+TEST_P(CliStopSignal, EndsACommandStuckWhereItCannotStopAtAStep) {
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath("nobody-reads");
+    ASSERT_EQ(::mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
+    QProcess cli;
+    cli.start(binPath("qbr36-cli"), {"read", "--port", "/dev/null", "--log", fifo, "o.R36"});
+    ASSERT_TRUE(cli.waitForStarted());
+    // Opening the FIFO waits for a reader: the program is stuck there (or refused it at once).
+    const QString waitChannel = QStringLiteral("/proc/%1/wchan").arg(cli.processId());
+    for (int polls = 0; polls < 3000 && cli.state() == QProcess::Running &&
+                        r36::test::fileBytes(waitChannel) != "wait_for_partner";
+         ++polls)
+        cli.waitForFinished(20);
+    ::kill(static_cast<pid_t>(cli.processId()), GetParam());
+    EXPECT_TRUE(cli.waitForFinished(60'000));
+    if (cli.state() != QProcess::NotRunning) { // hung: end it so the test ends
+        cli.kill();
+        cli.waitForFinished();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Signals, CliStopSignal, ::testing::Values(SIGTERM, SIGHUP, SIGINT),
+                         [](const auto& param) {
+                             return std::string(param.param == SIGHUP    ? "SIGHUP"
+                                                : param.param == SIGTERM ? "SIGTERM"
+                                                                         : "SIGINT");
+                         });
+
 TEST(CliTransfers, LogHoldsTheExchangesOfAFailedRead) {
     QTemporaryDir dir;
-    SimulatorProcess simulator({"--fault", "no-reply@address=0x02F80"});
+    SimulatorProcess simulator({"--fault", "no-reply@address=0x02F80,repeat"});
     const QString log = dir.filePath("read.log");
     const CliRun run =
         runCli({"read", "--port", simulator.device(), "--log", log, dir.filePath("o.R36")});
     EXPECT_EQ(run.exitCode, 1) << run.err;
     const std::string text = fileBytes(log);
-    // The time in milliseconds, the direction or kind, the text; the port closed at the end.
-    const std::regex ending(R"(\n +\d+\.\d{3} > VK~F02F80R\n +\d+\.\d{3} ! no reply within 1000 ms)"
+    // The time in milliseconds, the direction or kind, the text; the command sent twice, the
+    // port closed at the end.
+    const std::string sent =
+        R"(\n +\d+\.\d{3} > VK~F02F80R\n +\d+\.\d{3} ! no reply within 1000 ms)";
+    const std::regex ending(sent + R"(\n +\d+\.\d{3} ! sending the command again)" + sent +
                             R"(\n +\d+\.\d{3} \* closed\n$)");
     EXPECT_TRUE(std::regex_search(text, ending)) << text;
 }

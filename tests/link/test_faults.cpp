@@ -16,37 +16,39 @@ struct FaultCase {
     const char* name;
     sim::Fault fault;   // {kind, at the nth command, at an address}
     std::string reason; // the whole reason, or its beginning when it ends in "..."
-    std::size_t sent;   // commands the receiver got, the failed one the last
+    std::size_t sent;   // commands the receiver got, the failed one the last, not counting
+                        // those sent a second time
 };
 
 // The memory faults hit memory 300; Read all sends 22 commands before memory 0, Write all 38.
 constexpr int kMemory = 300, kMemoryAddress = 0x02F80;
 
+// Every sending of the memory's command meets the fault, so a repeated one fails again.
 FaultCase atMemory(const char* name, Kind kind, const std::string& detail) {
     const bool write = kind == Kind::WriteRefused;
     return {name,
-            {kind, 0, kMemoryAddress},
+            {kind, 0, kMemoryAddress, true},
             (write ? "Write all: writing" : "Read all: reading") +
                 std::string(" memory 300 at 02F80: ") + detail,
             (write ? 38u : 22u) + kMemory + 1};
 }
 
 const FaultCase kCases[] = {
-    atMemory("NoReply", Kind::NoReply, "no reply within 300 ms"),
-    atMemory("NoEcho", Kind::NoEcho, "reply not framed (no echo of the command)"),
-    atMemory("Unframed", Kind::Unframed, "reply not framed (no CR LF within 300 ms)"),
+    atMemory("NoReply", Kind::NoReply, "no reply within 300 ms, sent twice"),
+    atMemory("NoEcho", Kind::NoEcho, "reply not framed (no echo of the command), sent twice"),
+    atMemory("Unframed", Kind::Unframed, "reply not framed (no CR LF within 300 ms), sent twice"),
     atMemory("Garbled", Kind::Garbled, "bad reply, not hexadecimal..."),
     atMemory("ShortLine", Kind::ShortLine, "bad reply, 62 characters instead of 64"),
     atMemory("PortVanishes", Kind::PortVanishes, "port error: ..."),
     atMemory("WriteRefused", Kind::WriteRefused, "receiver answered \"NG\" instead of \"OK\""),
-    {"Greeting", {Kind::NoReply, 1}, "Read all: greeting: no reply within 300 ms", 1},
+    {"Greeting", {Kind::NoReply, 1, -1, true}, "Read all: no reply from the receiver on ...", 1},
     {"GreetingRefused",
      {Kind::WriteRefused, 1},
      "Read all: greeting answered \"NG\" instead of \"OK\"",
      1},
     {"VersionTooShort",
      {Kind::ShortLine, 2},
-     "Read all: version reply \"002-\" is not of the form 000-00",
+     "Read all: version reply \"002-\" is not three digits, \"-\" and two digits, like 002-06",
      2},
     // A four-line read still asks for all its lines.
     {"BankTableLine",
@@ -77,7 +79,9 @@ TEST_P(Faults, EndTheCommandAtTheirStepKeepingWhatCameBefore) {
     EXPECT_EQ(transport->isOpen(), c.fault.kind != Kind::PortVanishes);
     radio->disconnectRadio();
     EXPECT_FALSE(transport->isOpen());
-    EXPECT_EQ(log().size(), c.sent) << "nothing is sent after the failed step";
+    // A loaded machine can make any command time out once and be sent again.
+    EXPECT_EQ(log().size(), c.sent + radio->repeatedCommands())
+        << "nothing is sent after the failed step";
 
     // Memories before the failed one were transferred, it and later ones not.
     const int untouched = c.fault.address == kMemoryAddress ? kMemory : 0;

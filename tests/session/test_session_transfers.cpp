@@ -18,9 +18,10 @@ class Transfers : public SessionFixture {
 protected:
     /// Cancels once the transfer reports memory `memory` done; the next memory answers with
     /// `fault` (a late reply: the cancel surely comes while it waits).
-    void cancelAfter(int memory, Kind fault) {
+    void cancelAfter(int memory, Kind fault, bool repeat = false) {
         sim::Fault next{.kind = fault,
-                        .address = static_cast<int>(image::memoryAddress(memory + 1))};
+                        .address = static_cast<int>(image::memoryAddress(memory + 1)),
+                        .repeat = repeat};
         next.lateBy = std::chrono::milliseconds{700};
         receiver.addFault(next);
         QObject::connect(session.get(), &Session::transferProgress,
@@ -90,11 +91,11 @@ TEST_F(Transfers, CancelDuringReadAllKeepsWhatWasReadAndLeavesTheRest) {
 }
 
 TEST_F(Transfers, ACommandThatFailsWhileTheCancelWaitsIsReportedAsItsFailure) {
-    cancelAfter(2, Kind::NoReply);
+    cancelAfter(2, Kind::NoReply, true); // the command in flight is sent again, and fails again
     const TransferResult result = run(Transfer::ReadAll);
     EXPECT_EQ(result.status, Status::Failed);
     EXPECT_EQ(result.reason.toStdString(),
-              "Read all: reading memory 3 at 00A60: no reply within 1000 ms");
+              "Read all: reading memory 3 at 00A60: no reply within 1000 ms, sent twice");
 }
 
 TEST_F(Transfers, ACancelledWriteSaysExactlyWhatTheReceiverTook) {

@@ -182,12 +182,13 @@ TEST_P(CommandTest, RunsItsCommandAndShowsHowItEnded) {
                 QTest::mouseClick(button(c.command), Qt::LeftButton);
         });
     };
-    m_receiver.addFault({sim::Fault::Kind::NoReply, 3, -1, false});
+    m_receiver.addFault({sim::Fault::Kind::NoReply, 3, -1, true}); // also the command sent again
     start();
     EXPECT_EQ(lastMessage().icon, Icon::Critical);
     EXPECT_EQ(lastMessage().title, QString::fromLatin1(c.errorTitle));
     EXPECT_EQ(lastMessage().text, QStringLiteral("Error"));
     EXPECT_FALSE(lastMessage().details.isEmpty());
+    m_receiver.clearFaults();
     m_receiver.clearLog();
     start();
     EXPECT_EQ(lastMessage().title, QStringLiteral("Complete"))
