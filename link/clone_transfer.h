@@ -27,8 +27,8 @@ struct TransferHooks {
     /// A read stored in the image: "memory 12", "the bank table", "the bank links", "the
     /// program-scan links", "the settings block", "the third settings block", "the remote key IDs".
     std::function<void(const std::string& piece)> stored;
-    /// Progress bar range and value; `text` is what the progress box beside it shows.
-    std::function<void(int minimum, int maximum, int value, const std::string& text)> progress;
+    /// Progress bar range and value, and how many of the command's `memories` are done.
+    std::function<void(int minimum, int maximum, int value, int done, int memories)> progress;
 };
 
 /// The block operations and command sequences that move the clone image between the receiver

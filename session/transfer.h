@@ -57,6 +57,16 @@ inline QString transferName(Transfer kind) {
     return {};
 }
 
+/// Where a running transfer is, for the progress box: `done` of `total` memories (or, for Write
+/// changes, pieces) sent or read, or read back to verify them.
+struct TransferStep {
+    enum class Kind { Starting, Memory, Piece, Verify };
+
+    Kind kind = Kind::Starting;
+    int done = 0;
+    int total = 0;
+};
+
 struct TransferResult {
     enum class Status { Complete, Failed, Cancelled };
 
@@ -64,6 +74,12 @@ struct TransferResult {
     Status status = Status::Complete;
     /// Why it failed, or where it stopped and what reached the receiver; empty on success.
     QString reason;
+    /// What was done: the memories moved (the pieces for Write changes), the receiver's version
+    /// as it greeted (206 for "2.06"; 0 before any greeting), and whether what was written was
+    /// read back and found as sent.
+    int count = 0;
+    int radioVersion = 0;
+    bool verified = false;
 
     bool ok() const { return status == Status::Complete; }
 };
@@ -71,3 +87,4 @@ struct TransferResult {
 } // namespace r36::session
 
 Q_DECLARE_METATYPE(r36::session::TransferResult)
+Q_DECLARE_METATYPE(r36::session::TransferStep)

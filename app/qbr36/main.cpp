@@ -15,7 +15,7 @@ int main(int argc, char* argv[]) {
     // The user's settings folder (~/.config/qbr36) is named after the program, whatever its file
     // is called; the desktop entry's name lets the desktop match the window to its icon.
     QCoreApplication::setApplicationName(QLatin1String(r36::kAppFolderName));
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.qbr36.CloneUtility"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.qbr36.cloneutility"));
     // The system's language chooses the window's (LANG, LC_MESSAGES or LANGUAGE); English where
     // the program has no catalogue for it.
     r36::ui::installTranslations(app, QLocale::system());
