@@ -58,7 +58,10 @@ def find(node, role, name, depth=0):
 def press(node):
     actions = node.queryAction()
     names = [actions.getName(i) for i in range(actions.nActions)]
-    actions.doAction(names.index("Press") if "Press" in names else 0)
+    try:
+        actions.doAction(names.index("Press") if "Press" in names else 0)
+    except Exception:  # a modal dialog it opened keeps the reply until it closes
+        pass
 
 
 def keys(*names):
