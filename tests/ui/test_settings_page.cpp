@@ -93,8 +93,9 @@ TEST_F(SettingsPageTest, EveryChoiceOfTheUserGoesDownAsItIs) {
     EXPECT_FALSE(session.settings().expertOn());
     for (const auto& setting : settings) { // EXPERT OFF closes its dependents, and only them
         EXPECT_EQ(list(setting.byte)->isEnabled(), !image::isExpertDependent(setting.byte));
-        if (!list(setting.byte)->isEnabled()) // and each says why
+        if (!list(setting.byte)->isEnabled()) { // and each says why
             EXPECT_EQ(list(setting.byte)->toolTip(), "Enabled when EXPERT is ON");
+        }
     }
     for (int byte : {image::kExpertByte, image::kAreaByte}) // lists with dependants say so
         EXPECT_FALSE(list(byte)->toolTip().isEmpty()) << byte;
