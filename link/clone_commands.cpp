@@ -125,21 +125,19 @@ Outcome CloneTransfer::selectedCommand(const std::string& command, int first, in
 }
 
 Outcome CloneTransfer::memoryLoop(int first, int last, Direction direction, bool selected) {
-    if (m_hooks.progress) {
-        if (selected) // the bar needs a maximum above its minimum
-            m_hooks.progress(first, first == last ? last + 1 : last, first, {});
-        else
-            m_hooks.progress(0, kLastUserMemory, 0, {});
-    }
+    // The bar of a selection needs a maximum above its minimum.
     const int minimum = selected ? first : 0;
     const int maximum = selected ? (first == last ? last + 1 : last) : kLastUserMemory;
+    const int memories = last - first + 1;
+    if (m_hooks.progress)
+        m_hooks.progress(minimum, maximum, minimum, 0, memories);
     for (int memory = first; memory <= last; ++memory) {
         const Outcome done =
             direction == Direction::Write ? writeMemory(memory) : readMemory(memory);
         if (!done)
             return done;
         if (m_hooks.progress)
-            m_hooks.progress(minimum, maximum, memory, std::to_string(memory));
+            m_hooks.progress(minimum, maximum, memory, memory - first + 1, memories);
     }
     return Outcome::success();
 }

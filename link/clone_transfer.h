@@ -29,8 +29,8 @@ struct TransferHooks {
     /// A read stored in the image: a memory, or a block whole (the bank table, every bank-link or
     /// program-scan-link group, the settings block, the third settings block, the key IDs).
     std::function<void(const image::Piece& piece)> stored;
-    /// Progress bar range and value; `text` is what the progress box beside it shows.
-    std::function<void(int minimum, int maximum, int value, const std::string& text)> progress;
+    /// Progress bar range and value, and how many of the command's `memories` are done.
+    std::function<void(int minimum, int maximum, int value, int done, int memories)> progress;
 };
 
 /// The block operations and command sequences that move the clone image between the receiver

@@ -8,8 +8,9 @@ packages=(cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev libgmock-d
           # the translations: lupdate and lrelease with their CMake functions, and Qt's own
           # catalogues for its standard buttons and dialogs
           qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
-          # scripts/check-package.sh: dpkg-shlibdeps, the desktop entry, metainfo and man checks
-          dpkg-dev file desktop-file-utils appstream groff-base gzip
+          # scripts/check-package.sh: dpkg-shlibdeps, Debian's package checker, the desktop entry,
+          # metainfo, MIME type and manual page checks
+          dpkg-dev file lintian desktop-file-utils appstream shared-mime-info groff-base gzip
           # the detail editor's full-width captions: the smallest font package that has them
           fonts-sawarabi-gothic
           "$@")

@@ -31,8 +31,8 @@ Session::Session(Options options, QObject* parent)
     events.blockRead = [this](Block block, const std::string& text) {
         onBlockRead(block, text);
     };
-    events.progress = [this](int minimum, int maximum, int value, const QString& text) {
-        emit transferProgress(minimum, maximum, value, text);
+    events.progress = [this](int minimum, int maximum, int value, const TransferStep& step) {
+        emit transferProgress(minimum, maximum, value, step);
     };
     events.finished = [this](const TransferResult& result, const image::CloneImage& ended,
                              std::int16_t radioVersion, const image::ReceiverHoldings& holdings) {

@@ -181,7 +181,8 @@ signals:
     void linkChoicesChanged();
     void fileNameChanged(const QString& fileName);
     void transferStarted(r36::session::Transfer kind);
-    void transferProgress(int minimum, int maximum, int value, const QString& text);
+    void transferProgress(int minimum, int maximum, int value,
+                          const r36::session::TransferStep& step);
     void transferFinished(const r36::session::TransferResult& result);
     /// A Read all succeeded but its backup could not be saved.
     void backupFailed(const QString& reason);

@@ -30,6 +30,16 @@ bool isWriteTransfer(Transfer kind);
 /// The command's name as its button or menu item says it ("Read all", "Bank Write").
 QString transferName(Transfer kind);
 
+/// Where a running transfer is, for the progress box: `done` of `total` memories (or, for Write
+/// changes, pieces) sent or read, or read back to verify them.
+struct TransferStep {
+    enum class Kind { Starting, Memory, Piece, Verify };
+
+    Kind kind = Kind::Starting;
+    int done = 0;
+    int total = 0;
+};
+
 struct TransferResult {
     enum class Status { Complete, Failed, Cancelled };
 
@@ -39,6 +49,12 @@ struct TransferResult {
     QString reason;
     /// Commands sent a second time after a time-out or a reply out of step.
     int repeated = 0;
+    /// What was done: the memories moved (the pieces for Write changes), the receiver's version
+    /// as it greeted (206 for "2.06"; 0 before any greeting), and whether what was written was
+    /// read back and found as sent.
+    int count = 0;
+    int radioVersion = 0;
+    bool verified = false;
 
     bool ok() const { return status == Status::Complete; }
 };
@@ -58,3 +74,4 @@ inline QString completeText(int repeated) {
 } // namespace r36::session
 
 Q_DECLARE_METATYPE(r36::session::TransferResult)
+Q_DECLARE_METATYPE(r36::session::TransferStep)

@@ -116,21 +116,28 @@ void TransferWorker::run(const TransferRequest& request) {
     const int readBackSteps =
         verifying ? command.pieces(request.first, request.last, request.plan).pieceCount() : 0;
     int barMinimum = 0, barMaximum = 0;
-    auto postProgress = [this](int minimum, int maximum, int value, const std::string& text) {
-        post([this, minimum, maximum, value, text = QString::fromStdString(text)] {
-            m_events.progress(minimum, maximum, value, text);
+    int memoriesDone = 0;
+    auto postProgress = [this](int minimum, int maximum, int value, TransferStep step) {
+        post([this, minimum, maximum, value, step] {
+            m_events.progress(minimum, maximum, value, step);
         });
     };
-    hooks.progress = [&](int minimum, int maximum, int value, const std::string& text) {
+    auto writeProgress = [&](int minimum, int maximum, int value, TransferStep step) {
         barMinimum = minimum;
         barMaximum = maximum;
-        postProgress(minimum, maximum + readBackSteps, value, text);
+        postProgress(minimum, maximum + readBackSteps, value, step);
     };
-    const auto writeProgress = hooks.progress;
+    hooks.progress = [&](int minimum, int maximum, int value, int done, int memories) {
+        memoriesDone = done;
+        writeProgress(minimum, maximum, value,
+                      {done == 0 ? TransferStep::Kind::Starting : TransferStep::Kind::Memory, done,
+                       memories});
+    };
 
     link::CloneTransfer transfer(radio, image, std::move(hooks));
     Outcome outcome = command.run(radio, transfer, request, [&](int done, int total) {
-        writeProgress(0, total, done, std::to_string(done));
+        memoriesDone = done;
+        writeProgress(0, total, done, {TransferStep::Kind::Piece, done, total});
     });
     const bool cancelled =
         !outcome && radio.stopRequested() && endsWith(outcome.reason(), kCancelled);
@@ -139,7 +146,7 @@ void TransferWorker::run(const TransferRequest& request) {
         const Outcome checked = readBack(radio, image, tracker, holdings, [&](int done, int total) {
             postProgress(barMinimum, from + readBackSteps,
                          from + done * readBackSteps / std::max(total, 1),
-                         "verify " + std::to_string(done));
+                         {TransferStep::Kind::Verify, done, total});
         });
         if (!checked)
             outcome = Outcome::failure(
@@ -153,6 +160,9 @@ void TransferWorker::run(const TransferRequest& request) {
     TransferResult result;
     result.kind = request.kind;
     result.repeated = radio.repeatedCommands();
+    result.count = memoriesDone;
+    result.radioVersion = m_state.radioVersion;
+    result.verified = verifying && !written.empty() && outcome;
     if (outcome) {
         result.status = TransferResult::Status::Complete;
     } else if (cancelled) {

@@ -46,7 +46,7 @@ enum class Block { BankTable, SysBlock, Sys3Block, RemoconId };
 struct TransferEvents {
     std::function<void(int memory, const std::string& record)> memoryRead;
     std::function<void(Block block, const std::string& text)> blockRead;
-    std::function<void(int minimum, int maximum, int value, const QString& text)> progress;
+    std::function<void(int minimum, int maximum, int value, const TransferStep& step)> progress;
     /// The image as the transfer left it (reads stored, flags cleared before writing), the
     /// radio version of the last greeting and what the receiver now holds.
     std::function<void(const TransferResult& result, const image::CloneImage& image,

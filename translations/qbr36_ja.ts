@@ -218,6 +218,10 @@ your receiver before you write to it.</source>
 現状のまま提供され、いかなる保証もありません。受信機へ書き込む前に、
 必ずクローンファイルを保存してください。</translation>
     </message>
+    <message>
+        <source>Free software under the &lt;a href=&quot;%1&quot;&gt;GNU General Public License&lt;/a&gt;, version 3 or later.</source>
+        <translation>&lt;a href=&quot;%1&quot;&gt;GNU 一般公衆利用許諾書&lt;/a&gt; バージョン 3 以降のもとで配布されるフリーソフトウェアです。</translation>
+    </message>
 </context>
 <context>
     <name>r36::ui::EditCommands</name>
@@ -602,6 +606,10 @@ your receiver before you write to it.</source>
         <source>The file is incomplete: the blocks it lacks kept the values they had, and the memories it lacks are empty. Look at the difference before writing it to the receiver.</source>
         <translation>ファイルが不完全です: ファイルにないブロックは元の値のままで、ファイルにないメモリーは空になりました。受信機に書き込む前に差分を確認してください。</translation>
     </message>
+    <message>
+        <source>User guide…</source>
+        <translation>ユーザーガイド…</translation>
+    </message>
 </context>
 <context>
     <name>r36::ui::MemoryDetailDialog</name>
@@ -821,6 +829,22 @@ your receiver before you write to it.</source>
         <source>Write This Page</source>
         <translation>このページを書き込み</translation>
     </message>
+    <message>
+        <source>Typed in when AREA is ******; otherwise AREA fills it in</source>
+        <translation>AREA が ****** のときに入力します。それ以外は AREA が設定します</translation>
+    </message>
+    <message>
+        <source>ON lets the %1 expert settings be changed; OFF locks them and keeps their values</source>
+        <translation>ON で %1 項目のエキスパート設定を変更できます。OFF では値を保ったまま変更できなくなります</translation>
+    </message>
+    <message>
+        <source>Enabled when EXPERT is ON</source>
+        <translation>EXPERT が ON のとき有効</translation>
+    </message>
+    <message>
+        <source>Fills in the TV channels of the remote-control keys; ****** lets you type them</source>
+        <translation>リモコンキーのテレビチャンネルを設定します。****** では手で入力できます</translation>
+    </message>
 </context>
 <context>
     <name>r36::ui::TransferBar</name>
@@ -831,6 +855,87 @@ your receiver before you write to it.</source>
     <message>
         <source>Stop the transfer before its next exchange (Esc)</source>
         <translation>次のやり取りの前に転送を止めます (Esc)</translation>
+    </message>
+</context>
+<context>
+    <name>r36::ui::TransferTexts</name>
+    <message>
+        <source>Memory %1 of %2</source>
+        <translation>メモリー %1 / %2</translation>
+    </message>
+    <message>
+        <source>Change %1 of %2</source>
+        <translation>変更 %1 / %2</translation>
+    </message>
+    <message>
+        <source>Verifying %1 of %2</source>
+        <translation>照合中 %1 / %2</translation>
+    </message>
+    <message>
+        <source>One memory read from the receiver, version %1</source>
+        <translation>受信機からメモリーを 1 件読み込みました（バージョン %1）</translation>
+    </message>
+    <message>
+        <source>One memory written to the receiver, version %1</source>
+        <translation>受信機にメモリーを 1 件書き込みました（バージョン %1）</translation>
+    </message>
+    <message>
+        <source>%1 memories read from the receiver, version %2</source>
+        <translation>受信機からメモリーを %1 件読み込みました（バージョン %2）</translation>
+    </message>
+    <message>
+        <source>%1 memories written to the receiver, version %2</source>
+        <translation>受信機にメモリーを %1 件書き込みました（バージョン %2）</translation>
+    </message>
+    <message>
+        <source>The settings read from the receiver, version %1</source>
+        <translation>受信機から設定を読み込みました（バージョン %1）</translation>
+    </message>
+    <message>
+        <source>The settings written to the receiver, version %1</source>
+        <translation>受信機に設定を書き込みました（バージョン %1）</translation>
+    </message>
+    <message>
+        <source>The banks and links read from the receiver, version %1</source>
+        <translation>受信機からバンクとリンクを読み込みました（バージョン %1）</translation>
+    </message>
+    <message>
+        <source>The banks and links written to the receiver, version %1</source>
+        <translation>受信機にバンクとリンクを書き込みました（バージョン %1）</translation>
+    </message>
+    <message>
+        <source>One change written to the receiver, version %1</source>
+        <translation>受信機に変更を 1 件書き込みました（バージョン %1）</translation>
+    </message>
+    <message>
+        <source>%1 changes written to the receiver, version %2</source>
+        <translation>受信機に変更を %1 件書き込みました（バージョン %2）</translation>
+    </message>
+    <message>
+        <source>Read back and compared: the receiver holds everything written.</source>
+        <translation>読み戻して照合しました。書き込んだ内容はすべて受信機に保存されています。</translation>
+    </message>
+</context>
+<context>
+    <name>r36::ui::UserGuide</name>
+    <message>
+        <source>guide.md</source>
+        <extracomment>The user guide&apos;s file in this language, beside guide.md: guide.ja.md.</extracomment>
+        <translation>guide.ja.md</translation>
+    </message>
+    <message>
+        <source>User guide</source>
+        <translation>ユーザーガイド</translation>
+    </message>
+    <message>
+        <source>The user guide is not installed.</source>
+        <translation>ユーザーガイドがインストールされていません。</translation>
+    </message>
+    <message>
+        <source>Looked for guide.md in:
+%1</source>
+        <translation>guide.md を次の場所で探しました:
+%1</translation>
     </message>
 </context>
 <context>

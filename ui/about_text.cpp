@@ -42,6 +42,18 @@ void buildAboutText(QWidget& window, bool withDate) {
     notice->setAlignment(Qt::AlignCenter);
     layout->addSpacing(8);
     layout->addWidget(notice);
+
+    auto* licence = new QLabel(
+        QCoreApplication::translate(
+            "r36::ui::AboutText",
+            "Free software under the <a href=\"%1\">GNU General Public License</a>, version 3 "
+            "or later.")
+            .arg(QStringLiteral("https://www.gnu.org/licenses/gpl-3.0.html")),
+        &window);
+    licence->setObjectName(QStringLiteral("lblLicence"));
+    licence->setAlignment(Qt::AlignCenter);
+    licence->setOpenExternalLinks(true);
+    layout->addWidget(licence);
 }
 
 } // namespace r36::ui

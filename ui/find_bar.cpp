@@ -46,6 +46,10 @@ void FindBar::findNext(int direction) {
 }
 
 void FindBar::find(int direction, bool includeCurrent) {
+    if (m_text->text().isEmpty()) { // nothing sought: the last count no longer applies
+        emit statusMessage({});
+        return;
+    }
     const std::vector<int> matches = session::findMemories(m_session.image(), m_session.labels(),
                                                            m_text->text().toUtf8().toStdString());
     if (matches.empty()) {
@@ -84,6 +88,7 @@ bool FindBar::eventFilter(QObject* watched, QEvent* event) {
     }
     if (escape) {
         hide();
+        emit statusMessage({});
         m_grid.setFocus();
         return true;
     }

@@ -26,7 +26,8 @@ public:
     void findNext(int direction);
 
 signals:
-    /// How many memories match, for the status bar.
+    /// How many memories match, for the status bar; empty text when the count no longer
+    /// applies (the bar closed, its text cleared).
     void statusMessage(const QString& text);
 
 protected:

@@ -8,6 +8,7 @@
 #include "partition_editor.h"
 #include "settings_page.h"
 #include "transfer_bar.h"
+#include "transfer_texts.h"
 #include "twips.h"
 #include "user_dialogs.h"
 #include "version_window.h"
@@ -263,7 +264,7 @@ void MainWindow::transferFinished(const session::TransferResult& result) {
     if (!m_closeRequested && !continueWrite) {
         if (result.status == Status::Complete) {
             m_dialogs->message(this, UserDialogs::Icon::Information, tr("Complete"),
-                               session::completeText(result.repeated));
+                               TransferTexts::completeText(result));
         } else if (result.status == Status::Cancelled) {
             m_dialogs->message(this, UserDialogs::Icon::Warning, tr("Cancelled"), tr("Cancelled"),
                                result.reason);
@@ -304,6 +305,8 @@ void MainWindow::onTabChanged(int index) {
     };
     // The page's first control takes the focus, unless the user is on the tabs themselves.
     const auto showPage = [this](QWidget* page) {
+        // What the status bar said was about the other page (a find count, a copy).
+        statusBar()->clearMessage();
         m_pages->setCurrentWidget(page);
         if (!m_tabs->hasFocus())
             page->setFocus();

@@ -3,6 +3,8 @@
 
 #include "main_window.h"
 
+#include "user_guide.h"
+
 #include "session/session.h"
 
 #include <QActionGroup>
@@ -89,6 +91,10 @@ void MainWindow::buildMenus() {
         ->setObjectName(QStringLiteral("MenuSaveCommLog"));
     help->addSeparator();
     help->addAction(tr("Version(&V)"), this, &MainWindow::showVersion);
+    QAction* guide =
+        help->addAction(tr("User guide…"), this, [this] { UserGuide::present(*this, *m_dialogs); });
+    guide->setObjectName(QStringLiteral("MenuUserGuide"));
+    guide->setShortcut(QKeySequence::HelpContents);
 
     m_menus = {file, port, speed, comm, help, nullptr}; // Edit follows with the pages
     showRecentFiles();

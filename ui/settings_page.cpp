@@ -143,6 +143,7 @@ SettingsPage::SettingsPage(session::Session& session, QWidget* parent)
         forms.at(setting.group)->addRow(qText(setting.label), list);
         focusChain[setting.group].push_back(list);
         d->sysLists.push_back(list);
+        list->setToolTip(dependencyTip(setting.byte));
         connect(list, &QComboBox::activated, this,
                 [this, index](int position) { listChosen(static_cast<int>(index), position); });
     }
@@ -167,6 +168,7 @@ SettingsPage::SettingsPage(session::Session& session, QWidget* parent)
         keypad->addWidget(number, 2 * place.row, 1 + place.column);
         keypad->addWidget(box, 2 * place.row + 1, 1 + place.column);
         d->tvBoxes[static_cast<size_t>(place.key - 1)] = box;
+        box->setToolTip(tr("Typed in when AREA is ******; otherwise AREA fills it in"));
         connect(box, &QLineEdit::textEdited, this,
                 [this, key = place.key](const QString& text) { tvEdited(key, text); });
     }
@@ -205,6 +207,20 @@ SettingsPage::SettingsPage(session::Session& session, QWidget* parent)
 }
 
 SettingsPage::~SettingsPage() = default;
+
+QString SettingsPage::dependencyTip(int byte) {
+    // The lists other lists or boxes depend on, and those that are disabled at times, say why.
+    if (byte == image::kExpertByte)
+        return tr("ON lets the %1 expert settings be changed; OFF locks them and keeps their "
+                  "values")
+            .arg(image::expertDependents.size());
+    if (image::isExpertDependent(byte))
+        return tr("Enabled when EXPERT is ON");
+    if (byte == image::kAreaByte)
+        return tr("Fills in the TV channels of the remote-control keys; ****** lets you type "
+                  "them");
+    return {};
+}
 
 QPushButton* SettingsPage::readButton() const {
     return d->read;

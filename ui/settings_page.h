@@ -31,6 +31,8 @@ public:
     QPushButton* writeButton() const;
 
 private:
+    /// Why a list has dependants or is disabled at times; empty for the others.
+    static QString dependencyTip(int byte);
     void showSettings(const image::SettingsSelections& page);
     void listChosen(int index, int position);
     void sys3Chosen(int position);

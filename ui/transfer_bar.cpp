@@ -1,12 +1,16 @@
 #include "transfer_bar.h"
 
+#include "transfer_texts.h"
 #include "twips.h"
+
+#include "session/transfer.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 
+#include <algorithm>
 #include <chrono>
 
 namespace r36::ui {
@@ -26,8 +30,13 @@ TransferBar::TransferBar(QWidget* parent) : QWidget(parent) {
     m_text = new QLabel(this);
     m_text->setObjectName(QStringLiteral("Progress"));
     // A fixed size: the text changes with every memory of a transfer, and a label that could
-    // grow would lay the whole window out again each time.
-    m_text->setFixedSize(px(900), m_bar->sizeHint().height());
+    // grow would lay the whole window out again each time. Wide enough for the longest text.
+    int textWidth = 0;
+    using Kind = session::TransferStep::Kind;
+    for (Kind kind : {Kind::Memory, Kind::Piece, Kind::Verify})
+        textWidth = std::max(textWidth, m_text->fontMetrics().horizontalAdvance(
+                                            TransferTexts::progressText({kind, 8888, 8888})));
+    m_text->setFixedSize(textWidth + px(300), m_bar->sizeHint().height());
     m_text->setFrameShape(QFrame::StyledPanel);
     m_text->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_cancel = new QPushButton(tr("Cancel"), this);
@@ -54,7 +63,8 @@ void TransferBar::transferStarted() {
     m_cancel->show();
 }
 
-void TransferBar::showProgress(int minimum, int maximum, int value, const QString& text) {
+void TransferBar::showProgress(int minimum, int maximum, int value,
+                               const session::TransferStep& step) {
     const bool rangeChanged = minimum != m_bar->minimum() || maximum != m_bar->maximum();
     if (!rangeChanged && value != maximum && m_shown.isValid() &&
         m_shown.elapsed() < kProgressInterval.count())
@@ -62,7 +72,7 @@ void TransferBar::showProgress(int minimum, int maximum, int value, const QStrin
     m_shown.start();
     m_bar->setRange(minimum, maximum);
     m_bar->setValue(value);
-    m_text->setText(text);
+    m_text->setText(TransferTexts::progressText(step));
 }
 
 void TransferBar::transferEnded() {

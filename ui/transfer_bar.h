@@ -7,6 +7,10 @@ class QLabel;
 class QProgressBar;
 class QPushButton;
 
+namespace r36::session {
+struct TransferStep;
+}
+
 namespace r36::ui {
 
 /// The row under the pages: the progress bar `pBar`, the progress box `Progress` beside it and,
@@ -18,9 +22,9 @@ public:
 
     /// A transfer began: Cancel shows, the next progress is painted at once.
     void transferStarted();
-    /// Range, value and text; painted at most every few tens of milliseconds, except a new
-    /// range and the last value.
-    void showProgress(int minimum, int maximum, int value, const QString& text);
+    /// Range, value and where the transfer is ("Memory 190 of 1700"); painted at most every few
+    /// tens of milliseconds, except a new range and the last value.
+    void showProgress(int minimum, int maximum, int value, const session::TransferStep& step);
     /// The transfer ended: Cancel hides, the bar goes back to its minimum, the text clears.
     void transferEnded();
     /// A file export's row count.

@@ -22,6 +22,7 @@ namespace {
 using session::Session;
 using session::Transfer;
 using session::TransferResult;
+using session::TransferStep;
 
 std::string text(const QString& qtext) {
     return qtext.toStdString();
@@ -106,7 +107,7 @@ Outcome transfer(Session& session, Transfer kind, const Invocation& invocation, 
     QObject::connect(&stop, &StopSignals::arrived, &loop, [&session] { session.cancelTransfer(); });
     if (output.progress)
         QObject::connect(&session, &Session::transferProgress, &loop,
-                         [&output](int, int maximum, int value, const QString&) {
+                         [&output](int, int maximum, int value, const TransferStep&) {
                              output.progress(value, maximum);
                          });
     if (!(start ? start() : session.startTransfer(kind)))

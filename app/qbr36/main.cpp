@@ -67,7 +67,7 @@ int main(int argc, char* argv[]) {
             ? QString()
             : QFileInfo(parser.positionalArguments().first()).absoluteFilePath();
     // The desktop entry's name lets the desktop match the window to its icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.qbr36.CloneUtility"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.qbr36.cloneutility"));
     // The system's language chooses the window's (LANG, LC_MESSAGES or LANGUAGE); English where
     // the program has no catalogue for it.
     r36::ui::installTranslations(app, QLocale::system());

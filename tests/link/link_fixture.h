@@ -67,9 +67,9 @@ protected:
         hooks.memoryChanged = [this](int memory) {
             changedMemories.push_back(memory);
         };
-        hooks.progress = [this](int minimum, int maximum, int value, const std::string& text) {
+        hooks.progress = [this](int minimum, int maximum, int value, int done, int memories) {
             progress.push_back(
-                QString::asprintf("%d..%d:%d:%s", minimum, maximum, value, text.c_str())
+                QString::asprintf("%d..%d:%d:%d/%d", minimum, maximum, value, done, memories)
                     .toStdString());
         };
         transfer = std::make_unique<link::CloneTransfer>(*radio, image, hooks);
@@ -87,7 +87,7 @@ protected:
 
     std::vector<int> changedMemories;
     std::string shown;                 // "bank,sys,sys3,remocon,"
-    std::vector<std::string> progress; // "minimum..maximum:value:text"
+    std::vector<std::string> progress; // "minimum..maximum:value:done/memories"
 };
 
 /// The fixture over each cable in turn.

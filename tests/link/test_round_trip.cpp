@@ -54,7 +54,7 @@ TEST_P(RoundTrip, ReadWriteReadSendsEveryPieceAndChangesTheReceiverOnlyWhereWrit
     EXPECT_EQ(changedMemories.size(), 1700u);
     EXPECT_EQ(changedMemories.back(), 1699);
     EXPECT_EQ(progress.size(), 1701u);
-    EXPECT_EQ(progress.front() + progress.back(), "0..1699:0:0..1699:1699:1699");
+    EXPECT_EQ(progress.front() + progress.back(), "0..1699:0:0/17000..1699:1699:1700/1700");
 
     receiver.clearLog();
     ASSERT_TRUE(transfer->writeAll().ok());
@@ -110,7 +110,7 @@ TEST_P(RoundTrip, PartialCommandsFollowTheSettingsBlockToItsFirmwareAddressAndTh
     receiver.clearLog();
     ASSERT_TRUE(transfer->readSelected(7, 7).ok());
     EXPECT_EQ(log(), (Texts{"VK~QB-R36J", "VK~VER", "VK~F00AE0R"}));
-    EXPECT_EQ(progress, (Texts{"7..8:7:", "7..8:7:7"}));
+    EXPECT_EQ(progress, (Texts{"7..8:7:0/1", "7..8:7:1/1"}));
     EXPECT_EQ(changedMemories, std::vector<int>{7});
 
     progress.clear();
@@ -121,7 +121,7 @@ TEST_P(RoundTrip, PartialCommandsFollowTheSettingsBlockToItsFirmwareAddressAndTh
     EXPECT_EQ(receiver.memory()[0x0DE40], 0);
     EXPECT_EQ(receiver.memory()[0x0DE41], second) << "one byte only";
     EXPECT_EQ(progress,
-              (Texts{"1698..1699:1698:", "1698..1699:1698:1698", "1698..1699:1699:1699"}));
+              (Texts{"1698..1699:1698:0/2", "1698..1699:1698:1/2", "1698..1699:1699:2/2"}));
 }
 
 TEST_P(RoundTrip, MalformedDataIsNeverSent) {

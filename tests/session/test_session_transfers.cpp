@@ -25,8 +25,9 @@ protected:
         next.lateBy = std::chrono::milliseconds{700};
         receiver.addFault(next);
         QObject::connect(session.get(), &Session::transferProgress,
-                         [this, memory](int, int, int value, const QString& text) {
-                             if (value == memory && !text.isEmpty())
+                         [this, memory](int, int, int value, const session::TransferStep& step) {
+                             if (value == memory &&
+                                 step.kind == session::TransferStep::Kind::Memory)
                                  session->cancelTransfer();
                          });
     }

@@ -10,6 +10,7 @@
 #include <QClipboard>
 #include <QMimeData>
 #include <QStatusBar>
+#include <QTabBar>
 
 namespace r36::test {
 namespace {
@@ -152,8 +153,11 @@ TEST_F(GridEditingTest, TheFindBarStepsThroughTheMatchesAndSaysHowManyMatch) {
     key(Qt::Key_Escape);
     EXPECT_FALSE(named("findBar")->isVisible());
     EXPECT_EQ(focused(), grid());
+    EXPECT_TRUE(status().isEmpty()) << "the count went with the bar";
     key(Qt::Key_F3); // the last text still counts
     EXPECT_EQ(grid()->currentIndex().row(), 40);
+    named<QTabBar>("TabStrip1")->setCurrentIndex(1);
+    EXPECT_TRUE(status().isEmpty()) << "a find count does not stay on the Settings page";
 }
 
 } // namespace

@@ -9,8 +9,11 @@
 
 #include <QAbstractItemModelTester>
 #include <QFile>
+#include <QLabel>
 #include <QProgressBar>
+#include <QRegularExpression>
 #include <QTabBar>
+#include <QTextBrowser>
 
 #include <numeric>
 
@@ -83,12 +86,15 @@ TEST_F(MainWindowTest, ReadAllKeepsTheWindowLiveButItsControlsDisabledUntilTheEn
         EXPECT_TRUE(named("A_FRAME1")->isVisible());
         tabs->setCurrentIndex(0);
         EXPECT_GT(named<QProgressBar>("pBar")->value(), 0);
+        EXPECT_TRUE(named<QLabel>("Progress")->text().endsWith(QStringLiteral(" of 1700")));
         EXPECT_TRUE(button("cmdCancel")->isVisible());
     });
     startReadAll();
     EXPECT_TRUE(checked);
     ASSERT_EQ(m_dialogs.messages.size(), 1u);
     EXPECT_EQ(lastMessage().title, QStringLiteral("Complete"));
+    EXPECT_EQ(lastMessage().text,
+              QStringLiteral("1700 memories read from the receiver, version 2.06"));
     EXPECT_FALSE(cell(1250, 1).isEmpty()) << "a memory in use on the receiver";
     EXPECT_EQ(transferControls(), std::vector<bool>(20, true));
     EXPECT_EQ(named<QProgressBar>("pBar")->value(), named<QProgressBar>("pBar")->minimum());
@@ -268,6 +274,20 @@ TEST_F(MainWindowTest, GridModelPassesTheModelTesterAndHelpShowsTheVersionAndSav
     session().clearMemories(0, 1699);
     menuItem("MenuHelp", "Version")->trigger();
     EXPECT_EQ(m_dialogTitles, QStringList{QStringLiteral("Version")});
+
+    // The guide opens beside the window, with its pictures; asked again, the same window shows.
+    for (int time = 0; time < 2; ++time)
+        menuItem("MenuHelp", "User guide")->trigger();
+    const auto guides = window().findChildren<QTextBrowser*>(QStringLiteral("txtGuide"));
+    ASSERT_EQ(guides.size(), 1) << lastMessage().details.toStdString();
+    EXPECT_TRUE(guides[0]->toPlainText().contains(QStringLiteral("Troubleshooting")));
+    const QRegularExpressionMatch picture =
+        QRegularExpression(QStringLiteral(R"(!\[[^\]]*\]\(([^)]+)\))"))
+            .match(guides[0]->toMarkdown());
+    ASSERT_TRUE(picture.hasMatch());
+    EXPECT_FALSE(
+        guides[0]->loadResource(QTextDocument::ImageResource, QUrl(picture.captured(1))).isNull())
+        << picture.captured(1).toStdString();
 }
 
 TEST(SplashWindowTest, AKeyOrTheTimerEndsTheSplashOnce) {

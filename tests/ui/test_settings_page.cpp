@@ -91,8 +91,14 @@ TEST_F(SettingsPageTest, EveryChoiceOfTheUserGoesDownAsItIs) {
     EXPECT_EQ(tv(3)->text(), "-4");
     QTest::keyClick(list(image::kExpertByte), Qt::Key_Up);
     EXPECT_FALSE(session.settings().expertOn());
-    for (const auto& setting : settings) // EXPERT OFF closes its dependents, and only them
+    for (const auto& setting : settings) { // EXPERT OFF closes its dependents, and only them
         EXPECT_EQ(list(setting.byte)->isEnabled(), !image::isExpertDependent(setting.byte));
+        if (!list(setting.byte)->isEnabled()) { // and each says why
+            EXPECT_EQ(list(setting.byte)->toolTip(), "Enabled when EXPERT is ON");
+        }
+    }
+    for (int byte : {image::kExpertByte, image::kAreaByte}) // lists with dependants say so
+        EXPECT_FALSE(list(byte)->toolTip().isEmpty()) << byte;
 }
 
 TEST_F(SettingsPageTest, AreaChoiceFillsAndLocksTheBoxesManualEntryOpensThem) {
