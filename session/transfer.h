@@ -2,6 +2,7 @@
 
 // The transfer commands and how one of them ended, as the session reports it.
 
+#include <QCoreApplication>
 #include <QMetaType>
 #include <QString>
 
