@@ -37,11 +37,56 @@ TEST_F(SessionEdits, ABlockMovesWithinItsBankAsOneStep) {
 
     const auto [first, last] = image::memoryGroup(session->image().bankTable, 0);
     const Outcome across = session->moveMemories(last - 1, last, last);
-    EXPECT_EQ(across.reason(), "memories " + std::to_string(last - 1) + ".." +
-                                   std::to_string(last) + " move only within their bank or area, " +
-                                   std::to_string(first) + ".." + std::to_string(last));
+    ASSERT_EQ(last, 99);
+    EXPECT_EQ(across.reason(),
+              "Bank00-098..099 move only within their bank or area, Bank00-000..099");
     EXPECT_FALSE(session->moveMemories(last, last + 1, last - 3));
     EXPECT_EQ(session->undoStack().index(), 6); // the refusals made no step
+}
+
+TEST_F(SessionEdits, ABankResizedBackTo1000TakesItsChannelsAlongInOneStepUnlessOneFallsOff) {
+    using CountsChange = session::Session::CountsChange;
+    const std::string fire = image::encodeRecord({.frequencyHz = 154'000'000, .name = "FIRE"});
+    session->setMemory(750, fire); // Bank10-000 of the default partition
+    const auto start = session->image().memRecord;
+    session->commitBankCount(9, QStringLiteral("55")); // bank 9 five larger: total 1005
+    EXPECT_FALSE(session->bankMoveOnCommit(16, QStringLiteral("21"))) << "total 1004";
+    const auto move = session->bankMoveOnCommit(16, QStringLiteral("20"));
+    ASSERT_TRUE(move);
+    EXPECT_EQ(move->moved, 1);
+    EXPECT_FALSE(move->refusal);
+    const int steps = session->undoStack().index();
+    session->commitBankCount(16, QStringLiteral("20"), CountsChange::MoveChannels);
+    EXPECT_EQ(session->image().memRecord[755], fire);
+    EXPECT_EQ(session->labels()[755], "Bank10-000") << "the labels follow at once";
+    EXPECT_EQ(session->undoStack().index(), steps + 1);
+    session->undo();
+    EXPECT_EQ(session->image().memRecord, start);
+    EXPECT_EQ(session->displayedTotal(), 1005);
+
+    // A channel at Bank16-024 cannot stay in a bank of 20: only the counts change.
+    session->setMemory(999, fire);
+    const auto refused = session->bankMoveOnCommit(16, QStringLiteral("20"));
+    ASSERT_TRUE(refused && refused->refusal);
+    EXPECT_EQ(image::bankLabel(refused->refusal->bank, refused->refusal->position), "Bank16-024");
+    EXPECT_EQ(refused->refusal->newCount, 20);
+    session->commitBankCount(16, QStringLiteral("20"), CountsChange::MoveChannels);
+    EXPECT_EQ(session->image().memRecord[750], fire);
+    EXPECT_EQ(session->labels()[750], "Bank09-050");
+    EXPECT_EQ(session->image().bankTable, image::bankTableFromCounts(session->bankCounts()));
+}
+
+TEST_F(SessionEdits, RangesAreNamedByTheirLabelsWithTheSharedPartOnce) {
+    const std::pair<std::pair<int, int>, const char*> cases[] = {
+        {{7, 7}, "Bank00-007"},
+        {{0, 11}, "Bank00-000..011"},
+        {{95, 105}, "Bank00-095..Bank01-005"},
+        {{999, 1000}, "Bank16-024..AT - 0"},
+        {{1000, 1005}, "AT - 0..5"},
+        {{1200, 1203}, "PRG - 0A..1B"},
+        {{1698, 1800}, "PRIO - 98..99"}};
+    for (const auto& [range, text] : cases)
+        EXPECT_EQ(session->labelRange(range.first, range.second).toStdString(), text);
 }
 
 TEST_F(SessionEdits, FindsByFrequencyAsTypedNameInAnyCaseOrLabel) {
