@@ -25,6 +25,8 @@ struct BankMoveRefusal {
     Kind kind = Kind::Shrinks;
     int bank = 0, position = 0, newCount = 0;
     int memory = 0;
+
+    bool operator==(const BankMoveRefusal&) const = default;
 };
 
 /// What changing the counts `before` into `after` (which total 1000) does to the channels.
