@@ -269,7 +269,9 @@ WritePlan Difference::plan() const {
 }
 
 Difference difference(const ReceiverHoldings& before, const ReceiverHoldings& after) {
-    return Differ(before, after).run();
+    Difference found = Differ(before, after).run();
+    found.relabelled = labelChanges(before, after);
+    return found;
 }
 
 } // namespace r36::image

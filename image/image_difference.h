@@ -3,6 +3,7 @@
 // What changes on the receiver: the difference between what it holds and what it will hold (or
 // between two clone images), as lines a user reads, in a stable order.
 
+#include "image/label_changes.h"
 #include "image/receiver_holdings.h"
 
 #include <string>
@@ -32,6 +33,8 @@ struct Change {
 
 struct Difference {
     std::vector<Change> changes;
+    /// The channels the receiver shows under another label afterwards (a changed partition).
+    std::vector<LabelChange> relabelled;
 
     bool empty() const { return changes.empty(); }
     /// "12 memories, 2 settings"; "nothing" when empty.
@@ -44,7 +47,7 @@ struct Difference {
 /// (a short record in `after` compares only its first bytes; a memory free on both sides is
 /// alike), banks by count, link groups by
 /// members, each setting by its choice (bytes no setting covers are never written, so they do
-/// not count), the remote key IDs by channel.
+/// not count), the remote key IDs by channel; and the channels whose label changes.
 Difference difference(const ReceiverHoldings& before, const ReceiverHoldings& after);
 
 } // namespace r36::image

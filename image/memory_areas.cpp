@@ -15,17 +15,17 @@ namespace {
 constexpr std::string_view kEmptyBankWord = "0000";
 constexpr int kWordHexChars = 4;
 
-std::string bankLabel(int bank, int position) {
-    char text[32];
-    std::snprintf(text, sizeof text, "Bank%02d-%03d", bank, position);
-    return text;
-}
-
 std::string numberedLabel(std::string_view prefix, int number) {
     return std::string(prefix) + std::to_string(number);
 }
 
 } // namespace
+
+std::string bankLabel(int bank, int position) {
+    char text[32];
+    std::snprintf(text, sizeof text, "Bank%02d-%03d", bank, position);
+    return text;
+}
 
 std::string defaultPartition() {
     std::array<int, kBankCount> counts{};

@@ -49,6 +49,9 @@ bool isBankEmpty(std::string_view bankTable, int bank);
 /// area (AT, PRG, PASS, PASS2, PRIO). (first, last), inclusive.
 std::pair<int, int> memoryGroup(std::string_view bankTable, int memory);
 
+/// "Bank16-024": the label of position `position` (from 0) of bank `bank`.
+std::string bankLabel(int bank, int position);
+
 /// Label of a memory outside the bank area: "AT - 0", "PRG - 0A", "PASS2 - 199", "PRIO - 99";
 /// empty text for the bank area and the preset area.
 std::string areaLabel(int memory);

@@ -3,6 +3,7 @@
 #include "transfer.h"
 
 #include "files/clone_text.h"
+#include "image/bank_moves.h"
 #include "image/clone_image.h"
 #include "image/image_difference.h"
 #include "image/memory_areas.h"
@@ -18,6 +19,7 @@
 #include <chrono>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -69,6 +71,11 @@ public:
     const std::array<int, image::kBankCount>& bankCounts() const { return m_bankCounts; }
     int displayedTotal() const { return m_displayedTotal; }
     bool partitionValid() const { return m_displayedTotal == image::kBankAreaSize; }
+    /// How many of memories first..last (clipped to 0..1699) hold a channel.
+    int memoriesInUse(int first, int last) const;
+    /// Memories first..last by their labels, as the list shows them: "Bank09-000..011",
+    /// "Bank09-045..Bank10-004", "AT - 3".
+    QString labelRange(int first, int last) const;
     /// The file named in the title: the last one opened, saved or imported; empty at first.
     const QString& fileName() const { return m_fileName; }
     /// The clone file File > Save writes to without asking: the one last opened or saved;
@@ -128,10 +135,20 @@ public:
     Outcome moveMemories(int first, int last, int target);
     /// Clears memories first..last (clipped to 0..1699).
     void clearMemories(int first, int last);
+    /// How a committed box that brings the total back to 1000 treats the channels.
+    enum class CountsChange {
+        OnlyCounts,  // the borders move, the channels stay in their memories
+        MoveChannels // each bank's memories move with the bank
+    };
+    /// What committing `text` into box `bank` does to the channels: set when it brings the
+    /// total to 1000 with other counts than the bank table's and some channel would change its
+    /// label; its refusal says why they cannot move with their banks.
+    std::optional<image::BankMove> bankMoveOnCommit(int bank, const QString& text) const;
     /// A partition box committed with `text`: the box's count becomes the text's value rounded
-    /// to 0..9999; the total is recomputed; at 1000 the bank table follows (the labels do not).
-    /// Returns the count the box now shows.
-    int commitBankCount(int bank, const QString& text);
+    /// to 0..9999; the total is recomputed; at 1000 the bank table and the labels follow, and
+    /// with MoveChannels the memories move with their banks unless that is refused: one undo
+    /// step. Returns the count the box now shows.
+    int commitBankCount(int bank, const QString& text, CountsChange how = CountsChange::OnlyCounts);
     /// Reset: the default partition, its labels, the total "1000".
     void resetPartition();
     void setBankLinks(const std::array<std::string, image::kBankLinkCount>& entries);
@@ -197,6 +214,7 @@ private:
     void pushStep(const QString& what, const DocumentState& before);
 
     void loadPartition(bool totalValid);
+    std::array<int, image::kBankCount> countsWith(int bank, const QString& text) const;
     void relabelIfValid();
     void showSettingsBlocks();
     image::CloneImage withSettingsStored() const;

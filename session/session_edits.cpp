@@ -11,12 +11,38 @@
 
 namespace r36::session {
 
+// ---- Memories by their labels --------------------------------------------------------------
+
+int Session::memoriesInUse(int first, int last) const {
+    int inUse = 0;
+    for (int memory = std::max(first, 0); memory <= std::min(last, image::lastStoredMemory);
+         ++memory)
+        inUse += image::isRecordInUse(m_image.memRecord[static_cast<std::size_t>(memory)]) ? 1 : 0;
+    return inUse;
+}
+
+QString Session::labelRange(int first, int last) const {
+    first = std::clamp(first, 0, image::lastStoredMemory);
+    last = std::clamp(last, first, image::lastStoredMemory);
+    const QString from = QString::fromStdString(m_labels[static_cast<std::size_t>(first)]);
+    const QString to = QString::fromStdString(m_labels[static_cast<std::size_t>(last)]);
+    if (first == last)
+        return from;
+    // What both labels share up to their dash ("Bank09-", "AT - ") is written once.
+    qsizetype shared = from.lastIndexOf(u'-') + 1;
+    while (shared > 0 && shared < from.size() && from[shared] == u' ')
+        ++shared;
+    if (shared > 0 && to.startsWith(from.left(shared)))
+        return from + QStringLiteral("..") + to.mid(shared);
+    return from + QStringLiteral("..") + to;
+}
+
 // ---- Edits --------------------------------------------------------------------------------
 
 void Session::setMemory(int memory, const std::string& record) {
     if (memory < 0 || memory > image::lastStoredMemory)
         return;
-    recorded(tr("Edit memory %1").arg(memory),
+    recorded(tr("Edit %1").arg(labelRange(memory, memory)),
              [&] { m_image.memRecord[static_cast<std::size_t>(memory)] = record; });
     emit memoryChanged(memory);
 }
@@ -65,7 +91,7 @@ Outcome Session::insertEmptyMemory(int memory) {
     const int last = image::memoryGroup(m_image.bankTable, memory).second;
     auto& records = m_image.memRecord;
     if (image::isRecordInUse(records[static_cast<std::size_t>(last)]))
-        return Outcome::failure("memory " + std::to_string(last) +
+        return Outcome::failure(labelRange(last, last).toStdString() +
                                 ", the last of its bank or area, is in use; nothing moved");
     recorded(tr("Insert empty memory"), [&] {
         for (int m = last; m > memory; --m)
@@ -98,7 +124,7 @@ Outcome Session::moveMemory(int memory, int direction) {
     const auto [first, last] = image::memoryGroup(m_image.bankTable, memory);
     const int other = memory + (direction < 0 ? -1 : 1);
     if (other < first || other > last)
-        return Outcome::failure("memory " + std::to_string(memory) + " is at the " +
+        return Outcome::failure(labelRange(memory, memory).toStdString() + " is at the " +
                                 (direction < 0 ? "top" : "bottom") + " of its bank or area");
     recorded(direction < 0 ? tr("Move up") : tr("Move down"), [&] {
         std::swap(m_image.memRecord[static_cast<std::size_t>(memory)],
@@ -109,19 +135,58 @@ Outcome Session::moveMemory(int memory, int direction) {
     return Outcome::success();
 }
 
-int Session::commitBankCount(int bank, const QString& text) {
+std::array<int, image::kBankCount> Session::countsWith(int bank, const QString& text) const {
+    auto counts = m_bankCounts;
+    counts[static_cast<std::size_t>(bank)] = image::bankCountOfText(text.toStdString());
+    return counts;
+}
+
+namespace {
+
+int totalOf(const std::array<int, image::kBankCount>& counts) {
+    int total = 0;
+    for (int count : counts)
+        total += count;
+    return total;
+}
+
+} // namespace
+
+std::optional<image::BankMove> Session::bankMoveOnCommit(int bank, const QString& text) const {
+    if (bank < 0 || bank >= image::kBankCount)
+        return std::nullopt;
+    const auto after = countsWith(bank, text);
+    const auto before = image::bankCounts(m_image.bankTable);
+    if (totalOf(after) != image::kBankAreaSize || after == before)
+        return std::nullopt;
+    image::BankMove move = image::planBankMove(before, after, m_image.memRecord);
+    if (move.relabelled == 0)
+        return std::nullopt;
+    return move;
+}
+
+int Session::commitBankCount(int bank, const QString& text, CountsChange how) {
     if (bank < 0 || bank >= image::kBankCount)
         return 0;
+    bool moved = false;
     recorded(tr("Change the partition"), [&] {
-        m_bankCounts[static_cast<std::size_t>(bank)] = image::bankCountOfText(text.toStdString());
-        int total = 0;
-        for (int count : m_bankCounts)
-            total += count;
-        m_displayedTotal = total;
-        // The labels stay: only loading the partition (a read, a file, Reset) relabels.
-        if (partitionValid())
+        const auto counts = countsWith(bank, text);
+        if (how == CountsChange::MoveChannels && totalOf(counts) == image::kBankAreaSize) {
+            const image::BankMove move = image::planBankMove(image::bankCounts(m_image.bankTable),
+                                                             counts, m_image.memRecord);
+            image::moveWithBanks(move, m_image.memRecord);
+            moved = !move.refusal && move.moved > 0;
+        }
+        m_bankCounts = counts;
+        m_displayedTotal = totalOf(counts);
+        // The labels follow at once, so the list never shows labels the receiver will not have.
+        if (partitionValid()) {
             m_image.bankTable = image::bankTableFromCounts(m_bankCounts);
+            relabelIfValid();
+        }
     });
+    if (moved)
+        emit imageReplaced();
     emit partitionChanged();
     return m_bankCounts[static_cast<std::size_t>(bank)];
 }
@@ -129,8 +194,8 @@ int Session::commitBankCount(int bank, const QString& text) {
 void Session::resetPartition() {
     recorded(tr("Reset the partition"), [&] {
         m_image.bankTable = image::defaultPartition();
-        loadPartition(false); // relabels only if the total still reads 1000 at this moment
-        m_displayedTotal = image::kBankAreaSize;
+        m_displayedTotal = image::kBankAreaSize; // before the labels: they follow it now
+        loadPartition(true);
     });
     emit partitionChanged();
 }

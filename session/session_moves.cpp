@@ -13,9 +13,9 @@ Outcome Session::moveMemories(int first, int last, int target) {
     const auto group = image::memoryGroup(m_image.bankTable, std::max(first, 0));
     if (first < 0 || last < first || last > image::lastStoredMemory || target < group.first ||
         targetLast > group.second || image::memoryGroup(m_image.bankTable, last) != group)
-        return Outcome::failure("memories " + std::to_string(first) + ".." + std::to_string(last) +
+        return Outcome::failure(labelRange(first, last).toStdString() +
                                 " move only within their bank or area, " +
-                                std::to_string(group.first) + ".." + std::to_string(group.second));
+                                labelRange(group.first, group.second).toStdString());
     if (target == first)
         return Outcome::success();
     const DocumentState before = state();

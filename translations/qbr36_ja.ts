@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP">
 <context>
+    <name>EditReports</name>
+    <message>
+        <source>1 memory</source>
+        <translation>1 件のメモリー</translation>
+    </message>
+    <message>
+        <source>%1 memories</source>
+        <translation>%1 件のメモリー</translation>
+    </message>
+    <message>
+        <source>1 channel</source>
+        <translation>1 件のチャンネル</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 件のチャンネル</translation>
+    </message>
+    <message>
+        <source>Nothing to clear: no memory of %1 holds a channel</source>
+        <translation>クリアするものはありません: %1 にチャンネルはありません</translation>
+    </message>
+    <message>
+        <source>%1 cleared at %2 — Ctrl+Z undoes</source>
+        <translation>%2 の %1 をクリアしました — Ctrl+Z で元に戻せます</translation>
+    </message>
+    <message>
+        <source>%1 pasted at %2 — Ctrl+Z undoes</source>
+        <translation>%2 に %1 を貼り付けました — Ctrl+Z で元に戻せます</translation>
+    </message>
+    <message>
+        <source>%1 pasted at %2, replacing %3 — Ctrl+Z undoes</source>
+        <translation>%2 に %1 を貼り付け、%3 を置き換えました — Ctrl+Z で元に戻せます</translation>
+    </message>
+    <message>
+        <source>%1 deleted; the memories after it in its bank or area moved up — Ctrl+Z undoes</source>
+        <translation>%1 を削除し、同じバンクまたはエリアの後ろのメモリーを詰めました — Ctrl+Z で元に戻せます</translation>
+    </message>
+</context>
+<context>
     <name>r36::link::PortTrouble</name>
     <message>
         <source>cannot open %1: no serial device stands for it (QBR36_COM%2=/dev/... names one).</source>
@@ -82,10 +121,6 @@
         <translation>インポート</translation>
     </message>
     <message>
-        <source>Edit memory %1</source>
-        <translation>メモリー %1 の編集</translation>
-    </message>
-    <message>
         <source>Clear memories</source>
         <translation>メモリーのクリア</translation>
     </message>
@@ -132,6 +167,10 @@
     <message>
         <source>Nothing differs.</source>
         <translation>違いはありません。</translation>
+    </message>
+    <message>
+        <source>Edit %1</source>
+        <translation>%1 の編集</translation>
     </message>
 </context>
 <context>
@@ -278,10 +317,6 @@ your receiver before you write to it.</source>
         <translation>前を検索</translation>
     </message>
     <message>
-        <source>Memories %1..%2 copied</source>
-        <translation>メモリー %1..%2 をコピーしました</translation>
-    </message>
-    <message>
         <source>Nothing pasted: %1</source>
         <translation>貼り付けませんでした: %1</translation>
     </message>
@@ -290,8 +325,8 @@ your receiver before you write to it.</source>
         <translation>貼り付け</translation>
     </message>
     <message>
-        <source>Memories %1..%2 pasted</source>
-        <translation>メモリー %1..%2 に貼り付けました</translation>
+        <source>%1 copied from %2</source>
+        <translation>%2 から %1 をコピーしました</translation>
     </message>
 </context>
 <context>
@@ -610,6 +645,46 @@ your receiver before you write to it.</source>
         <source>User guide…</source>
         <translation>ユーザーガイド…</translation>
     </message>
+    <message>
+        <source>With only the counts changed, %1 would move to another label, as they would on the receiver after Bank Write.</source>
+        <translation>件数だけを変えると、%1 が別のラベルに移ります。バンク書込み後の受信機でも同じです。</translation>
+    </message>
+    <message>
+        <source>The new counts move the borders between the banks. Move each bank&apos;s memories with it, so that every channel stays in its bank?</source>
+        <translation>新しい件数でバンクの境界が動きます。各バンクのメモリーをバンクと一緒に移し、すべてのチャンネルを元のバンクに残しますか?</translation>
+    </message>
+    <message>
+        <source>Move the channels with their banks</source>
+        <translation>チャンネルをバンクと一緒に移す</translation>
+    </message>
+    <message>
+        <source>The channels cannot move with their banks: Bank%1 holds a channel at %2; it cannot shrink to %3.</source>
+        <translation>チャンネルをバンクと一緒に移せません: Bank%1 の %2 にチャンネルがあるため、%3 件に縮められません。</translation>
+    </message>
+    <message>
+        <source>The channels cannot move with their banks: %1 holds a channel but lies in no bank of the old counts.</source>
+        <translation>チャンネルをバンクと一緒に移せません: %1 にチャンネルがありますが、以前の件数ではどのバンクにも属していません。</translation>
+    </message>
+    <message>
+        <source>Only change the counts</source>
+        <translation>件数だけを変える</translation>
+    </message>
+    <message>
+        <source>Bank partition</source>
+        <translation>バンク分割</translation>
+    </message>
+    <message>
+        <source>Clear all %1 memories? %2 of them hold a channel.</source>
+        <translation>全 %1 件のメモリーをクリアしますか? そのうち %2 件にチャンネルがあります。</translation>
+    </message>
+    <message>
+        <source>Clear all memories</source>
+        <translation>全メモリーをクリア</translation>
+    </message>
+    <message>
+        <source>%1 will change on the receiver, and %2 will show under another label (listed last):</source>
+        <translation>受信機で %1 が変わり、%2 が別のラベルになります (最後に一覧):</translation>
+    </message>
 </context>
 <context>
     <name>r36::ui::MemoryDetailDialog</name>
@@ -749,8 +824,8 @@ your receiver before you write to it.</source>
         <translation>名前</translation>
     </message>
     <message>
-        <source>Memory %1: %2</source>
-        <translation>メモリー %1: %2</translation>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -809,6 +884,14 @@ your receiver before you write to it.</source>
     <message>
         <source>The bank counts total %1; they must total %2</source>
         <translation>バンクの件数の合計が %1 です。合計は %2 にしてください</translation>
+    </message>
+    <message>
+        <source>Every channel stays in its bank: %1 moved — Ctrl+Z undoes</source>
+        <translation>すべてのチャンネルは元のバンクに残ります: %1 を移しました — Ctrl+Z で元に戻せます</translation>
+    </message>
+    <message>
+        <source>Only the counts changed: %1 now under another label — Ctrl+Z undoes</source>
+        <translation>件数だけを変えました: %1 が別のラベルになりました — Ctrl+Z で元に戻せます</translation>
     </message>
 </context>
 <context>

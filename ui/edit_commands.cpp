@@ -1,5 +1,6 @@
 #include "edit_commands.h"
 
+#include "edit_reports.h"
 #include "find_bar.h"
 #include "memory_grid.h"
 #include "memory_list_model.h"
@@ -118,8 +119,9 @@ void EditCommands::insertEmpty() {
 }
 
 void EditCommands::deleteMemory() {
-    if (const int memory = m_grid.currentMemory(); memory >= 0)
-        report(m_session.deleteMemory(memory));
+    const int memory = m_grid.currentMemory();
+    if (memory >= 0 && report(m_session.deleteMemory(memory)))
+        m_status.showMessage(EditReports::deleted(m_session, memory));
 }
 
 void EditCommands::move(int direction) {
@@ -154,7 +156,9 @@ void EditCommands::copy() {
     data->setData(QString::fromLatin1(files::kRecordsMimeType),
                   QByteArray::fromStdString(files::copiedRecords(m_session.image(), first, last)));
     QGuiApplication::clipboard()->setMimeData(data);
-    m_status.showMessage(tr("Memories %1..%2 copied").arg(first).arg(last));
+    m_status.showMessage(
+        tr("%1 copied from %2")
+            .arg(EditReports::memories(last - first + 1), m_session.labelRange(first, last)));
 }
 
 void EditCommands::cut() {
@@ -162,7 +166,9 @@ void EditCommands::cut() {
     if (first < 0)
         return;
     copy();
+    const int inUse = m_session.memoriesInUse(first, last);
     m_session.clearMemories(first, last);
+    m_status.showMessage(EditReports::cleared(m_session, first, last, inUse));
 }
 
 void EditCommands::paste() {
@@ -179,10 +185,12 @@ void EditCommands::paste() {
         m_status.showMessage(tr("Nothing pasted: %1").arg(QString::fromStdString(rows.reason)));
         return;
     }
-    m_session.setMemories(first, rows.records, tr("Paste"));
     const int last = first + static_cast<int>(rows.records.size()) - 1;
+    const int replaced = m_session.memoriesInUse(first, last);
+    if (!m_session.setMemories(first, rows.records, tr("Paste")))
+        return;
     selectMemories(first, last, first);
-    m_status.showMessage(tr("Memories %1..%2 pasted").arg(first).arg(last));
+    m_status.showMessage(EditReports::pasted(m_session, first, last, replaced));
 }
 
 } // namespace r36::ui

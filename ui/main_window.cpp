@@ -172,10 +172,7 @@ void MainWindow::wireCommands() {
         return findChild<QPushButton*>(QString::fromLatin1(name));
     };
     MemoryGrid* grid = m_memoryPage->grid();
-    connect(button("cmdClearAll"), &QPushButton::clicked, this, [this] {
-        m_session->clearMemories(0, image::lastStoredMemory);
-        m_memoryPage->grid()->setFocus();
-    });
+    connect(button("cmdClearAll"), &QPushButton::clicked, this, &MainWindow::clearAll);
     connect(button("cmdClear"), &QPushButton::clicked, this, &MainWindow::clearSelected);
     connect(grid, &MemoryGrid::clearSelectedRequested, this, &MainWindow::clearSelected);
     connect(grid, &MemoryGrid::openEditorRequested, this, &MainWindow::openMemoryEditor);

@@ -98,6 +98,8 @@ private:
     void setTransferControls(bool enabled);
     void transferFinished(const session::TransferResult& result);
     void clearSelected();
+    /// "Clear all memories", after the question.
+    void clearAll();
     /// "Select the memories first": the selected-memory commands without a selection.
     void askForSelection();
     void startSelected(bool write);

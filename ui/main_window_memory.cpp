@@ -3,6 +3,7 @@
 
 #include "main_window.h"
 
+#include "edit_reports.h"
 #include "link_dialog.h"
 #include "memory_detail_dialog.h"
 #include "memory_grid.h"
@@ -18,6 +19,51 @@
 #include <QTabBar>
 
 namespace r36::ui {
+
+namespace {
+
+/// How a partition that is whole again treats the channels; none: cancelled.
+std::optional<session::Session::CountsChange> askBankMove(MainWindow* window, UserDialogs& dialogs,
+                                                          const session::Session& session,
+                                                          const image::BankMove& move) {
+    using CountsChange = session::Session::CountsChange;
+    const QString relabelled =
+        MainWindow::tr("With only the counts changed, %1 would move to another "
+                       "label, as they would on the receiver after Bank Write.")
+            .arg(EditReports::channels(move.relabelled));
+    QString text;
+    QStringList buttons;
+    if (!move.refusal) {
+        text = MainWindow::tr("The new counts move the borders between the banks. Move each bank's "
+                              "memories with it, so that every channel stays in its bank?") +
+               QStringLiteral("\n\n") + relabelled;
+        buttons << MainWindow::tr("Move the channels with their banks");
+    } else if (move.refusal->kind == image::BankMoveRefusal::Kind::Shrinks) {
+        text = MainWindow::tr(
+                   "The channels cannot move with their banks: Bank%1 holds a channel at %2; it "
+                   "cannot shrink to %3.")
+                   .arg(move.refusal->bank, 2, 10, QLatin1Char('0'))
+                   .arg(QString::fromStdString(
+                       image::bankLabel(move.refusal->bank, move.refusal->position)))
+                   .arg(move.refusal->newCount) +
+               QStringLiteral("\n\n") + relabelled;
+    } else {
+        text = MainWindow::tr(
+                   "The channels cannot move with their banks: %1 holds a channel but lies in "
+                   "no bank of the old counts.")
+                   .arg(session.labelRange(move.refusal->memory, move.refusal->memory)) +
+               QStringLiteral("\n\n") + relabelled;
+    }
+    buttons << MainWindow::tr("Only change the counts") << MainWindow::tr("Cancel");
+    const int chosen = dialogs.choose(
+        window,
+        {QStringLiteral("frmBankMove"), MainWindow::tr("Bank partition"), text, {}, buttons});
+    if (chosen < 0 || chosen == buttons.size() - 1)
+        return std::nullopt;
+    return chosen == 0 && !move.refusal ? CountsChange::MoveChannels : CountsChange::OnlyCounts;
+}
+
+} // namespace
 
 void MainWindow::wireMemoryPageHints() {
     // The window opens in the grid on the first memory, selected: the keys work from the start.
@@ -38,6 +84,12 @@ void MainWindow::wireMemoryPageHints() {
                QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
                QKeySequence(Qt::CTRL | Qt::Key_PageUp)},
               -1);
+    PartitionEditor* partition = m_memoryPage->partitionEditor();
+    partition->setMoveQuestion([this](const image::BankMove& move) {
+        return askBankMove(this, *m_dialogs, *m_session, move);
+    });
+    connect(partition, &PartitionEditor::statusMessage, this,
+            [this](const QString& text) { statusBar()->showMessage(text); });
     connect(m_session.get(), &session::Session::partitionChanged, this, [this] {
         const QString problem = partitionProblem(*m_session);
         if (!problem.isEmpty())
@@ -61,7 +113,27 @@ void MainWindow::clearSelected() {
     const auto [first, last] = m_memoryPage->grid()->selectedRange();
     if (first < 0)
         return askForSelection();
+    const int inUse = m_session->memoriesInUse(first, last);
     m_session->clearMemories(first, last);
+    statusBar()->showMessage(EditReports::cleared(*m_session, first, last, inUse));
+    m_memoryPage->grid()->setFocus();
+}
+
+void MainWindow::clearAll() {
+    const int inUse = m_session->memoriesInUse(0, image::lastStoredMemory);
+    const int chosen =
+        m_dialogs->choose(this, {QStringLiteral("frmClearAll"),
+                                 tr("Caution"),
+                                 tr("Clear all %1 memories? %2 of them hold a channel.")
+                                     .arg(image::lastStoredMemory + 1)
+                                     .arg(inUse),
+                                 {},
+                                 {tr("Cancel"), tr("Clear all memories")}});
+    if (chosen == 1) {
+        m_session->clearMemories(0, image::lastStoredMemory);
+        statusBar()->showMessage(
+            EditReports::cleared(*m_session, 0, image::lastStoredMemory, inUse));
+    }
     m_memoryPage->grid()->setFocus();
 }
 

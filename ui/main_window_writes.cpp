@@ -3,6 +3,7 @@
 
 #include "main_window.h"
 
+#include "edit_reports.h"
 #include "user_dialogs.h"
 
 #include "session/backups.h"
@@ -37,11 +38,19 @@ void MainWindow::showDifference(int kind, int first, int last) {
     QStringList lines;
     for (const image::Change& change : difference.changes)
         lines << QString::fromStdString(change.text());
-    const QString text = difference.empty()
-                             ? tr("Nothing differs: the receiver already holds what %1 writes.")
-                                   .arg(session::transferName(command))
-                             : tr("%1 will change on the receiver:")
-                                   .arg(QString::fromStdString(difference.countsText()));
+    // A changed partition moves the borders of the banks: the channels it moves come last.
+    for (const image::LabelChange& moved : difference.relabelled)
+        lines << QString::fromStdString(moved.text());
+    const QString changes = QString::fromStdString(difference.countsText());
+    QString text = tr("%1 will change on the receiver:").arg(changes);
+    if (difference.empty())
+        text = tr("Nothing differs: the receiver already holds what %1 writes.")
+                   .arg(session::transferName(command));
+    else if (!difference.relabelled.empty())
+        text = tr("%1 will change on the receiver, and %2 will show under another label "
+                  "(listed last):")
+                   .arg(changes,
+                        EditReports::channels(static_cast<int>(difference.relabelled.size())));
     const int chosen =
         m_dialogs->choose(this, {QStringLiteral("frmDifference"),
                                  session::transferName(command),

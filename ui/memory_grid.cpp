@@ -43,6 +43,23 @@ public:
         else
             QStyledItemDelegate::setEditorData(editor, index);
     }
+    /// The keys an open editor uses are its own, never the grid's commands: Alt+Up and
+    /// Alt+Down open and close a list (they move memories only while no editor is open), and
+    /// a plain key (Insert, F4, ...) goes to the editor. Ctrl keys the editor takes itself.
+    bool eventFilter(QObject* object, QEvent* event) override {
+        if (event->type() == QEvent::ShortcutOverride) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            const Qt::KeyboardModifiers held = key->modifiers() & ~Qt::KeypadModifier;
+            const bool listKey =
+                held == Qt::AltModifier && (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down);
+            const bool plainKey = (held & ~Qt::ShiftModifier) == Qt::NoModifier;
+            if (listKey || plainKey) {
+                event->accept();
+                return true;
+            }
+        }
+        return QStyledItemDelegate::eventFilter(object, event);
+    }
     void setModelData(QWidget* editor, QAbstractItemModel* model,
                       const QModelIndex& index) const override {
         if (auto* box = qobject_cast<QComboBox*>(editor))

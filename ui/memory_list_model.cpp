@@ -90,8 +90,8 @@ bool MemoryListModel::setData(const QModelIndex& index, const QVariant& value, i
     const image::FieldsRecord edited = image::recordWithText(
         m_image.memRecord.at(memory), memory, index.column() - 1, text.toUtf8().toStdString());
     if (!edited.ok()) {
-        emit editRefused(
-            tr("Memory %1: %2").arg(memory).arg(QString::fromStdString(edited.failure)));
+        emit editRefused(tr("%1: %2").arg(m_session.labelRange(memory, memory),
+                                          QString::fromStdString(edited.failure)));
         return false;
     }
     m_session.setMemory(memory, edited.record);

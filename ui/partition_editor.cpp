@@ -1,8 +1,7 @@
 #include "partition_editor.h"
 
+#include "edit_reports.h"
 #include "twips.h"
-
-#include "session/session.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -133,7 +132,31 @@ QString partitionProblem(const session::Session& session) {
 }
 
 void PartitionEditor::commitPartitionEdit(int bank) {
-    m_session.commitBankCount(bank, m_boxes.at(bank)->text());
+    if (m_asking)
+        return;
+    const QString text = m_boxes.at(bank)->text();
+    const std::optional<image::BankMove> move = m_session.bankMoveOnCommit(bank, text);
+    auto how = session::Session::CountsChange::OnlyCounts;
+    if (move && m_moveQuestion) {
+        m_asking = true;
+        const auto answer = m_moveQuestion(*move);
+        m_asking = false;
+        if (!answer) {
+            showPartition();
+            return;
+        }
+        how = *answer;
+    }
+    m_session.commitBankCount(bank, text, how);
+    if (!move)
+        return;
+    if (how == session::Session::CountsChange::MoveChannels && !move->refusal)
+        emit statusMessage(tr("Every channel stays in its bank: %1 moved — Ctrl+Z undoes")
+                               .arg(EditReports::channels(move->moved)));
+    else
+        emit statusMessage(tr("Only the counts changed: %1 now under another label — Ctrl+Z "
+                              "undoes")
+                               .arg(EditReports::channels(move->relabelled)));
 }
 
 void PartitionEditor::commitFocusedBox() {

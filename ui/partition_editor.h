@@ -1,17 +1,16 @@
 #pragma once
 
 #include "image/memory_areas.h"
+#include "session/session.h"
 
 #include <QGroupBox>
 
 #include <array>
+#include <functional>
+#include <optional>
 
 class QLineEdit;
 class QPushButton;
-
-namespace r36::session {
-class Session;
-}
 
 namespace r36::ui {
 
@@ -34,10 +33,21 @@ public:
     /// Commits the box that has the focus, if any: its edit counts before the page is left.
     void commitFocusedBox();
 
+    /// Asks how a commit that brings the total back to 1000 treats the channels; none: the
+    /// edit is cancelled and the box shows its count again.
+    using MoveQuestion =
+        std::function<std::optional<session::Session::CountsChange>(const image::BankMove&)>;
+    /// Without a question the counts alone change.
+    void setMoveQuestion(MoveQuestion question) { m_moveQuestion = std::move(question); }
+
     // The transfer buttons, for the main window to wire and to disable during a transfer.
     QPushButton* readButton() const { return m_read; }
     QPushButton* writeButton() const { return m_write; }
     QPushButton* resetButton() const { return m_reset; }
+
+signals:
+    /// What a commit did to the channels, for the status bar.
+    void statusMessage(const QString& text);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -53,6 +63,8 @@ private:
     QPushButton* m_read = nullptr;
     QPushButton* m_write = nullptr;
     QPushButton* m_reset = nullptr;
+    MoveQuestion m_moveQuestion;
+    bool m_asking = false; // the question's window takes the focus from the box
 };
 
 } // namespace r36::ui

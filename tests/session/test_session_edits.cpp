@@ -58,6 +58,38 @@ TEST_F(SessionEdits, ACsvImportReplacesEveryMemoryOrNothing) {
     EXPECT_EQ(session->fileName(), test::dataPath("edited.csv"));
 }
 
+TEST_F(SessionEdits, ABankResizedBackTo1000TakesItsChannelsAlongInOneStepUnlessOneFallsOff) {
+    const auto moveThem = session::Session::CountsChange::MoveChannels;
+    const std::string fire = image::encodeRecord({.frequencyHz = 154'000'000, .name = "FIRE"});
+    session->setMemory(750, fire); // Bank10-000 of the default partition
+    const auto start = session->image().memRecord;
+    session->commitBankCount(9, QStringLiteral("55"));
+    EXPECT_FALSE(session->bankMoveOnCommit(16, QStringLiteral("21"))) << "total 1004";
+    session->commitBankCount(16, QStringLiteral("20"), moveThem);
+    EXPECT_EQ(session->image().memRecord[755], fire);
+    EXPECT_EQ(session->labels()[755], "Bank10-000") << "the labels follow at once";
+    session->undo();
+    EXPECT_EQ(session->image().memRecord, start);
+
+    session->setMemory(999, fire); // Bank16-024 cannot stay in a bank of 20
+    session->commitBankCount(16, QStringLiteral("20"), moveThem);
+    EXPECT_EQ(session->image().memRecord[750], fire);
+    EXPECT_EQ(session->labels()[750], "Bank09-050");
+}
+
+TEST_F(SessionEdits, RangesAreNamedByTheirLabelsWithTheSharedPartOnce) {
+    const std::pair<std::pair<int, int>, const char*> cases[] = {
+        {{7, 7}, "Bank00-007"},
+        {{0, 11}, "Bank00-000..011"},
+        {{95, 105}, "Bank00-095..Bank01-005"},
+        {{999, 1000}, "Bank16-024..AT - 0"},
+        {{1000, 1005}, "AT - 0..5"},
+        {{1200, 1203}, "PRG - 0A..1B"},
+        {{1698, 1800}, "PRIO - 98..99"}};
+    for (const auto& [range, text] : cases)
+        EXPECT_EQ(session->labelRange(range.first, range.second).toStdString(), text);
+}
+
 TEST_F(SessionEdits, FindsByFrequencyAsTypedNameInAnyCaseOrLabel) {
     session->setMemory(1300, image::encodeRecord({.frequencyHz = 145'012'500, .name = "145"}));
     const std::pair<const char*, std::vector<int>> cases[] = {{"145.0125", {1, 1300}},

@@ -23,8 +23,9 @@ public:
 
     std::deque<QString> fileNames; // answers to open/save dialogs; none left = cancel
     std::deque<bool> answers;      // answers to OK/Cancel questions; none left = Cancel
-    /// Buttons to press in choices, by text; when none is left, the write goes ahead as it did
-    /// before there were choices ("Write without reading", "Write all"), or is cancelled.
+    /// Buttons to press in choices, by text; when none is left, the command goes ahead as it
+    /// did before there were choices ("Write without reading", "Write all", "Only change the
+    /// counts"), or is cancelled.
     std::deque<QString> buttons;
     std::vector<Message> messages;  // every message shown, in order
     std::vector<QString> questions; // every OK/Cancel question's text
@@ -52,7 +53,8 @@ public:
         choices.push_back(choice);
         QString answer = next(buttons, {});
         for (const QString& ahead :
-             {QStringLiteral("Write without reading"), QStringLiteral("Write all")})
+             {QStringLiteral("Write without reading"), QStringLiteral("Write all"),
+              QStringLiteral("Only change the counts")})
             if (answer.isEmpty() && choice.buttons.contains(ahead))
                 answer = ahead;
         if (picked)

@@ -8,6 +8,8 @@
 #include "support/test_files.h"
 
 #include <QClipboard>
+#include <QComboBox>
+#include <QAbstractItemView>
 #include <QMimeData>
 #include <QStatusBar>
 #include <QTabBar>
@@ -46,12 +48,12 @@ protected:
 TEST_F(GridEditingTest, UndoAndRedoFollowTheHistoryByMenuAndKeys) {
     const std::string before = record(3);
     session().setMemory(3, usedRecord(145000000));
-    EXPECT_EQ(named<QAction>("MenuUndo")->text(), QStringLiteral("Undo Edit memory 3"));
+    EXPECT_EQ(named<QAction>("MenuUndo")->text(), QStringLiteral("Undo Edit Bank00-003"));
     goTo(3, 1);
     key(Qt::CTRL | Qt::Key_Z);
     EXPECT_EQ(record(3), before);
     EXPECT_EQ(grid()->currentIndex().row(), 3); // the whole image came back, the row stays
-    EXPECT_EQ(named<QAction>("MenuRedo")->text(), QStringLiteral("Redo Edit memory 3"));
+    EXPECT_EQ(named<QAction>("MenuRedo")->text(), QStringLiteral("Redo Edit Bank00-003"));
     key(Qt::CTRL | Qt::Key_Y);
     EXPECT_EQ(record(3), usedRecord(145000000));
 }
@@ -74,7 +76,8 @@ TEST_F(GridEditingTest, TypedCellsAreStoredOneStepEachAndRefusalsSayWhy) {
     QCoreApplication::processEvents();
     goTo(6, 8); // a free memory has no frequency to keep
     type(QStringLiteral("+"));
-    EXPECT_TRUE(status().startsWith(QStringLiteral("Memory 6: Frequency")));
+    EXPECT_TRUE(status().startsWith(QStringLiteral("Bank00-006: Frequency")))
+        << status().toStdString();
     EXPECT_EQ(record(5), before);
     EXPECT_EQ(session().undoStack().count(), 3);
     EXPECT_TRUE(m_dialogTitles.isEmpty()); // Enter in a cell is not the detail editor's
@@ -93,6 +96,7 @@ TEST_F(GridEditingTest, PastesASpreadsheetsRowsAndCopiesCutsAndPastesThemBackExa
     const std::vector<std::string> pasted(&record(10), &record(10) + 5);
     key(Qt::CTRL | Qt::Key_X); // the pasted rows are still selected
     EXPECT_EQ(record(10), "00");
+    EXPECT_EQ(status(), QStringLiteral("4 memories cleared at Bank00-010..014 — Ctrl+Z undoes"));
     goTo(1695, 1);
     key(Qt::CTRL | Qt::Key_V);
     EXPECT_EQ(std::vector<std::string>(&record(1695), &record(1695) + 5), pasted);
@@ -116,6 +120,18 @@ TEST_F(GridEditingTest, RowsMoveByKeysMenuAndDraggingWithinTheirBank) {
     EXPECT_EQ(record(20), start[1]);
     key(Qt::ALT | Qt::Key_Down); // the row followed its memory
     EXPECT_EQ(record(21), start[1]);
+
+    // In an open list Alt+Down is the list's own key: it opens the list, nothing moves.
+    selectRows(20, 23);
+    goTo(21, 2);
+    key(Qt::Key_F2);
+    auto* list = qobject_cast<QComboBox*>(focused());
+    ASSERT_NE(list, nullptr);
+    key(Qt::ALT | Qt::Key_Down);
+    EXPECT_EQ(std::vector<std::string>(&record(20), &record(20) + 4), start);
+    EXPECT_TRUE(list->view()->isVisible());
+    list->hidePopup();
+    key(Qt::Key_Escape);
 
     // Rows 20..21 dragged onto row 23 end there.
     QMimeData rows;
