@@ -85,14 +85,24 @@ double leadingValue(std::string_view name) {
     return image::numericValue(name) * (name.ends_with("MHz") ? 1000 : 1);
 }
 
+/// The values of a name list, read once: tones in tenths of a hertz, steps in kilohertz.
+template <std::size_t N>
+std::array<double, N> leadingValues(const std::array<std::string_view, N>& list, double scale) {
+    std::array<double, N> values{};
+    for (std::size_t i = 0; i < N; ++i)
+        values[i] = std::round(leadingValue(list[i]) * scale * 100) / 100;
+    return values;
+}
+
 std::optional<std::uint8_t> toneIndexOf(std::string_view text) {
+    static const auto tenths = leadingValues(image::ctcssTones, 10);
     const auto hz = decimalNumber(text);
     if (!hz)
         return std::nullopt;
-    for (std::size_t i = 0; i < image::ctcssTones.size(); ++i)
-        if (std::lround(leadingValue(image::ctcssTones[i]) * 10) == std::lround(*hz * 10))
-            return static_cast<std::uint8_t>(i);
-    return std::nullopt;
+    const auto found = std::find(tenths.begin(), tenths.end(), std::round(*hz * 10));
+    if (found == tenths.end())
+        return std::nullopt;
+    return static_cast<std::uint8_t>(found - tenths.begin());
 }
 
 std::optional<std::uint8_t> dcsIndexOf(std::string_view text) {
@@ -272,13 +282,13 @@ private:
             note(Kind::StepNotCarried, field(kTStep));
             return;
         }
+        static const auto steps = leadingValues(image::stepNames, 1);
         std::size_t nearest = 0;
-        for (std::size_t i = 1; i < image::stepNames.size(); ++i)
-            if (std::abs(leadingValue(image::stepNames[i]) - *kHz) <
-                std::abs(leadingValue(image::stepNames[nearest]) - *kHz))
+        for (std::size_t i = 1; i < steps.size(); ++i)
+            if (std::abs(steps[i] - *kHz) < std::abs(steps[nearest] - *kHz))
                 nearest = i;
         // CHIRP writes two decimals: 8.33 for the 8.33KHz step.
-        if (std::abs(leadingValue(image::stepNames[nearest]) - *kHz) > 0.005)
+        if (std::abs(steps[nearest] - *kHz) > 0.005)
             note(Kind::StepRounded, field(kTStep));
         m_channel.step = static_cast<std::uint8_t>(nearest);
     }
