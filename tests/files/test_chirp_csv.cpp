@@ -238,21 +238,6 @@ TEST(ChirpLayouts, RefusesOtherFilesAndListsBrokenLines) {
     EXPECT_EQ(recordsInLocationOrder(imported), expected);
 }
 
-TEST(ChirpLayouts, MarineListCarriesAllButItsSidebandLines) {
-    const ChirpImport imported = importChirpCsv(dataPath("marine-chirp.csv"));
-    ASSERT_TRUE(imported.ok());
-    ASSERT_EQ(imported.lines.size(), 97u);
-    std::vector<int> dropped;
-    for (const ChirpLine& line : imported.lines)
-        if (!line.channel)
-            dropped.push_back(line.lineNumber);
-        else
-            EXPECT_TRUE(line.notes.empty()) << line.lineNumber;
-    EXPECT_EQ(dropped, (std::vector<int>{97, 98}));
-    EXPECT_EQ(imported.lines[15].channel->name, "CH16");
-    EXPECT_EQ(imported.lines[15].channel->frequencyHz, 156'800'000u);
-}
-
 TEST(ChirpExport, WritesTheCurrentLayoutAndListsWhatCannotBeHeld) {
     image::CloneImage image = image::freshImage();
     image.memRecord[0] = "014086A4080004C0270900020207000000000100000000000000414243202020";
