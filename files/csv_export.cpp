@@ -13,6 +13,8 @@ namespace {
 constexpr std::size_t kDcsColumn = 6;
 constexpr std::size_t kNameColumn = 11;
 
+} // namespace
+
 // A cell holding a separator, a double quote or a line break is quoted, its quotes doubled, as
 // spreadsheets read it; every other cell is written as it is, so such lists stay as they were.
 void appendCell(std::string& text, std::string_view cell, char separator) {
@@ -29,6 +31,8 @@ void appendCell(std::string& text, std::string_view cell, char separator) {
     }
     text += '"';
 }
+
+namespace {
 
 void appendRow(std::string& text, const image::CloneImage& image,
                const std::vector<std::string>& labels, int memory, char separator) {

@@ -30,6 +30,10 @@ std::string csvText(const image::CloneImage& image, const std::vector<std::strin
 std::string csvRows(const image::CloneImage& image, const std::vector<std::string>& labels,
                     int first, int last, char separator = ',');
 
+/// Appends one cell: as it is, or in double quotes with its quotes doubled when it holds
+/// `separator`, a double quote or a line break.
+void appendCell(std::string& text, std::string_view cell, char separator);
+
 /// The fields of one line between `separator`s. A field that starts with a double quote runs to
 /// its closing quote, separators included, a doubled quote inside standing for one; what follows
 /// the closing quote up to the next separator is kept. nullopt when a quote is left open.

@@ -43,13 +43,20 @@ const std::array<CommandSpec, 6> kCommands{{
      Command::ExportCsv,
      false,
      "Export the memory list of a clone file as CSV.",
-     "Opens a clone file and exports its memory list as CSV (File > Export).",
+     "Opens a clone file and exports its memory list as CSV (File > Export). With --format\n"
+     "chirp: its memories in use as CHIRP CSV, Location the memory number, Comment its label;\n"
+     "what CHIRP cannot hold (Train subtones, auto mode and step) is listed on standard error.",
      {{"IN.R36", "The clone file to open."}, {"OUT.csv", "The CSV file to write."}}},
     {"import-csv",
      Command::ImportCsv,
      false,
      "Import a CSV memory list into a new clone file.",
-     "Imports a CSV memory list (File > Import) and saves it as a clone file.",
+     "Imports a CSV memory list (File > Import) and saves it as a clone file.\n"
+     "A CHIRP CSV list (--format chirp, or recognised by its header) goes into consecutive\n"
+     "memories from --at (memory 0 by default) in Location order, into an empty image or a\n"
+     "copy of --into; the rest of the image stays as it was. Each line not carried as written\n"
+     "is listed with the reason on standard error; with --strict any such line fails the\n"
+     "command and nothing is written.",
      {{"IN.csv", "The CSV file to import."}, {"OUT.R36", "The clone file to write."}}},
     {"check",
      Command::Check,
@@ -129,11 +136,26 @@ struct Options {
                                    QStringLiteral("FILE")};
     QCommandLineOption noVerify{QStringLiteral("no-verify"),
                                 QStringLiteral("Do not read back what was written.")};
+    QCommandLineOption format{QStringLiteral("format"),
+                              QStringLiteral("chirp: a list in CHIRP's generic CSV."),
+                              QStringLiteral("FORMAT")};
+    QCommandLineOption at{QStringLiteral("at"),
+                          QStringLiteral("The first memory of a CHIRP list: its number (0 to "
+                                         "1699) or its label, such as Bank05-000."),
+                          QStringLiteral("MEMORY")};
+    QCommandLineOption into{QStringLiteral("into"),
+                            QStringLiteral("Import a CHIRP list into a copy of this clone file."),
+                            QStringLiteral("FILE")};
+    QCommandLineOption strict{QStringLiteral("strict"),
+                              QStringLiteral("Fail, writing nothing, when a line of a CHIRP list "
+                                             "is not carried as written.")};
+    QList<QCommandLineOption> importOptions() const { return {at, into, strict}; }
     QList<QCommandLineOption> writeOptions() const {
         return {backup, changes, changesFrom, noVerify};
     }
     QList<QCommandLineOption> all() const {
-        return QList<QCommandLineOption>{help, version, port, speed, log} + writeOptions();
+        return QList<QCommandLineOption>{help, version, port, speed, log, format} + writeOptions() +
+               importOptions();
     }
 };
 
@@ -167,12 +189,20 @@ QString commandHelp(const Options& options, const CommandSpec& spec) {
         parser.addOptions({options.port, options.speed});
     if (spec.command == Command::Write)
         parser.addOptions(options.writeOptions());
+    if (spec.command == Command::ImportCsv || spec.command == Command::ExportCsv)
+        parser.addOption(options.format);
+    if (spec.command == Command::ImportCsv)
+        parser.addOptions(options.importOptions());
     parser.addOption(options.log);
     QString usage =
         QStringLiteral("qbr36-cli ") + QLatin1String(spec.name) +
         (spec.usesPort ? QStringLiteral(" --port DEVICE [--speed BAUD]") : QStringLiteral(""));
     if (spec.command == Command::Write)
         usage += QStringLiteral(" [--backup] [--changes | --changes-from FILE] [--no-verify]");
+    if (spec.command == Command::ExportCsv)
+        usage += QStringLiteral(" [--format chirp]");
+    if (spec.command == Command::ImportCsv)
+        usage += QStringLiteral(" [--format chirp] [--at MEMORY] [--into FILE] [--strict]");
     for (const auto& [name, description] : spec.files) {
         parser.addPositionalArgument(QLatin1String(name), QLatin1String(description));
         usage += QLatin1Char(' ') + QLatin1String(name);
@@ -240,6 +270,17 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
     if (parser.isSet(options.changes) && parser.isSet(options.changesFrom))
         return wrongUsage(QStringLiteral("--changes reads the receiver, --changes-from takes a "
                                          "file instead: give one of them"));
+    const bool csv = spec->command == Command::ImportCsv || spec->command == Command::ExportCsv;
+    if (parser.isSet(options.format) && (!csv || parser.value(options.format) != "chirp"))
+        return wrongUsage(csv ? QStringLiteral("--format must be chirp")
+                              : name + QStringLiteral(" takes no --format; it belongs to "
+                                                      "import-csv and export-csv"));
+    const QList<QCommandLineOption> importOptions = options.importOptions();
+    if (spec->command != Command::ImportCsv &&
+        std::any_of(importOptions.begin(), importOptions.end(),
+                    [&](const auto& o) { return parser.isSet(o); }))
+        return wrongUsage(name + QStringLiteral(" takes no --at, --into or --strict; they belong "
+                                                "to import-csv"));
     ParsedCommandLine parsed;
     parsed.kind = ParsedCommandLine::Kind::Run;
     Invocation& invocation = parsed.invocation;
@@ -250,6 +291,10 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
     invocation.command = spec->command;
     invocation.paths = positional;
     invocation.logPath = parser.value(options.log);
+    invocation.format = parser.value(options.format);
+    invocation.at = parser.value(options.at);
+    invocation.into = parser.value(options.into);
+    invocation.strict = parser.isSet(options.strict);
     if (parser.isSet(options.log) && invocation.logPath.isEmpty())
         return wrongUsage(QStringLiteral("--log needs a file name"));
     if (spec->usesPort) {

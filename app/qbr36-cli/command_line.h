@@ -20,6 +20,12 @@ struct Invocation {
     bool changes = false; // send only what differs from what the receiver holds
     QString changesFrom;  // the file that stands for what the receiver holds; empty: read it
     bool verify = true;   // read back what was written
+    // import-csv and export-csv
+    QString format; // "chirp": CHIRP's generic CSV; empty: import-csv recognises it by its header
+    // import-csv of a CHIRP list only
+    QString at;          // the first memory: a number or a label; empty: memory 0
+    QString into;        // the clone file imported into; empty: an empty image
+    bool strict = false; // a line not carried as written fails the command
 };
 
 struct ParsedCommandLine {

@@ -1,5 +1,6 @@
 #include "commands.h"
 
+#include "chirp_commands.h"
 #include "stop_signals.h"
 
 #include "files/clone_file.h"
@@ -223,6 +224,8 @@ Outcome exportCommand(const Invocation& invocation, Session& session, StopSignal
         output.warnings.push_back(std::move(problem));
     if (stop.received())
         return interrupted("before the export; " + text(invocation.paths[1]) + " was not written");
+    if (!invocation.format.isEmpty())
+        return exportChirpCommand(invocation, session, output);
     return aboutFile(invocation.paths[1], session.exportCsv(invocation.paths[1]));
 }
 
@@ -268,6 +271,11 @@ Outcome runCommand(const Invocation& invocation, Session& session, StopSignals& 
     case Command::ExportCsv:
         return exportCommand(invocation, session, stop, output);
     case Command::ImportCsv:
+        if (isChirpImport(invocation))
+            return importChirpCommand(invocation, session, output);
+        if (!invocation.at.isEmpty() || !invocation.into.isEmpty() || invocation.strict)
+            return Outcome::failure("--at, --into and --strict apply to CHIRP CSV lists; " +
+                                    text(invocation.paths[0]) + " is a memory list of its own");
         return importCommand(invocation, session, stop);
     case Command::Check:
         return checkCommand(invocation, session, output);

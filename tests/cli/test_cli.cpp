@@ -166,7 +166,9 @@ INSTANTIATE_TEST_SUITE_P(
         C{"NoReply", "no-reply@address=0x02F80,repeat", "read --port $dev @o.R36", 1,
           "Read all: reading memory 300 at 02F80: no reply within", ""},
         C{"WriteOptionOnRead", "", "read --port COM1 --changes @o.R36", 2, "belong to write", ""},
-        C{"DiffEqual", "", "diff %realistic.R36 %realistic.R36", 0, "", ""}),
+        C{"DiffEqual", "", "diff %realistic.R36 %realistic.R36", 0, "", ""},
+        C{"FormatOnCheck", "", "check --format chirp in", 2, "check takes no --format", ""},
+        C{"FormatValue", "", "import-csv --format own in @o.R36", 2, "--format must be chirp", ""}),
     [](const auto& param) { return std::string(param.param.name); });
 
 TEST(CliFiles, AFifoIsRefusedAndDashIsStandardInputAndOutput) {
@@ -345,4 +347,36 @@ TEST(CliTransfers, LogHoldsTheExchangesOfAFailedRead) {
     const std::regex ending(sent + R"(\n +\d+\.\d{3} ! sending the command again)" + sent +
                             R"(\n +\d+\.\d{3} \* closed\n$)");
     EXPECT_TRUE(std::regex_search(text, ending)) << text;
+}
+
+TEST(CliChirp, ImportListsWhatIsNotCarriedAndStrictWritesNothing) {
+    QTemporaryDir dir;
+    const QString list = dataPath("marine-chirp.csv"), out = dir.filePath("o.R36");
+    // Recognised by its header; placed from Bank00-002 into a copy of the sample file.
+    CliRun run = runCli(
+        {"import-csv", "--at", "Bank00-002", "--into", dataPath("realistic.R36"), list, out});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.err, "qbr36-cli: " + list.toStdString() +
+                           " line 97, Distress 2182: mode USB cannot be received (FM, AM and WFM "
+                           "only); line not carried\nqbr36-cli: " +
+                           list.toStdString() +
+                           " line 98, HF 4125: mode USB cannot be received (FM, AM and WFM only); "
+                           "line not carried\n");
+    const std::string written = fileBytes(out);
+    EXPECT_NE(written.find("\r\nMR:2:0110539309"), std::string::npos) << "CH1 at 160.65 MHz";
+    EXPECT_NE(written.find("\r\nMR:1200:"), std::string::npos) << "the rest of the file kept";
+
+    run = runCli({"import-csv", "--format", "chirp", "--strict", list, dir.filePath("s.R36")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find("2 lines not carried as written (--strict)"), std::string::npos);
+    EXPECT_FALSE(QFile::exists(dir.filePath("s.R36")));
+
+    run = runCli(
+        {"export-csv", "--format", "chirp", dataPath("realistic.R36"), dir.filePath("r.csv")});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_NE(run.err.find("qbr36-cli: memory 1200 (PRG - 0A): CHIRP holds no auto mode; "
+                           "written as FM\n"),
+              std::string::npos)
+        << run.err;
+    EXPECT_TRUE(fileBytes(dir.filePath("r.csv")).starts_with("Location,Name,Frequency,"));
 }
