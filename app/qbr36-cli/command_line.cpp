@@ -57,7 +57,10 @@ const std::array<CommandSpec, 6> kCommands{{
      "List every damaged line of a clone file.",
      "Opens a clone file and lists every line that would be skipped, with its number and the\n"
      "reason; the exit status is 1 when there is one. A file without a single clone-file\n"
-     "line is not a clone file: check, write and export-csv refuse it.",
+     "line is not a clone file: check, write and export-csv refuse it. Then the list check's\n"
+     "findings follow, one a line: duplicates, program-scan pairs with a free or reversed\n"
+     "edge, link groups naming only empty banks or pairs, names with a leading space or a\n"
+     "hidden character; they fail the check only with --strict.",
      {{"IN.R36", "The clone file to check."}}},
     {"diff",
      Command::Diff,
@@ -127,8 +130,11 @@ struct Options {
     QList<QCommandLineOption> writeOptions() const {
         return {backup, changes, changesFrom, noVerify};
     }
+    QCommandLineOption strict{QStringLiteral("strict"),
+                              QStringLiteral("The list check's findings (duplicates, program-scan "
+                                             "pairs, link groups, names) fail the check too.")};
     QList<QCommandLineOption> all() const {
-        return QList<QCommandLineOption>{help, version, port, speed, log} + writeOptions();
+        return QList<QCommandLineOption>{help, version, port, speed, log, strict} + writeOptions();
     }
 };
 
@@ -162,12 +168,16 @@ QString commandHelp(const Options& options, const CommandSpec& spec) {
         parser.addOptions({options.port, options.speed});
     if (spec.command == Command::Write)
         parser.addOptions(options.writeOptions());
+    if (spec.command == Command::Check)
+        parser.addOption(options.strict);
     parser.addOption(options.log);
     QString usage =
         QStringLiteral("qbr36-cli ") + QLatin1String(spec.name) +
         (spec.usesPort ? QStringLiteral(" --port DEVICE [--speed BAUD]") : QStringLiteral(""));
     if (spec.command == Command::Write)
         usage += QStringLiteral(" [--backup] [--changes | --changes-from FILE] [--no-verify]");
+    if (spec.command == Command::Check)
+        usage += QStringLiteral(" [--strict]");
     for (const auto& [name, description] : spec.files) {
         parser.addPositionalArgument(QLatin1String(name), QLatin1String(description));
         usage += QLatin1Char(' ') + QLatin1String(name);
@@ -232,6 +242,8 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
     if (spec->command != Command::Write && writeOptionGiven)
         return wrongUsage(name + QStringLiteral(" takes no --backup, --changes, --changes-from "
                                                 "or --no-verify; they belong to write"));
+    if (spec->command != Command::Check && parser.isSet(options.strict))
+        return wrongUsage(name + QStringLiteral(" takes no --strict; it belongs to check"));
     if (parser.isSet(options.changes) && parser.isSet(options.changesFrom))
         return wrongUsage(QStringLiteral("--changes reads the receiver, --changes-from takes a "
                                          "file instead: give one of them"));
@@ -242,6 +254,7 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
     invocation.changesFrom = parser.value(options.changesFrom);
     invocation.changes = parser.isSet(options.changes) || !invocation.changesFrom.isEmpty();
     invocation.verify = !parser.isSet(options.noVerify);
+    invocation.strict = parser.isSet(options.strict);
     invocation.command = spec->command;
     invocation.paths = positional;
     invocation.logPath = parser.value(options.log);

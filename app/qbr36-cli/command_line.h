@@ -20,6 +20,8 @@ struct Invocation {
     bool changes = false; // send only what differs from what the receiver holds
     QString changesFrom;  // the file that stands for what the receiver holds; empty: read it
     bool verify = true;   // read back what was written
+    // check only
+    bool strict = false; // the list check's findings fail it too
 };
 
 struct ParsedCommandLine {

@@ -1,10 +1,12 @@
 #include "commands.h"
 
+#include "finding_lines.h"
 #include "stop_signals.h"
 
 #include "files/clone_file.h"
 #include "image/clone_image.h"
 #include "image/image_difference.h"
+#include "image/list_check.h"
 #include "image/program_constants.h"
 #include "link/port_names.h"
 #include "session/session.h"
@@ -227,10 +229,16 @@ Outcome checkCommand(const Invocation& invocation, Session& session, CommandOutp
         return opened;
     for (const files::SkippedLine& skipped : report.skipped)
         output.standardOutput += skippedText(path, skipped) + "\n";
+    const std::vector<image::ListFinding> findings = image::checkList(session.image());
+    for (const image::ListFinding& finding : findings)
+        output.standardOutput += text(path) + ": " + findingLine(finding, session.labels()) + "\n";
     if (!report.skipped.empty())
         return Outcome::failure(text(path) + ": " + std::to_string(report.skipped.size()) +
                                 " damaged line" + (report.skipped.size() == 1 ? "" : "s") +
                                 " would be skipped");
+    if (invocation.strict && !findings.empty())
+        return Outcome::failure(text(path) + ": " + std::to_string(findings.size()) + " finding" +
+                                (findings.size() == 1 ? "" : "s") + " of the list check");
     int inUse = 0;
     for (int m = 0; m < image::kUserMemoryCount; ++m)
         inUse += image::isRecordInUse(session.image().memRecord[static_cast<std::size_t>(m)]);
