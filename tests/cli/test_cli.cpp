@@ -126,7 +126,6 @@ INSTANTIATE_TEST_SUITE_P(
           "every line loads; 22 memories in use\n"},
         // Findings are printed and fail the check only when asked to.
         C{"CheckStrict", "", "check --strict %realistic.R36", 1, "2 findings of the list check",
-          "PRIO - 0: same frequency and mode as Bank00-003 in another bank or area\n"
           "realistic.R36: bank-link group 3 names only banks without a memory in use\n"},
         C{"CheckDamaged", "", "check %malformed.R36", 1,
           "malformed.R36: 17 damaged lines would be skipped",
