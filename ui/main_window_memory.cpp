@@ -12,6 +12,7 @@
 
 #include "session/session.h"
 
+#include <QItemSelectionModel>
 #include <QKeySequence>
 #include <QShortcut>
 #include <QStatusBar>
@@ -61,7 +62,16 @@ void MainWindow::clearSelected() {
     const auto [first, last] = m_memoryPage->grid()->selectedRange();
     if (first < 0)
         return askForSelection();
-    m_session->clearMemories(first, last);
+    // Rows selected here and there (the duplicates): each of them, still one step.
+    if (const QModelIndexList rows = m_memoryPage->grid()->selectionModel()->selectedRows();
+        rows.size() > 1 && rows.size() != last - first + 1) {
+        std::vector<int> memories;
+        for (const QModelIndex& row : rows)
+            memories.push_back(row.row());
+        m_session->clearMemorySet(memories);
+    } else {
+        m_session->clearMemories(first, last);
+    }
     m_memoryPage->grid()->setFocus();
 }
 
