@@ -65,6 +65,7 @@ public:
                         : static_cast<int>(
                               choice.buttons.indexOf(QStringLiteral("Write without reading")));
     }
+    bool askText(QWidget*, const QString&, const QString&, QString&) override { return false; }
 };
 
 double median(std::vector<double> values) {

@@ -7,6 +7,7 @@
 #include "image/clone_image.h"
 #include "image/image_difference.h"
 #include "image/memory_areas.h"
+#include "image/memory_sort.h"
 #include "image/outcome.h"
 #include "image/settings_block.h"
 
@@ -35,6 +36,7 @@ class DocumentChange;
 class UndoStep;
 struct DocumentState;
 struct TransferRequest;
+struct SetFieldReport;
 enum class Block;
 
 /// The open document and every command of the program: the clone image, the link choices, the
@@ -155,6 +157,18 @@ public:
     void setPsLinks(const std::array<std::string, image::kPsLinkCount>& entries);
     /// A settings page change: the selections as the page now shows them.
     void setSettings(const image::SettingsSelections& settings);
+
+    // ---- List work (session_list_edits.cpp) ------------------------------------------------
+    /// "Sort…": memories first..last (with first == last: that memory's whole bank or area)
+    /// reordered by `key`, free ones last, as one step; labels stay with their positions.
+    /// Refused, changing nothing, across a bank or area border.
+    Outcome sortMemories(int first, int last, image::SortKey key, bool descending);
+    /// "Set field…": memory list column `text` (1 Mode .. 10 Name, as image::recordWithText)
+    /// set to `value` in every memory in use among `memories`, through the detail editor's
+    /// rules, as one step; free memories stay free.
+    SetFieldReport setField(const std::vector<int>& memories, int text, const std::string& value);
+    /// Clears the listed memories (e.g. the selected duplicates) as one step.
+    void clearMemorySet(const std::vector<int>& memories);
 
     // ---- Transfers --------------------------------------------------------------------------
     /// Starts a transfer; false (nothing started) while one runs. Its end comes as

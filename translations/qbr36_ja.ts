@@ -172,6 +172,14 @@
         <source>Edit %1</source>
         <translation>%1 の編集</translation>
     </message>
+    <message>
+        <source>Sort</source>
+        <translation>並べ替え</translation>
+    </message>
+    <message>
+        <source>Set field</source>
+        <translation>項目の一括設定</translation>
+    </message>
 </context>
 <context>
     <name>r36::session::Transfer</name>
@@ -389,6 +397,161 @@ your receiver before you write to it.</source>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>r36::ui::ListCommands</name>
+    <message>
+        <source>%1: same frequency and mode as %2 in its bank or area</source>
+        <translation>%1: 同じバンク/エリアの %2 と周波数とモードが同じです</translation>
+    </message>
+    <message>
+        <source>%1: same frequency and mode as %2 in another bank or area</source>
+        <translation>%1: 別のバンク/エリアの %2 と周波数とモードが同じです</translation>
+    </message>
+    <message>
+        <source>%1: its program-scan pair&apos;s other edge %2 is free</source>
+        <translation>%1: プログラムスキャンの組のもう一方の端 %2 が空きです</translation>
+    </message>
+    <message>
+        <source>%1: the lower edge is above the upper edge %2</source>
+        <translation>%1: 下端が上端 %2 より高い周波数です</translation>
+    </message>
+    <message>
+        <source>Bank-link group %1 names only banks without a memory in use</source>
+        <translation>バンクリンクのグループ %1 は使用中のメモリーがないバンクだけを含みます</translation>
+    </message>
+    <message>
+        <source>Program-scan-link group %1 names only pairs without an edge in use</source>
+        <translation>プログラムスキャンリンクのグループ %1 は使用中の端がない組だけを含みます</translation>
+    </message>
+    <message>
+        <source>%1: the name begins with a space</source>
+        <translation>%1: 名前が空白で始まります</translation>
+    </message>
+    <message>
+        <source>%1: the name holds a character the receiver shows as a space</source>
+        <translation>%1: 名前に受信機が空白として表示する文字があります</translation>
+    </message>
+    <message>
+        <source>Sort…</source>
+        <translation>並べ替え…</translation>
+    </message>
+    <message>
+        <source>Set field…</source>
+        <translation>項目の一括設定…</translation>
+    </message>
+    <message>
+        <source>Check list</source>
+        <translation>リストの点検</translation>
+    </message>
+    <message>
+        <source>Select duplicates</source>
+        <translation>重複を選択</translation>
+    </message>
+    <message>
+        <source>Findings</source>
+        <translation>点検結果</translation>
+    </message>
+    <message>
+        <source>Findings of the list check</source>
+        <translation>リストの点検結果</translation>
+    </message>
+    <message>
+        <source>Sort</source>
+        <translation>並べ替え</translation>
+    </message>
+    <message>
+        <source>Sort the bank or area of %1 by:</source>
+        <translation>%1 のバンク/エリアを並べ替える基準:</translation>
+    </message>
+    <message>
+        <source>Sort memories %1 to %2 by:</source>
+        <translation>メモリー %1 ～ %2 を並べ替える基準:</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>周波数</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名前</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>モード</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>ステップ</translation>
+    </message>
+    <message>
+        <source>Sub-tone</source>
+        <translation>サブトーン</translation>
+    </message>
+    <message>
+        <source>Ascending</source>
+        <translation>昇順</translation>
+    </message>
+    <message>
+        <source>Descending</source>
+        <translation>降順</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Memories sorted by %1</source>
+        <translation>%1 で並べ替えました</translation>
+    </message>
+    <message>
+        <source>Nothing sorted: %1</source>
+        <translation>並べ替えませんでした: %1</translation>
+    </message>
+    <message>
+        <source>Set field</source>
+        <translation>項目の一括設定</translation>
+    </message>
+    <message numerus="yes">
+        <source>Set which field in the %n selected memories?</source>
+        <translation><numerusform>選択した %n 個のメモリーのどの項目を設定しますか?</numerusform></translation>
+    </message>
+    <message>
+        <source>Next…</source>
+        <translation>次へ…</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>設定</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n memories changed</source>
+        <translation><numerusform>%n 個のメモリーを変更しました</numerusform></translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>; %n refused: </source>
+        <translation><numerusform>、%n 個は拒否: </numerusform></translation>
+    </message>
+    <message>
+        <source>No findings</source>
+        <translation>問題は見つかりませんでした</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n findings</source>
+        <translation><numerusform>%n 件の点検結果</numerusform></translation>
+    </message>
+    <message>
+        <source>No duplicates within a bank or area</source>
+        <translation>バンク/エリア内に重複はありません</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n duplicates selected: Delete clears them</source>
+        <translation><numerusform>%n 個の重複を選択しました: Delete で消去します</numerusform></translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,7 @@
 
 #include "app_texts.h"
 #include "edit_commands.h"
+#include "list_commands.h"
 #include "memory_grid.h"
 #include "memory_list_model.h"
 #include "memory_page.h"
@@ -88,6 +89,8 @@ MainWindow::MainWindow(Options options, QWidget* parent)
     buildPages();
     m_edit = new EditCommands(*m_session, *m_memoryPage->grid(), *m_memoryPage->findBar(),
                               *statusBar(), this);
+    new ListCommands(*m_session, *m_memoryPage->grid(), *m_edit->menu(), *statusBar(), *m_dialogs,
+                     this);
     menuBar()->insertMenu(m_menus[1]->menuAction(), m_edit->menu());
     m_menus[5] = m_edit->menu();
     wireSession();

@@ -13,6 +13,7 @@
 
 #include "session/session.h"
 
+#include <QItemSelectionModel>
 #include <QKeySequence>
 #include <QShortcut>
 #include <QStatusBar>
@@ -113,9 +114,22 @@ void MainWindow::clearSelected() {
     const auto [first, last] = m_memoryPage->grid()->selectedRange();
     if (first < 0)
         return askForSelection();
-    const int inUse = m_session->memoriesInUse(first, last);
-    m_session->clearMemories(first, last);
-    statusBar()->showMessage(EditReports::cleared(*m_session, first, last, inUse));
+    // Rows selected here and there (the duplicates): each of them, still one step.
+    if (const QModelIndexList rows = m_memoryPage->grid()->selectionModel()->selectedRows();
+        rows.size() > 1 && rows.size() != last - first + 1) {
+        std::vector<int> memories;
+        int inUse = 0;
+        for (const QModelIndex& row : rows) {
+            memories.push_back(row.row());
+            inUse += m_session->memoriesInUse(row.row(), row.row());
+        }
+        m_session->clearMemorySet(memories);
+        statusBar()->showMessage(EditReports::cleared(*m_session, first, last, inUse));
+    } else {
+        const int inUse = m_session->memoriesInUse(first, last);
+        m_session->clearMemories(first, last);
+        statusBar()->showMessage(EditReports::cleared(*m_session, first, last, inUse));
+    }
     m_memoryPage->grid()->setFocus();
 }
 

@@ -8,6 +8,7 @@
 #include <QDropEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
@@ -18,6 +19,7 @@ namespace r36::ui {
 
 namespace {
 constexpr int kRowHeightTwips = 300;
+constexpr char kColumnProperty[] = "gridColumn"; // the column a cell editor edits
 
 // Text cells are edited in a line, list cells in a drop-down list of the model's choices.
 class CellDelegate : public QStyledItemDelegate {
@@ -30,10 +32,12 @@ public:
         if (choices.isEmpty()) {
             QWidget* line = QStyledItemDelegate::createEditor(parent, option, index);
             line->setObjectName(QStringLiteral("cellText"));
+            line->setProperty(kColumnProperty, index.column());
             return line;
         }
         auto* box = new QComboBox(parent);
         box->setObjectName(QStringLiteral("cellChoices"));
+        box->setProperty(kColumnProperty, index.column());
         box->addItems(choices);
         return box;
     }
@@ -46,6 +50,7 @@ public:
     /// The keys an open editor uses are its own, never the grid's commands: Alt+Up and
     /// Alt+Down open and close a list (they move memories only while no editor is open), and
     /// a plain key (Insert, F4, ...) goes to the editor. Ctrl keys the editor takes itself.
+    /// Ctrl+Enter, as in spreadsheets, sends the cell's value to every selected row.
     bool eventFilter(QObject* object, QEvent* event) override {
         if (event->type() == QEvent::ShortcutOverride) {
             const auto* key = static_cast<QKeyEvent*>(event);
@@ -55,6 +60,21 @@ public:
             const bool plainKey = (held & ~Qt::ShiftModifier) == Qt::NoModifier;
             if (listKey || plainKey) {
                 event->accept();
+                return true;
+            }
+        }
+        auto* editor = qobject_cast<QWidget*>(object);
+        if (event->type() == QEvent::KeyPress && editor) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+                key->modifiers().testFlag(Qt::ControlModifier)) {
+                auto* box = qobject_cast<QComboBox*>(editor);
+                auto* line = qobject_cast<QLineEdit*>(editor);
+                const QString value = box ? box->currentText() : line ? line->text() : QString();
+                auto* grid = static_cast<MemoryGrid*>(parent());
+                const int column = editor->property(kColumnProperty).toInt();
+                emit closeEditor(editor, QAbstractItemDelegate::NoHint);
+                emit grid->fillSelectionRequested(column, value);
                 return true;
             }
         }

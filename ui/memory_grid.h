@@ -12,6 +12,7 @@ class MemoryListModel;
 /// the columns.
 /// Enter and a double-click on the label column ask for the detail editor, Delete for clearing
 /// the selection; F2, typing or a double-click edits another cell; dragged rows ask to move.
+/// Ctrl+Enter in a cell editor sets that cell's column in every selected row.
 /// The label column stays in place when the other columns scroll sideways.
 class MemoryGrid : public QTableView {
     Q_OBJECT
@@ -38,6 +39,8 @@ public:
 signals:
     void openEditorRequested(int memory);
     void clearSelectedRequested();
+    /// Ctrl+Enter in a cell editor: `value` for column `column` of every selected row.
+    void fillSelectionRequested(int column, const QString& value);
     /// Rows first..last were dragged onto row `target`.
     void moveRequested(int first, int last, int target);
 

@@ -2,6 +2,8 @@
 
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
@@ -94,6 +96,15 @@ int QtUserDialogs::choose(QWidget* parent, const Choice& choice, int* line) {
     if (line)
         *line = list ? list->currentRow() : -1;
     return chosen;
+}
+
+bool QtUserDialogs::askText(QWidget* parent, const QString& title, const QString& label,
+                            QString& text) {
+    bool ok = false;
+    const QString typed = QInputDialog::getText(parent, title, label, QLineEdit::Normal, text, &ok);
+    if (ok)
+        text = typed;
+    return ok;
 }
 
 } // namespace r36::ui

@@ -41,6 +41,9 @@ public:
     /// Index of the button chosen, or -1 when the dialog was closed; `line` gets the index of
     /// the selected line (-1: none).
     virtual int choose(QWidget* parent, const Choice& choice, int* line = nullptr) = 0;
+    /// A line of text to type, starting as `text`; false when cancelled.
+    virtual bool askText(QWidget* parent, const QString& title, const QString& label,
+                         QString& text) = 0;
 };
 
 /// The real dialogs: QFileDialog and QMessageBox.
@@ -53,6 +56,8 @@ public:
     bool askOkCancel(QWidget* parent, Icon icon, const QString& title,
                      const QString& text) override;
     int choose(QWidget* parent, const Choice& choice, int* line = nullptr) override;
+    bool askText(QWidget* parent, const QString& title, const QString& label,
+                 QString& text) override;
 };
 
 } // namespace r36::ui

@@ -61,12 +61,20 @@ const std::array<CommandSpec, 6> kCommands{{
     {"check",
      Command::Check,
      false,
-     "List every problem of a clone file.",
-     "Opens a clone file and lists every line that would be skipped or is unknown, with its\n"
-     "number and the reason, and every line the file lacks (a file cut short lacks its END\n"
-     "line); the exit status is 1 when there is one, and write refuses such a file. A file\n"
-     "without a single clone-file line is not a clone file: check, write and export-csv\n"
-     "refuse it.",
+     "List every problem of a clone file, then the list check's findings.",
+     "Opens a clone file and lists every line that would be skipped or is unknown, with its
+"
+     "number and the reason, and every line the file lacks (a file cut short lacks its END
+"
+     "line); the exit status is 1 when there is one, and write refuses such a file. A file
+"
+     "without a single clone-file line is not a clone file: check, write and export-csv
+"
+     "refuse it. Then the list check's findings follow, one a line: duplicates, program-scan
+"
+     "pairs with a free or reversed edge, link groups naming only empty banks or pairs, names
+"
+     "with a leading space or a hidden character; they fail the check only with --strict.",
      {{"IN.R36", "The clone file to check."}}},
     {"diff",
      Command::Diff,
@@ -146,16 +154,18 @@ struct Options {
     QCommandLineOption into{QStringLiteral("into"),
                             QStringLiteral("Import a CHIRP list into a copy of this clone file."),
                             QStringLiteral("FILE")};
-    QCommandLineOption strict{QStringLiteral("strict"),
-                              QStringLiteral("Fail, writing nothing, when a line of a CHIRP list "
-                                             "is not carried as written.")};
-    QList<QCommandLineOption> importOptions() const { return {at, into, strict}; }
+    QCommandLineOption strict{
+        QStringLiteral("strict"),
+        QStringLiteral("check: the list check's findings (duplicates, program-scan pairs, link "
+                       "groups, names) fail it too. import-csv: a line of a CHIRP list not "
+                       "carried as written fails it, writing nothing.")};
+    QList<QCommandLineOption> importOptions() const { return {at, into}; }
     QList<QCommandLineOption> writeOptions() const {
         return {backup, changes, changesFrom, noVerify};
     }
     QList<QCommandLineOption> all() const {
-        return QList<QCommandLineOption>{help, version, port, speed, log, format} + writeOptions() +
-               importOptions();
+        return QList<QCommandLineOption>{help, version, port, speed, log, format, strict} +
+               writeOptions() + importOptions();
     }
 };
 
@@ -193,6 +203,8 @@ QString commandHelp(const Options& options, const CommandSpec& spec) {
         parser.addOption(options.format);
     if (spec.command == Command::ImportCsv)
         parser.addOptions(options.importOptions());
+    if (spec.command == Command::Check || spec.command == Command::ImportCsv)
+        parser.addOption(options.strict);
     parser.addOption(options.log);
     QString usage =
         QStringLiteral("qbr36-cli ") + QLatin1String(spec.name) +
@@ -203,6 +215,8 @@ QString commandHelp(const Options& options, const CommandSpec& spec) {
         usage += QStringLiteral(" [--format chirp]");
     if (spec.command == Command::ImportCsv)
         usage += QStringLiteral(" [--format chirp] [--at MEMORY] [--into FILE] [--strict]");
+    if (spec.command == Command::Check)
+        usage += QStringLiteral(" [--strict]");
     for (const auto& [name, description] : spec.files) {
         parser.addPositionalArgument(QLatin1String(name), QLatin1String(description));
         usage += QLatin1Char(' ') + QLatin1String(name);
@@ -267,6 +281,10 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
     if (spec->command != Command::Write && writeOptionGiven)
         return wrongUsage(name + QStringLiteral(" takes no --backup, --changes, --changes-from "
                                                 "or --no-verify; they belong to write"));
+    if (spec->command != Command::Check && spec->command != Command::ImportCsv &&
+        parser.isSet(options.strict))
+        return wrongUsage(name +
+                          QStringLiteral(" takes no --strict; it belongs to check and import-csv"));
     if (parser.isSet(options.changes) && parser.isSet(options.changesFrom))
         return wrongUsage(QStringLiteral("--changes reads the receiver, --changes-from takes a "
                                          "file instead: give one of them"));
@@ -279,8 +297,8 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments) {
     if (spec->command != Command::ImportCsv &&
         std::any_of(importOptions.begin(), importOptions.end(),
                     [&](const auto& o) { return parser.isSet(o); }))
-        return wrongUsage(name + QStringLiteral(" takes no --at, --into or --strict; they belong "
-                                                "to import-csv"));
+        return wrongUsage(name + QStringLiteral(" takes no --at or --into; they belong to "
+                                                "import-csv"));
     ParsedCommandLine parsed;
     parsed.kind = ParsedCommandLine::Kind::Run;
     Invocation& invocation = parsed.invocation;

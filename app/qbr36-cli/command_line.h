@@ -22,7 +22,7 @@ struct Invocation {
     bool verify = true;   // read back what was written
     // import-csv and export-csv
     QString format; // "chirp": CHIRP's generic CSV; empty: import-csv recognises it by its header
-    // import-csv of a CHIRP list only
+    // import-csv of a CHIRP list only (strict: also check, where findings fail it)
     QString at;          // the first memory: a number or a label; empty: memory 0
     QString into;        // the clone file imported into; empty: an empty image
     bool strict = false; // a line not carried as written fails the command

@@ -1,11 +1,13 @@
 #include "commands.h"
 
 #include "chirp_commands.h"
+#include "finding_lines.h"
 #include "stop_signals.h"
 
 #include "files/clone_file.h"
 #include "image/clone_image.h"
 #include "image/image_difference.h"
+#include "image/list_check.h"
 #include "image/program_constants.h"
 #include "link/port_names.h"
 #include "session/file_problems.h"
@@ -245,10 +247,18 @@ Outcome checkCommand(const Invocation& invocation, Session& session, CommandOutp
         return opened;
     const std::vector<std::string> problems = problemTexts(path, report);
     for (const std::string& problem : problems)
-        output.standardOutput += problem + "\n";
+        output.standardOutput += problem + "
+";
+    const std::vector<image::ListFinding> findings = image::checkList(session.image());
+    for (const image::ListFinding& finding : findings)
+        output.standardOutput += text(path) + ": " + findingLine(finding, session.labels()) + "
+";
     if (!problems.empty())
         return Outcome::failure(text(path) + ": " + problemCount(problems.size()) +
                                 "; write refuses the file until they are mended");
+    if (invocation.strict && !findings.empty())
+        return Outcome::failure(text(path) + ": " + std::to_string(findings.size()) + " finding" +
+                                (findings.size() == 1 ? "" : "s") + " of the list check");
     int inUse = 0;
     for (int m = 0; m < image::kUserMemoryCount; ++m)
         inUse += image::isRecordInUse(session.image().memRecord[static_cast<std::size_t>(m)]);

@@ -134,6 +134,9 @@ INSTANTIATE_TEST_SUITE_P(
         C{"PortOnCheck", "", "check --port COM1 in", 2, "does not talk to the receiver", ""},
         C{"CheckClean", "", "check %realistic.R36", 0, "",
           "every line loads; 22 memories in use\n"},
+        // Findings are printed and fail the check only when asked to.
+        C{"CheckStrict", "", "check --strict %realistic.R36", 1, "2 findings of the list check",
+          "realistic.R36: bank-link group 3 names only banks without a memory in use\n"},
         C{"CheckDamaged", "", "check %malformed.R36", 1,
           "malformed.R36: 20 problems; write refuses the file until they are mended",
           "malformed.R36: line 3: MR record is not 64 hex digits\n"},

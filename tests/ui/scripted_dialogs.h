@@ -23,6 +23,7 @@ public:
 
     std::deque<QString> fileNames; // answers to open/save dialogs; none left = cancel
     std::deque<bool> answers;      // answers to OK/Cancel questions; none left = Cancel
+    std::deque<QString> texts; // texts typed when asked; none left = cancel
     /// Buttons to press in choices, by text; when none is left, the command goes ahead as it
     /// did before there were choices ("Write without reading", "Write all", "Only change the
     /// counts"), or is cancelled.
@@ -60,6 +61,13 @@ public:
         if (picked)
             *picked = 0; // the first line of a choice that lists some
         return static_cast<int>(choice.buttons.indexOf(answer));
+    }
+
+    bool askText(QWidget*, const QString&, const QString&, QString& text) override {
+        if (texts.empty())
+            return false;
+        text = next(texts, {});
+        return true;
     }
 
 private:

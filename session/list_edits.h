@@ -1,0 +1,19 @@
+#pragma once
+
+// What "Set field…" did: how many memories changed and which were refused, with why.
+
+#include <string>
+#include <vector>
+
+namespace r36::session {
+
+struct SetFieldReport {
+    struct Refusal {
+        int memory;
+        std::string reason; // the field and its range, as the detail editor says it
+    };
+    int changed = 0;
+    std::vector<Refusal> refused;
+};
+
+} // namespace r36::session

@@ -1,0 +1,93 @@
+// Work on many memories at once: sorting a block, setting one field across a selection, and
+// clearing a scattered set (the duplicates); each one step of the undo history.
+
+#include "session.h"
+
+#include "list_edits.h"
+#include "undo_step.h"
+
+#include "image/memory_fields.h"
+
+#include <algorithm>
+#include <span>
+
+namespace r36::session {
+
+namespace {
+
+// More rows than this are refreshed as a whole: cheaper than one signal per row.
+constexpr std::size_t kRowsRefreshedOneByOne = 100;
+
+} // namespace
+
+Outcome Session::sortMemories(int first, int last, image::SortKey key, bool descending) {
+    if (first < 0 || last < first || last > image::lastStoredMemory)
+        return Outcome::failure("memories " + std::to_string(first) + ".." + std::to_string(last) +
+                                " are not user memories");
+    const auto group = image::memoryGroup(m_image.bankTable, first);
+    if (first == last)
+        std::tie(first, last) = group;
+    else if (image::memoryGroup(m_image.bankTable, last) != group)
+        return Outcome::failure("memories " + std::to_string(first) + ".." + std::to_string(last) +
+                                " span more than one bank or area; select memories within " +
+                                std::to_string(group.first) + ".." + std::to_string(group.second) +
+                                " to sort them");
+    const auto begin = m_image.memRecord.begin() + first;
+    const std::vector<std::string> sorted = image::sortedRecords(
+        std::span<const std::string>(&*begin, static_cast<std::size_t>(last - first + 1)), key,
+        descending);
+    recorded(tr("Sort"), [&] { std::copy(sorted.begin(), sorted.end(), begin); });
+    if (sorted.size() > kRowsRefreshedOneByOne)
+        emit imageReplaced();
+    else
+        for (int m = first; m <= last; ++m)
+            emit memoryChanged(m);
+    return Outcome::success();
+}
+
+SetFieldReport Session::setField(const std::vector<int>& memories, int text,
+                                 const std::string& value) {
+    SetFieldReport report;
+    std::vector<std::pair<int, std::string>> changes;
+    for (const int m : memories) {
+        if (m < 0 || m > image::lastStoredMemory)
+            continue;
+        const std::string& record = m_image.memRecord[static_cast<std::size_t>(m)];
+        if (!image::isRecordInUse(record))
+            continue;
+        image::FieldsRecord changed = image::recordWithText(record, m, text, value);
+        if (!changed.ok())
+            report.refused.push_back({m, std::move(changed.failure)});
+        else if (changed.record != record)
+            changes.emplace_back(m, std::move(changed.record));
+    }
+    report.changed = static_cast<int>(changes.size());
+    recorded(tr("Set field"), [&] {
+        for (auto& [m, record] : changes)
+            m_image.memRecord[static_cast<std::size_t>(m)] = std::move(record);
+    });
+    if (changes.size() > kRowsRefreshedOneByOne)
+        emit imageReplaced();
+    else
+        for (const auto& change : changes)
+            emit memoryChanged(change.first);
+    return report;
+}
+
+void Session::clearMemorySet(const std::vector<int>& memories) {
+    std::vector<int> cleared;
+    for (const int m : memories)
+        if (m >= 0 && m <= image::lastStoredMemory)
+            cleared.push_back(m);
+    recorded(tr("Clear memories"), [&] {
+        for (const int m : cleared)
+            m_image.memRecord[static_cast<std::size_t>(m)] = std::string(image::kEmptyRecord);
+    });
+    if (cleared.size() > kRowsRefreshedOneByOne)
+        emit imageReplaced();
+    else
+        for (const int m : cleared)
+            emit memoryChanged(m);
+}
+
+} // namespace r36::session
