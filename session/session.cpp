@@ -5,6 +5,7 @@
 
 #include "files/clone_file.h"
 #include "files/csv_file.h"
+#include "files/text_file.h"
 #include "image/memory_record.h"
 #include "image/program_constants.h"
 #include "link/comm_log.h"
@@ -169,7 +170,7 @@ Session::OpenReport Session::open(const QString& path) {
         emit fileNameChanged(m_fileName);
         return report;
     }
-    if (!files::hasCloneExtension(path)) {
+    if (!files::isStandardStream(path) && !files::hasCloneExtension(path)) {
         report.notCloneName = true;
         report.outcome = Outcome::failure("Can't open the file.");
         return report;

@@ -62,18 +62,12 @@ const std::array<CommandSpec, 6> kCommands{{
      Command::Check,
      false,
      "List every problem of a clone file, then the list check's findings.",
-     "Opens a clone file and lists every line that would be skipped or is unknown, with its
-"
-     "number and the reason, and every line the file lacks (a file cut short lacks its END
-"
-     "line); the exit status is 1 when there is one, and write refuses such a file. A file
-"
-     "without a single clone-file line is not a clone file: check, write and export-csv
-"
-     "refuse it. Then the list check's findings follow, one a line: duplicates, program-scan
-"
-     "pairs with a free or reversed edge, link groups naming only empty banks or pairs, names
-"
+     "Opens a clone file and lists every line that would be skipped or is unknown, with its\n"
+     "number and the reason, and every line the file lacks (a file cut short lacks its END\n"
+     "line); the exit status is 1 when there is one, and write refuses such a file. A file\n"
+     "without a single clone-file line is not a clone file: check, write and export-csv\n"
+     "refuse it. Then the list check's findings follow, one a line: duplicates, program-scan\n"
+     "pairs with a free or reversed edge, link groups naming only empty banks or pairs, names\n"
      "with a leading space or a hidden character; they fail the check only with --strict.",
      {{"IN.R36", "The clone file to check."}}},
     {"diff",

@@ -247,12 +247,10 @@ Outcome checkCommand(const Invocation& invocation, Session& session, CommandOutp
         return opened;
     const std::vector<std::string> problems = problemTexts(path, report);
     for (const std::string& problem : problems)
-        output.standardOutput += problem + "
-";
+        output.standardOutput += problem + "\n";
     const std::vector<image::ListFinding> findings = image::checkList(session.image());
     for (const image::ListFinding& finding : findings)
-        output.standardOutput += text(path) + ": " + findingLine(finding, session.labels()) + "
-";
+        output.standardOutput += text(path) + ": " + findingLine(finding, session.labels()) + "\n";
     if (!problems.empty())
         return Outcome::failure(text(path) + ": " + problemCount(problems.size()) +
                                 "; write refuses the file until they are mended");

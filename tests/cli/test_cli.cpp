@@ -270,6 +270,16 @@ TEST(CliTransfers, DiffListsTheChangeAndWriteChangesVerifiesIt) {
 // SIGHUP: the terminal closed or the ssh session dropped.
 class CliStopSignal : public ::testing::TestWithParam<int> {};
 
+namespace {
+
+/// A process that has ended has no id: kill(0, ...) would signal the whole test run instead.
+void signalWhileRunning(const QProcess& process, int signal) {
+    if (const qint64 pid = process.processId(); pid > 0 && process.state() != QProcess::NotRunning)
+        ::kill(static_cast<pid_t>(pid), signal);
+}
+
+} // namespace
+
 TEST_P(CliStopSignal, DuringReadStopsLikeCancelAndWritesNoFile) {
     QTemporaryDir dir;
     SimulatorProcess simulator({"--baud", "115200"}); // paced: the read takes seconds
@@ -293,7 +303,7 @@ TEST_P(CliStopSignal, DuringReadStopsLikeCancelAndWritesNoFile) {
     cli.start(binPath("qbr36-cli"), {"read", "--port", simulator.device(), out});
     // Progress, redrawn in place: memories are being read.
     EXPECT_TRUE(showsAfterReading(std::regex(R"(\rRead all: memory [1-9]\d* of 1699)"))) << shown;
-    ::kill(static_cast<pid_t>(cli.processId()), GetParam());
+    signalWhileRunning(cli, GetParam());
     // Read while it runs: a terminal that is not read would hold the program up.
     EXPECT_TRUE(showsAfterReading(std::regex(
         R"(\nqbr36-cli: Read all cancelled\. Stopped before reading memory \d+ at [0-9A-F]{5}\. )" +
@@ -320,8 +330,10 @@ TEST_P(CliStopSignal, EndsACommandStuckWhereItCannotStopAtAStep) {
                         r36::test::fileBytes(waitChannel) != "wait_for_partner";
          ++polls)
         cli.waitForFinished(20);
-    ::kill(static_cast<pid_t>(cli.processId()), GetParam());
-    EXPECT_TRUE(cli.waitForFinished(60'000));
+    signalWhileRunning(cli, GetParam());
+    if (cli.state() != QProcess::NotRunning) {
+        EXPECT_TRUE(cli.waitForFinished(60'000));
+    }
     if (cli.state() != QProcess::NotRunning) { // hung: end it so the test ends
         cli.kill();
         cli.waitForFinished();

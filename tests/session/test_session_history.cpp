@@ -43,7 +43,7 @@ TEST_F(History, EveryKindOfStepUndoesAndRedoesExactlyWhatItChanged) {
         EXPECT_EQ(document(), after) << text;
     };
     const std::vector<std::string> rows(5, recordAt(430'000'000));
-    step("Edit memory 3", [&] { s.setMemory(3, recordAt(446'000'000)); });
+    step("Edit Bank00-003", [&] { s.setMemory(3, recordAt(446'000'000)); });
     step("Paste", [&] { ASSERT_TRUE(s.setMemories(1695, rows, QStringLiteral("Paste"))); });
     step("Insert empty memory", [&] { ASSERT_TRUE(s.insertEmptyMemory(1)); });
     step("Delete memory", [&] { ASSERT_TRUE(s.deleteMemory(0)); });
