@@ -61,7 +61,11 @@ TEST_P(Recovery, TheNextCommandIsFramedAndReadsTheReceiver) {
                                         "that the port is the one the cable is on (Port menu, "
                                         "or --port).");
     }
-    ASSERT_TRUE(radio->connectRadio()) << radio->lastError().toStdString();
+    // After a failed greeting the late pieces land in the next one; when a loaded machine
+    // delays it until they straddle both of its sendings, that greeting fails too, and the
+    // one after it (the port closed and opened again, the line quiet) must succeed.
+    const bool connected = radio->connectRadio() || (!c.greets && radio->connectRadio());
+    ASSERT_TRUE(connected) << radio->lastError().toStdString();
     EXPECT_EQ(radio->transact(QStringLiteral("VK~F00A00R")).toStdString(),
               receiverHex(receiver, 0x00A00, 32));
     EXPECT_EQ(radio->transact(QStringLiteral("VK~F00A00W01")), QStringLiteral("OK"));
