@@ -131,6 +131,9 @@ TEST(LabelChanges, OnlyTheCountsWrittenMoveChannelsAcrossTheBorderMovedWithThemN
     for (std::size_t m = 0; m < records.size(); ++m)
         moved.memories[m] = records[m];
     EXPECT_TRUE(labelChanges(held, moved).empty());
+    // The twin cleared as well: the copy left keeps its own label and is not taken for it.
+    moved.memories[3] = std::string(kEmptyRecord);
+    EXPECT_TRUE(labelChanges(held, moved).empty());
     EXPECT_TRUE(labelChanges(held, held).empty());
 }
 
