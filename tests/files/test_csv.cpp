@@ -255,9 +255,9 @@ TEST(CsvFiles, OnlyCsvFilesThatCanBeReadAreImportedAndExportsSayWhyTheyFail) {
     const CsvImport missing = importCsv(dir.filePath("gone.csv"));
     EXPECT_EQ(wrongName.errorLine, 0) << "no line to show";
     EXPECT_EQ(missing.errorLine, 0);
-    EXPECT_NE(missing.reason.find("gone.csv"), std::string::npos);
+    EXPECT_TRUE(holds(missing.reason, "gone.csv"));
     const Outcome failed = exportCsv(dir.filePath("missing/out.csv"), image::freshImage(), kLabels);
-    EXPECT_NE(failed.reason().find("out.csv"), std::string::npos);
+    EXPECT_TRUE(holds(failed.reason(), "out.csv"));
 }
 
 } // namespace
