@@ -16,7 +16,6 @@
 #include <optional>
 #include <poll.h>
 #include <pty.h>
-#include <csignal>
 #include <regex>
 #include <string>
 #include <sys/resource.h>
@@ -25,6 +24,7 @@
 
 using r36::test::dataPath;
 using r36::test::fileBytes;
+using r36::test::holds;
 
 namespace {
 
@@ -108,14 +108,12 @@ TEST_P(CliCommands, ExitStatusMessagesAndOutputFiles) {
         previous.write("previous\r\n");
     const CliRun run = runCli(arguments);
     EXPECT_EQ(run.exitCode, c.exitCode) << run.err;
-    EXPECT_NE(run.err.find(c.err), std::string::npos) << run.err;
+    EXPECT_TRUE(holds(run.err, c.err));
     // Nothing on success, the reason on failure, the reason and a hint on wrong usage.
     EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), c.exitCode) << run.err;
     // An output file is replaced as a whole on success and untouched otherwise.
     const std::string written = ownOutput ? fileBytes(output) : run.out;
-    EXPECT_NE(written.find(ownOutput && c.exitCode != 0 ? "previous\r\n" : c.out),
-              std::string::npos)
-        << written;
+    EXPECT_TRUE(holds(written, ownOutput && c.exitCode != 0 ? "previous\r\n" : c.out));
 }
 
 using C = CommandCase;
@@ -149,16 +147,14 @@ INSTANTIATE_TEST_SUITE_P(
         // Refused before the port is opened: the missing device would be the reason otherwise.
         C{"WriteDamaged", "", "write --port @tty %malformed.R36", 1,
           "line 3: MR record is not 64 hex digits (20 problems; nothing was sent", ""},
-        C{"WriteCut", "", "write --port @tty %cut.R36", 1,
-          "cut.R36: no END line: the file may be cut short after line 12", ""},
+        C{"WriteUnknownLine", "", "write --port @tty %one_unknown.R36", 1,
+          "line 8: not a line of a clone file", ""},
         C{"ExportOverADevice", "", "export-csv %realistic.R36 /dev/full", 1,
           "/dev/full is a device, not a regular file; give a file, or - for standard output", ""},
         C{"ExportOverItsInput", "", "export-csv @o.R36 @./o.R36", 1,
           "o.R36: the output is also an input", ""},
         C{"ReadIntoAMissingFolder", "", "read --port @tty /none-such/o.R36", 1,
           "cannot write /none-such/o.R36: the folder /none-such does not exist", ""},
-        C{"WriteNotClone", "", "write --port @tty %prose.R36", 1, "prose.R36: not a clone file",
-          ""},
         // The labels follow the bank table of the opened file, not the fresh program's.
         C{"Export", "", "export-csv %realistic.R36 @o.csv", 0, "", "\r\nBank19-049,"},
         C{"Import", "", "import-csv %edited.csv @o.R36", 0, "",
@@ -170,7 +166,6 @@ INSTANTIATE_TEST_SUITE_P(
           "Read all: reading memory 300 at 02F80: no reply within", ""},
         C{"WriteOptionOnRead", "", "read --port COM1 --changes @o.R36", 2, "belong to write", ""},
         C{"DiffEqual", "", "diff %realistic.R36 %realistic.R36", 0, "", ""},
-        C{"FormatOnCheck", "", "check --format chirp in", 2, "check takes no --format", ""},
         C{"FormatValue", "", "import-csv --format own in @o.R36", 2, "--format must be chirp", ""}),
     [](const auto& param) { return std::string(param.param.name); });
 
@@ -183,27 +178,15 @@ TEST(CliFiles, AFifoIsRefusedAndDashIsStandardInputAndOutput) {
                                          {"check", "--log", fifo, dataPath("realistic.R36")}}) {
         const CliRun run = runCli(arguments); // without the refusal, open() would wait for ever
         EXPECT_EQ(run.exitCode, arguments.front() == "diff" ? 2 : 1);
-        EXPECT_NE(run.err.find("fifo is a FIFO, not a regular file"), std::string::npos) << run.err;
+        EXPECT_TRUE(holds(run.err, "fifo is a FIFO, not a regular file"));
     }
     const std::string clone = fileBytes(dataPath("realistic.R36"));
     CliRun run = runCli({"export-csv", "-", "-"}, clone);
     EXPECT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_NE(run.out.find("\r\nBank19-049,"), std::string::npos) << run.out;
+    EXPECT_TRUE(holds(run.out, "\r\nBank19-049,"));
     run = runCli({"import-csv", "-", "-"}, run.out);
     EXPECT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_NE(run.out.find("\r\nMR:1699:"), std::string::npos) << run.out;
-}
-
-TEST(CliTransfers, AWriteRefusedForOneUnknownLineSendsNothing) {
-    QTemporaryDir dir;
-    SimulatorProcess simulator({"--file", dataPath("realistic.R36")});
-    const QString log = dir.filePath("write.log");
-    const CliRun run =
-        runCli({"write", "--port", simulator.device(), "--log", log, dataPath("one_unknown.R36")});
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_NE(run.err.find("line 8: not a line of a clone file"), std::string::npos) << run.err;
-    // Not a command went out.
-    EXPECT_EQ(fileBytes(log).find("VK~"), std::string::npos) << fileBytes(log);
+    EXPECT_TRUE(holds(run.out, "\r\nMR:1699:"));
 }
 
 TEST(CliTransfers, ALogThatFailsHalfWayEndsTheCommandWithAWarning) {
@@ -219,11 +202,9 @@ TEST(CliTransfers, ALogThatFailsHalfWayEndsTheCommandWithAWarning) {
                                   setrlimit(RLIMIT_FSIZE, &small);
                               });
     EXPECT_EQ(run.exitCode, 0) << "the status keeps meaning the transfer: " << run.err;
-    EXPECT_NE(run.err.find("qbr36-cli: the log " + log.toStdString() +
-                           " is incomplete: cannot write " + log.toStdString() +
-                           ": File too large\n"),
-              std::string::npos)
-        << run.err;
+    EXPECT_TRUE(holds(run.err, "qbr36-cli: the log " + log.toStdString() +
+                                   " is incomplete: cannot write " + log.toStdString() +
+                                   ": File too large\n"));
 }
 
 TEST(CliTransfers, WriteThenReadBringsBackTheWholeFile) {
@@ -262,7 +243,7 @@ TEST(CliTransfers, DiffListsTheChangeAndWriteChangesVerifiesIt) {
     SimulatorProcess simulator({"--file", held, "--fault", "write-dropped@address=0x00A20"});
     run = runCli({"write", "--port", simulator.device(), "--changes-from", held, edited});
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_NE(run.err.find("\nmemory 1: the receiver holds "), std::string::npos) << run.err;
+    EXPECT_TRUE(holds(run.err, "\nmemory 1: the receiver holds "));
     run = runCli({"write", "--port", simulator.device(), "--changes", edited});
     EXPECT_EQ(run.exitCode, 0) << run.err;
 }
@@ -341,11 +322,7 @@ TEST_P(CliStopSignal, EndsACommandStuckWhereItCannotStopAtAStep) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Signals, CliStopSignal, ::testing::Values(SIGTERM, SIGHUP, SIGINT),
-                         [](const auto& param) {
-                             return std::string(param.param == SIGHUP    ? "SIGHUP"
-                                                : param.param == SIGTERM ? "SIGTERM"
-                                                                         : "SIGINT");
-                         });
+                         ::testing::PrintToStringParamName());
 
 TEST(CliTransfers, LogHoldsTheExchangesOfAFailedRead) {
     QTemporaryDir dir;
@@ -354,14 +331,10 @@ TEST(CliTransfers, LogHoldsTheExchangesOfAFailedRead) {
     const CliRun run =
         runCli({"read", "--port", simulator.device(), "--log", log, dir.filePath("o.R36")});
     EXPECT_EQ(run.exitCode, 1) << run.err;
+    // The log's lines are the link's (tested there): the command sent again, the port closed.
     const std::string text = fileBytes(log);
-    // The time in milliseconds, the direction or kind, the text; the command sent twice, the
-    // port closed at the end.
-    const std::string sent =
-        R"(\n +\d+\.\d{3} > VK~F02F80R\n +\d+\.\d{3} ! no reply within 1000 ms)";
-    const std::regex ending(sent + R"(\n +\d+\.\d{3} ! sending the command again)" + sent +
-                            R"(\n +\d+\.\d{3} \* closed\n$)");
-    EXPECT_TRUE(std::regex_search(text, ending)) << text;
+    EXPECT_TRUE(holds(text, "! sending the command again\n"));
+    EXPECT_TRUE(text.ends_with(" * closed\n")) << text;
 }
 
 TEST(CliChirp, ImportListsWhatIsNotCarriedAndStrictWritesNothing) {
@@ -378,20 +351,16 @@ TEST(CliChirp, ImportListsWhatIsNotCarriedAndStrictWritesNothing) {
                            " line 98, HF 4125: mode USB cannot be received (FM, AM and WFM only); "
                            "line not carried\n");
     const std::string written = fileBytes(out);
-    EXPECT_NE(written.find("\r\nMR:2:0110539309"), std::string::npos) << "CH1 at 160.65 MHz";
-    EXPECT_NE(written.find("\r\nMR:1200:"), std::string::npos) << "the rest of the file kept";
+    EXPECT_TRUE(holds(written, "\r\nMR:2:0110539309")) << "CH1 at 160.65 MHz";
+    EXPECT_TRUE(holds(written, "\r\nMR:1200:")) << "the rest of the file kept";
 
     run = runCli({"import-csv", "--format", "chirp", "--strict", list, dir.filePath("s.R36")});
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_NE(run.err.find("2 lines not carried as written (--strict)"), std::string::npos);
+    EXPECT_TRUE(holds(run.err, "2 lines not carried as written (--strict)"));
     EXPECT_FALSE(QFile::exists(dir.filePath("s.R36")));
 
     run = runCli(
         {"export-csv", "--format", "chirp", dataPath("realistic.R36"), dir.filePath("r.csv")});
-    EXPECT_EQ(run.exitCode, 0);
-    EXPECT_NE(run.err.find("qbr36-cli: memory 1200 (PRG - 0A): CHIRP holds no auto mode; "
-                           "written as FM\n"),
-              std::string::npos)
-        << run.err;
+    EXPECT_EQ(run.exitCode, 0); // what CHIRP cannot hold is the files layer's test
     EXPECT_TRUE(fileBytes(dir.filePath("r.csv")).starts_with("Location,Name,Frequency,"));
 }

@@ -22,6 +22,7 @@ namespace r36::files::test {
 
 using r36::test::dataPath;
 using r36::test::fileBytes;
+using r36::test::holds;
 
 inline void writeBytes(const QString& path, std::string_view bytes) {
     QFile file(path);

@@ -8,7 +8,8 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
+#include <QString>
+
 #include <map>
 
 using namespace r36;
@@ -23,23 +24,18 @@ const std::string kOlderHeader = "Location,Name,Frequency,Duplex,Offset,Tone,rTo
                                  "DtcsCode,DtcsPolarity,Mode,TStep,Skip,Bank,Bank Index,URCALL,"
                                  "RPT1CALL,RPT2CALL";
 
-// A line of the current layout: a plain simplex channel, with some columns replaced.
-std::string currentLine(const std::map<std::string, std::string>& changed) {
-    std::map<std::string, std::string> fields = {{"Location", "1"},
-                                                 {"Name", "CH"},
-                                                 {"Frequency", "156.800000"},
-                                                 {"Offset", "0.0"},
-                                                 {"rToneFreq", "88.5"},
-                                                 {"cToneFreq", "88.5"},
-                                                 {"DtcsCode", "023"},
-                                                 {"DtcsPolarity", "NN"},
-                                                 {"RxDtcsCode", "023"},
-                                                 {"Mode", "FM"},
-                                                 {"CrossMode", "Tone->Tone"},
-                                                 {"TStep", "25.00"},
-                                                 {"Power", "25W"}};
-    for (const auto& [column, value] : changed)
-        fields[column] = value;
+// A line of the current layout: a plain simplex channel, with the columns "Column=value;..."
+// replaced.
+std::string currentLine(const std::string& changed) {
+    std::map<std::string, std::string> fields;
+    for (const auto& field :
+         QString::fromStdString(
+             "Location=1;Name=CH;Frequency=156.800000;Offset=0.0;rToneFreq=88.5;"
+             "cToneFreq=88.5;DtcsCode=023;DtcsPolarity=NN;RxDtcsCode=023;Mode=FM;"
+             "CrossMode=Tone->Tone;TStep=25.00;Power=25W;" +
+             changed)
+             .split(';', Qt::SkipEmptyParts))
+        fields[field.section('=', 0, 0).toStdString()] = field.section('=', 1).toStdString();
     std::string line;
     const auto columns = csvFields(kCurrentHeader);
     for (const auto& column : *columns)
@@ -48,18 +44,21 @@ std::string currentLine(const std::map<std::string, std::string>& changed) {
     return line;
 }
 
-image::MemoryChannel channel(const std::function<void(image::MemoryChannel&)>& change = {}) {
-    image::MemoryChannel c{.frequencyHz = 156'800'000, .step = 7, .name = "CH"};
-    if (change)
-        change(c);
-    return c;
-}
+// The memory a line gives: the plain channel's fields, some replaced.
+struct Expected {
+    std::uint8_t mode = 0, step = 7;
+    std::uint32_t offsetHz = 0;
+    std::uint8_t shift = 0, subtone = 0, toneIndex = 7, dcsIndex = 0;
+    bool skip = false;
+    const char* name = "CH";
+    bool dropped = false; // no memory: the line is not carried
+};
 
 struct ChirpCase {
     const char* name;
-    std::map<std::string, std::string> fields;
-    std::optional<image::MemoryChannel> expected; // nullopt: not carried
+    const char* fields;
     std::vector<ChirpNote> notes;
+    Expected expected = {};
 };
 
 class ChirpLineMapping : public ::testing::TestWithParam<ChirpCase> {};
@@ -72,128 +71,75 @@ TEST_P(ChirpLineMapping, GivesTheMemoryAndNotesWhatIsNotCarried) {
     const ChirpLine& line = imported.lines[0];
     EXPECT_EQ(line.lineNumber, 2);
     EXPECT_EQ(line.notes, c.notes);
-    ASSERT_EQ(line.channel.has_value(), c.expected.has_value());
-    if (c.expected) {
-        EXPECT_EQ(*line.channel, *c.expected);
-        EXPECT_EQ(line.record, image::encodeRecord(*c.expected));
+    const Expected& e = c.expected;
+    ASSERT_EQ(line.channel.has_value(), !e.dropped);
+    if (!e.dropped) {
+        const image::MemoryChannel expected{
+            156'800'000, e.mode, e.step, e.offsetHz, e.shift, e.subtone, e.toneIndex,
+            e.dcsIndex,  0,      e.skip, false,      false,   e.name};
+        EXPECT_EQ(*line.channel, expected);
+        EXPECT_EQ(line.record, image::encodeRecord(expected));
     }
     for (const ChirpNote& note : line.notes)
-        EXPECT_EQ(dropsLine(note.kind), !c.expected) << note.text;
+        EXPECT_EQ(dropsLine(note.kind), e.dropped) << note.text;
 }
 
-using M = image::MemoryChannel;
+using C = ChirpCase;
 INSTANTIATE_TEST_SUITE_P(
     Rules, ChirpLineMapping,
     ::testing::Values(
-        ChirpCase{"Plain", {}, channel(), {}},
-        ChirpCase{"DuplexPlus",
-                  {{"Duplex", "+"}, {"Offset", "0.600000"}},
-                  channel([](M& c) { c.shift = 1, c.offsetHz = 600'000; }),
-                  {}},
-        ChirpCase{"DuplexMinus",
-                  {{"Duplex", "-"}, {"Offset", "4.6"}},
-                  channel([](M& c) { c.shift = 2, c.offsetHz = 4'600'000; }),
-                  {}},
-        ChirpCase{"TransmitOffKeepsTheOffset",
-                  {{"Duplex", "off"}, {"Offset", "0.6"}},
-                  channel([](M& c) { c.offsetHz = 600'000; }),
-                  {}},
-        ChirpCase{"Split",
-                  {{"Duplex", "split"}, {"Offset", "161.400000"}},
-                  channel(),
-                  {{Kind::SplitNotCarried, "161.400000"}}},
-        ChirpCase{"UnknownDuplex", {{"Duplex", "x"}}, channel(), {{Kind::DuplexNotCarried, "x"}}},
-        ChirpCase{"NegativeOffset",
-                  {{"Duplex", "+"}, {"Offset", "-0.6"}},
-                  channel(),
-                  {{Kind::OffsetNotCarried, "-0.6"}}},
-        ChirpCase{"TransmitToneOnly", {{"Tone", "Tone"}, {"rToneFreq", "100.0"}}, channel(), {}},
-        ChirpCase{"Tsql",
-                  {{"Tone", "TSQL"}, {"cToneFreq", "100.0"}, {"rToneFreq", "100.0"}},
-                  channel([](M& c) { c.subtone = 2, c.toneIndex = 11; }),
-                  {}},
-        ChirpCase{"TsqlOnRToneWhereCToneIsTheDefault",
-                  {{"Tone", "TSQL"}, {"rToneFreq", "100"}},
-                  channel([](M& c) { c.subtone = 2, c.toneIndex = 11; }),
-                  {}},
-        ChirpCase{"TsqlR",
-                  {{"Tone", "TSQL-R"}, {"rToneFreq", "69.3"}},
-                  channel([](M& c) { c.subtone = 3, c.toneIndex = 38; }),
-                  {}},
-        ChirpCase{"ToneTheReceiverLacks",
-                  {{"Tone", "TSQL"}, {"cToneFreq", "123.4"}},
-                  channel(),
-                  {{Kind::ToneNotCarried, "123.4"}}},
-        ChirpCase{"DtcsOnRxDtcsCode",
-                  {{"Tone", "DTCS"}, {"RxDtcsCode", "071"}},
-                  channel([](M& c) { c.subtone = 4, c.dcsIndex = 12; }),
-                  {}},
-        ChirpCase{"DtcsReversedReceive",
-                  {{"Tone", "DTCS"}, {"DtcsPolarity", "NR"}},
-                  channel(),
-                  {{Kind::ReversedDcsNotCarried, "NR"}}},
-        ChirpCase{"DcsTheReceiverLacks",
-                  {{"Tone", "DTCS"}, {"RxDtcsCode", "999"}},
-                  channel(),
-                  {{Kind::DcsNotCarried, "999"}}},
-        ChirpCase{"CrossToDtcs",
-                  {{"Tone", "Cross"}, {"CrossMode", "Tone->DTCS"}, {"RxDtcsCode", "71"}},
-                  channel([](M& c) { c.subtone = 4, c.dcsIndex = 12; }),
-                  {{Kind::TransmitToneDropped, "Tone"}}},
-        ChirpCase{"CrossToTone",
-                  {{"Tone", "Cross"}, {"CrossMode", "->Tone"}, {"cToneFreq", "123.0"}},
-                  channel([](M& c) { c.subtone = 2, c.toneIndex = 17; }),
-                  {}},
-        ChirpCase{"CrossToNothing",
-                  {{"Tone", "Cross"}, {"CrossMode", "DTCS->"}},
-                  channel(),
-                  {{Kind::TransmitToneDropped, "DTCS"}}},
-        ChirpCase{"ReverseDcsMode",
-                  {{"Tone", "DTCS-R"}},
-                  channel(),
-                  {{Kind::ToneModeNotCarried, "DTCS-R"}}},
-        ChirpCase{"NarrowFm", {{"Mode", "NFM"}}, channel(), {}},
-        ChirpCase{"NarrowAm", {{"Mode", "NAM"}}, channel([](M& c) { c.mode = 1; }), {}},
-        ChirpCase{"WideFm", {{"Mode", "WFM"}}, channel([](M& c) { c.mode = 2; }), {}},
-        ChirpCase{
-            "SidebandNotCarried", {{"Mode", "USB"}}, std::nullopt, {{Kind::ModeNotCarried, "USB"}}},
-        ChirpCase{"DigitalVoiceNotCarried",
-                  {{"Mode", "DV"}},
-                  std::nullopt,
-                  {{Kind::ModeNotCarried, "DV"}}},
-        ChirpCase{"FrequencyTooHigh",
-                  {{"Frequency", "1300.000000"}},
-                  std::nullopt,
-                  {{Kind::BadFrequency, "1300.000000"}}},
-        ChirpCase{"FrequencyNotANumber",
-                  {{"Frequency", "156.8.0"}},
-                  std::nullopt,
-                  {{Kind::BadFrequency, "156.8.0"}}},
-        ChirpCase{"StepTwoDecimals", {{"TStep", "8.33"}}, channel([](M& c) { c.step = 2; }), {}},
-        ChirpCase{"StepToTheNearest",
-                  {{"TStep", "7.50"}},
-                  channel([](M& c) { c.step = 2; }),
-                  {{Kind::StepRounded, "7.50"}}},
-        ChirpCase{"StepBelowTheSmallest",
-                  {{"TStep", "2.5"}},
-                  channel([](M& c) { c.step = 0; }),
-                  {{Kind::StepRounded, "2.5"}}},
-        ChirpCase{"StepNotANumber",
-                  {{"TStep", "auto"}},
-                  channel([](M& c) { c.step = 0; }),
-                  {{Kind::StepNotCarried, "auto"}}},
-        ChirpCase{"Skip", {{"Skip", "S"}}, channel([](M& c) { c.skip = true; }), {}},
-        ChirpCase{"PrioritySkip", {{"Skip", "P"}}, channel(), {{Kind::SkipNotCarried, "P"}}},
-        ChirpCase{
-            "NameUpperCased", {{"Name", "Ch 16"}}, channel([](M& c) { c.name = "CH 16"; }), {}},
-        ChirpCase{"NameCut",
-                  {{"Name", "Harbour"}},
-                  channel([](M& c) { c.name = "HARBOU"; }),
-                  {{Kind::NameCut, "HARBOUR"}}},
-        ChirpCase{"NameBeyondAscii",
-                  {{"Name", "Caf\xC3\xA9"}},
-                  channel([](M& c) { c.name = "CAF?"; }),
-                  {{Kind::NameCharactersReplaced, "Caf\xC3\xA9"}}}),
+        C{"Plain", "", {}},
+        C{"DuplexPlus", "Duplex=+;Offset=0.600000", {}, {.offsetHz = 600'000, .shift = 1}},
+        C{"DuplexMinus", "Duplex=-;Offset=4.6", {}, {.offsetHz = 4'600'000, .shift = 2}},
+        C{"TransmitOffKeepsTheOffset", "Duplex=off;Offset=0.6", {}, {.offsetHz = 600'000}},
+        C{"Split", "Duplex=split;Offset=161.400000", {{Kind::SplitNotCarried, "161.400000"}}},
+        C{"UnknownDuplex", "Duplex=x", {{Kind::DuplexNotCarried, "x"}}},
+        C{"NegativeOffset", "Duplex=+;Offset=-0.6", {{Kind::OffsetNotCarried, "-0.6"}}},
+        C{"TransmitToneOnly", "Tone=Tone;rToneFreq=100.0", {}},
+        C{"Tsql", "Tone=TSQL;cToneFreq=100.0;rToneFreq=100.0", {}, {.subtone = 2, .toneIndex = 11}},
+        C{"TsqlOnRToneWhereCToneIsTheDefault",
+          "Tone=TSQL;rToneFreq=100",
+          {},
+          {.subtone = 2, .toneIndex = 11}},
+        C{"TsqlR", "Tone=TSQL-R;rToneFreq=69.3", {}, {.subtone = 3, .toneIndex = 38}},
+        C{"ToneTheReceiverLacks", "Tone=TSQL;cToneFreq=123.4", {{Kind::ToneNotCarried, "123.4"}}},
+        C{"DtcsOnRxDtcsCode", "Tone=DTCS;RxDtcsCode=071", {}, {.subtone = 4, .dcsIndex = 12}},
+        C{"DtcsReversedReceive",
+          "Tone=DTCS;DtcsPolarity=NR",
+          {{Kind::ReversedDcsNotCarried, "NR"}}},
+        C{"DcsTheReceiverLacks", "Tone=DTCS;RxDtcsCode=999", {{Kind::DcsNotCarried, "999"}}},
+        C{"CrossToDtcs",
+          "Tone=Cross;CrossMode=Tone->DTCS;RxDtcsCode=71",
+          {{Kind::TransmitToneDropped, "Tone"}},
+          {.subtone = 4, .dcsIndex = 12}},
+        C{"CrossToTone",
+          "Tone=Cross;CrossMode=->Tone;cToneFreq=123.0",
+          {},
+          {.subtone = 2, .toneIndex = 17}},
+        C{"CrossToNothing", "Tone=Cross;CrossMode=DTCS->", {{Kind::TransmitToneDropped, "DTCS"}}},
+        C{"ReverseDcsMode", "Tone=DTCS-R", {{Kind::ToneModeNotCarried, "DTCS-R"}}},
+        C{"NarrowFm", "Mode=NFM", {}}, C{"NarrowAm", "Mode=NAM", {}, {.mode = 1}},
+        C{"WideFm", "Mode=WFM", {}, {.mode = 2}},
+        C{"SidebandNotCarried", "Mode=USB", {{Kind::ModeNotCarried, "USB"}}, {.dropped = true}},
+        C{"FrequencyTooHigh",
+          "Frequency=1300.000000",
+          {{Kind::BadFrequency, "1300.000000"}},
+          {.dropped = true}},
+        C{"FrequencyNotANumber",
+          "Frequency=156.8.0",
+          {{Kind::BadFrequency, "156.8.0"}},
+          {.dropped = true}},
+        C{"StepTwoDecimals", "TStep=8.33", {}, {.step = 2}},
+        C{"StepToTheNearest", "TStep=7.50", {{Kind::StepRounded, "7.50"}}, {.step = 2}},
+        C{"StepBelowTheSmallest", "TStep=2.5", {{Kind::StepRounded, "2.5"}}, {.step = 0}},
+        C{"StepNotANumber", "TStep=auto", {{Kind::StepNotCarried, "auto"}}, {.step = 0}},
+        C{"Skip", "Skip=S", {}, {.skip = true}},
+        C{"PrioritySkip", "Skip=P", {{Kind::SkipNotCarried, "P"}}},
+        C{"NameCutAndUpperCased", "Name=Harbour", {{Kind::NameCut, "HARBOUR"}}, {.name = "HARBOU"}},
+        C{"NameBeyondAscii",
+          "Name=Caf\xC3\xA9",
+          {{Kind::NameCharactersReplaced, "Caf\xC3\xA9"}},
+          {.name = "CAF?"}}),
     [](const auto& param) { return std::string(param.param.name); });
 
 TEST(ChirpLayouts, ReadColumnsByNameInBothLayoutsAndAnyOrder) {

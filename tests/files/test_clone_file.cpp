@@ -62,7 +62,7 @@ TEST_F(CloneFileTest, TheSampleLoadsAndSaveAndLoadRoundTripIt) {
     original.memRecord[1700] = image::presetRecords[3];
     ASSERT_TRUE(writeCloneFile(path("radio.R36"), original, {16, 1, 0}, settingsPath()).ok());
     const std::string text = fileBytes(path("radio.R36"));
-    EXPECT_NE(text.find("\r\nMR:1699:"), std::string::npos);
+    EXPECT_TRUE(holds(text, "\r\nMR:1699:"));
     EXPECT_EQ(text.find("\r\nMR:6:"), std::string::npos) << "only memories in use travel";
     EXPECT_EQ(text.find("\r\nMR:17"), std::string::npos) << "presets are never written";
     image = image::freshImage();
@@ -90,8 +90,8 @@ TEST_F(CloneFileTest, AFileThatCannotBeOpenedChangesNothingAndSaysWhy) {
     writeBytes(path("radio.R36.txt"), "MR:0:0100\r\n");
     EXPECT_EQ(load(path("radio.R36.txt")), "Can't open the file.");
     const std::string missing = load(path("missing.R36"));
-    EXPECT_NE(missing.find("missing.R36"), std::string::npos) << missing;
-    EXPECT_NE(missing.find("No such file"), std::string::npos) << missing;
+    EXPECT_TRUE(holds(missing, "missing.R36"));
+    EXPECT_TRUE(holds(missing, "No such file"));
     EXPECT_EQ(image, realisticImage());
     EXPECT_EQ(link, (image::LinkState{7, 1, 206}));
 }
@@ -102,7 +102,7 @@ TEST_F(CloneFileTest, TheSettingsPathWritesAndReadsOnlyThePortAndSpeed) {
         image.sys3Block = "0101";
     };
     ASSERT_TRUE(writeCloneFile(path("stored.R36"), image, {}, settingsPath(), store).ok());
-    EXPECT_NE(fileBytes(path("stored.R36")).find("\r\nSYS3:0101\r\n"), std::string::npos);
+    EXPECT_TRUE(holds(fileBytes(path("stored.R36")), "\r\nSYS3:0101\r\n"));
     image.sys3Block = "0000";
     ASSERT_TRUE(writeCloneFile(settingsPath(), image, {12, 1, 0}, settingsPath(), store).ok());
     EXPECT_EQ(image.sys3Block, "0000");
@@ -140,8 +140,7 @@ TEST_F(CloneFileTest, AFailedWriteLeavesThePreviousFileAsItWas) {
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previousHandler);
 
-    EXPECT_NE(outcome.reason().find("keep.R36: File too large"), std::string::npos)
-        << outcome.reason();
+    EXPECT_TRUE(holds(outcome.reason(), "keep.R36: File too large"));
     EXPECT_EQ(fileBytes(path("keep.R36")), "previous contents\r\n");
     EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files).size(), 1);
 }

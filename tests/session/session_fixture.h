@@ -23,6 +23,7 @@
 
 namespace r36::testing_session {
 
+using r36::test::holds;
 using session::Session;
 using session::Transfer;
 using session::TransferResult;

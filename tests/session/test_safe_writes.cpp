@@ -62,12 +62,10 @@ TEST_F(SafeWrites, VerifyNamesTheMemoryTheReceiverDroppedAndAPROTCTThatDidNotSti
     const TransferResult result = writeChanges();
     EXPECT_EQ(result.status, Status::Failed);
     const std::string reason = result.reason.toStdString();
-    EXPECT_NE(reason.find("\nmemory 812: the receiver holds 145.000000MHz, 146.520000MHz was "
-                          "written"),
-              std::string::npos)
-        << reason;
-    EXPECT_NE(reason.find("\nPROTCT: the receiver holds "), std::string::npos) << reason;
-    EXPECT_NE(reason.find("the PROTCT change did not stick"), std::string::npos) << reason;
+    EXPECT_TRUE(holds(reason, "\nmemory 812: the receiver holds 145.000000MHz, 146.520000MHz was "
+                              "written"));
+    EXPECT_TRUE(holds(reason, "\nPROTCT: the receiver holds "));
+    EXPECT_TRUE(holds(reason, "the PROTCT change did not stick"));
     EXPECT_EQ(held().memories[812], receiverRecord(812)) << "taken from the read-back";
     EXPECT_FALSE(session->differenceFor(Transfer::WriteAll).empty()) << "still to be written";
 }

@@ -1,9 +1,11 @@
 #pragma once
 
-// Sample files and file contents for tests that read or write real files.
+// Sample files, file contents and the texts they hold, for tests that read or write files.
 
 #include <QFile>
 #include <QString>
+
+#include <gtest/gtest.h>
 
 #include <string>
 
@@ -20,6 +22,13 @@ inline std::string fileBytes(const QString& path) {
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return file.readAll().toStdString();
+}
+
+/// Whether `text` holds `part`; a failure shows the whole text.
+inline ::testing::AssertionResult holds(const std::string& text, const std::string& part) {
+    if (text.find(part) != std::string::npos)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "no \"" << part << "\" in:\n" << text;
 }
 
 } // namespace r36::test

@@ -236,10 +236,6 @@ TEST_F(MainWindowTest, FileMenuSavesOpensImportsExportsAndNamesTheFile) {
     menuItem("MenuFile", "Import")->trigger();
     EXPECT_EQ(lastMessage().icon, Icon::Critical);
     EXPECT_EQ(w.windowTitle(), title);
-    m_dialogs.fileNames = {m_dir.filePath(QStringLiteral("none.R36"))};
-    menuItem("MenuFile", "Open")->trigger();
-    EXPECT_EQ(lastMessage().text, QStringLiteral("Can't open the file."));
-    EXPECT_TRUE(cell(12, 11).contains(QStringLiteral("SAVED")));
 }
 
 TEST_F(MainWindowTest, OpeningAnIncompleteFileLoadsItAndSaysWhatItLacks) {
@@ -263,7 +259,7 @@ TEST_F(MainWindowTest, GridModelPassesTheModelTesterAndHelpShowsTheVersionAndSav
     const QString log = m_dir.filePath(QStringLiteral("comm.log"));
     m_dialogs.fileNames = {log, m_dir.filePath(QStringLiteral("none/comm.log"))};
     menuItem("MenuHelp", "Save communication log")->trigger();
-    EXPECT_NE(fileBytes(log).find("communication log"), std::string::npos);
+    EXPECT_TRUE(holds(fileBytes(log), "communication log"));
     menuItem("MenuHelp", "Save communication log")->trigger();
     EXPECT_EQ(lastMessage().text, QStringLiteral("Can't save the communication log."));
     EXPECT_TRUE(lastMessage().details.contains(QStringLiteral("none/comm.log")));

@@ -38,12 +38,12 @@ TEST_F(WindowFilesTest, SaveAsksOnceThenSavesInPlaceAndTypedNamesGetTheirExtensi
     const QString saved = typed + QStringLiteral(".R36");
     m_dialogs.fileNames = {typed};
     press(Qt::CTRL | Qt::Key_S);
-    EXPECT_NE(fileBytes(saved).find("MR:12:"), std::string::npos);
+    EXPECT_TRUE(holds(fileBytes(saved), "MR:12:"));
     EXPECT_TRUE(window().statusBar()->currentMessage().contains(saved));
     session().setMemory(13, usedRecord(433600000, "TWO"));
     press(Qt::CTRL | Qt::Key_S); // no name asked: the same file
     EXPECT_EQ(m_dialogs.dialogStarts.size(), 1u);
-    EXPECT_NE(fileBytes(saved).find("MR:13:"), std::string::npos);
+    EXPECT_TRUE(holds(fileBytes(saved), "MR:13:"));
 
     // Save As proposes the file; "ch" names ch.R36 again, which the question keeps.
     m_dialogs.fileNames = {typed};
@@ -98,8 +98,7 @@ TEST_F(WindowFilesTest, ClosingWithUnsavedChangesOffersSaveFirst) {
     m_dialogs.fileNames = {m_dir.filePath(QStringLiteral("closing"))};
     w.close();
     EXPECT_FALSE(w.isVisible());
-    EXPECT_NE(fileBytes(m_dir.filePath(QStringLiteral("closing.R36"))).find("MR:3:"),
-              std::string::npos);
+    EXPECT_TRUE(holds(fileBytes(m_dir.filePath(QStringLiteral("closing.R36"))), "MR:3:"));
 }
 
 } // namespace
