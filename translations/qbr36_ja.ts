@@ -515,7 +515,9 @@ your receiver before you write to it.</source>
     </message>
     <message numerus="yes">
         <source>Set which field in the %n selected memories?</source>
-        <translation><numerusform>選択した %n 個のメモリーのどの項目を設定しますか?</numerusform></translation>
+        <translation>
+            <numerusform>選択した %n 個のメモリーのどの項目を設定しますか?</numerusform>
+        </translation>
     </message>
     <message>
         <source>Next…</source>
@@ -527,7 +529,9 @@ your receiver before you write to it.</source>
     </message>
     <message numerus="yes">
         <source>%n memories changed</source>
-        <translation><numerusform>%n 個のメモリーを変更しました</numerusform></translation>
+        <translation>
+            <numerusform>%n 個のメモリーを変更しました</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1 (%2)</source>
@@ -535,7 +539,9 @@ your receiver before you write to it.</source>
     </message>
     <message numerus="yes">
         <source>; %n refused: </source>
-        <translation><numerusform>、%n 個は拒否: </numerusform></translation>
+        <translation>
+            <numerusform>、%n 個は拒否: </numerusform>
+        </translation>
     </message>
     <message>
         <source>No findings</source>
@@ -543,7 +549,9 @@ your receiver before you write to it.</source>
     </message>
     <message numerus="yes">
         <source>%n findings</source>
-        <translation><numerusform>%n 件の点検結果</numerusform></translation>
+        <translation>
+            <numerusform>%n 件の点検結果</numerusform>
+        </translation>
     </message>
     <message>
         <source>No duplicates within a bank or area</source>
@@ -551,7 +559,9 @@ your receiver before you write to it.</source>
     </message>
     <message numerus="yes">
         <source>%n duplicates selected: Delete clears them</source>
-        <translation><numerusform>%n 個の重複を選択しました: Delete で消去します</numerusform></translation>
+        <translation>
+            <numerusform>%n 個の重複を選択しました: Delete で消去します</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -847,6 +857,10 @@ your receiver before you write to it.</source>
     <message>
         <source>%1 will change on the receiver, and %2 will show under another label (listed last):</source>
         <translation>受信機で %1 が変わり、%2 が別のラベルになります (最後に一覧):</translation>
+    </message>
+    <message>
+        <source>The changes were neither saved to a file nor written to the receiver. Save them before opening %1?</source>
+        <translation>変更はファイルに保存されておらず、受信機にも書き込まれていません。%1 を開く前に保存しますか?</translation>
     </message>
 </context>
 <context>

@@ -343,6 +343,19 @@ int MainWindow::runDialog(QDialog& dialog) {
 
 // ---- Closing -------------------------------------------------------------------------------
 
+bool MainWindow::unsavedChangesSettled(const QString& question) {
+    if (!m_session->hasUnsavedChanges())
+        return true;
+    enum { Save, Discard, Cancel };
+    const int answer = m_dialogs->choose(this, {QStringLiteral("frmUnsaved"),
+                                                tr("Caution"),
+                                                question,
+                                                {},
+                                                {tr("Save"), tr("Discard"), tr("Cancel")}});
+    // Closing the question keeps the changes, as Cancel does; so does a Save not done.
+    return answer == Discard || (answer == Save && saveCloneFile());
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (m_session->transferRunning()) {
         // The same path as Cancel: the transfer ends at its next exchange, releases the port,
@@ -353,20 +366,10 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     m_closeRequested = false;
-    if (m_session->hasUnsavedChanges()) {
-        enum { Save, Discard, Cancel };
-        const int answer = m_dialogs->choose(
-            this, {QStringLiteral("frmUnsaved"),
-                   tr("Caution"),
-                   tr("The changes were neither saved to a file nor written to the receiver. "
-                      "Save them before closing?"),
-                   {},
-                   {tr("Save"), tr("Discard"), tr("Cancel")}});
-        // Closing the question keeps the window, as Cancel does; so does a Save not done.
-        if (answer != Discard && (answer != Save || !saveCloneFile())) {
-            event->ignore();
-            return;
-        }
+    if (!unsavedChangesSettled(tr("The changes were neither saved to a file nor written to the "
+                                  "receiver. Save them before closing?"))) {
+        event->ignore();
+        return;
     }
     m_windowState->saveWindow(saveGeometry(), m_memoryPage->grid()->columnWidths());
     event->accept();

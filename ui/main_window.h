@@ -123,6 +123,9 @@ private:
     void openCloneFile();
     /// File > Save, Save As… and their end; false when nothing was saved.
     bool saveCloneFile();
+    /// Asks `question` with Save, Discard and Cancel when there are unsaved changes; true when
+    /// they were saved or discarded (or there were none), false to keep them.
+    bool unsavedChangesSettled(const QString& question);
     bool saveCloneFileAs();
     bool saveCloneTo(const QString& path);
     /// A file opened, imported or saved: first in the recent files, its folder the dialogs'.

@@ -75,6 +75,12 @@ void MainWindow::openCloneFile() {
 }
 
 void MainWindow::openClonePath(const QString& path) {
+    // Opening starts a new history: the edits made so far could not be undone afterwards.
+    if (!unsavedChangesSettled(
+            tr("The changes were neither saved to a file nor written to the receiver. Save them "
+               "before opening %1?")
+                .arg(QFileInfo(path).fileName())))
+        return;
     const session::Session::OpenReport report = m_session->open(path);
     if (!report.outcome) {
         m_dialogs->message(

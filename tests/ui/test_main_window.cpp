@@ -229,6 +229,7 @@ TEST_F(MainWindowTest, FileMenuSavesOpensImportsExportsAndNamesTheFile) {
     session().clearMemories(0, 1699);
 
     m_dialogs.fileNames = {path};
+    m_dialogs.buttons = {QStringLiteral("Discard")}; // the cleared memories
     menuItem("MenuFile", "Open")->trigger();
     EXPECT_TRUE(cell(12, 11).contains(QStringLiteral("SAVED")));
 

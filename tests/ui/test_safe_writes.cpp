@@ -25,10 +25,11 @@ TEST_F(WindowTest, WritesOfferAReadFirstShowTheDifferenceAndSendOnlyTheChanges) 
     EXPECT_EQ(m_dialogs.choices[1].objectName, QStringLiteral("frmDifference"));
     EXPECT_FALSE(m_dialogs.choices[1].lines.isEmpty()) << "the receiver's partition differs";
     EXPECT_EQ(session().image().memRecord[3], usedRecord(145'000'000)) << "the edit stays";
-    m_dialogs.buttons = {QStringLiteral("Open")};
+    m_dialogs.buttons = {QStringLiteral("Open"), QStringLiteral("Discard")};
     named<QAction>("MenuBackups")->trigger();
-    ASSERT_EQ(m_dialogs.choices.back().lines.size(), 1);
-    EXPECT_TRUE(m_dialogs.choices.back().lines[0].contains(QStringLiteral("version 206")));
+    const auto& backups = m_dialogs.choices[m_dialogs.choices.size() - 2];
+    ASSERT_EQ(backups.lines.size(), 1);
+    EXPECT_TRUE(backups.lines[0].contains(QStringLiteral("version 206")));
     EXPECT_NE(session().image().memRecord[3], usedRecord(145'000'000)) << "the backup was opened";
     EXPECT_TRUE(session().fileName().contains(QStringLiteral("backups/")));
 

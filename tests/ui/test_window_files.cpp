@@ -63,8 +63,11 @@ TEST_F(WindowFilesTest, OpensCloneAndCsvFilesSaysWhyNotAndTheNextWindowRemembers
     auto* w = &openWindow();
     const QString csv = copyOfData("edited.csv", "edited.csv");
     const QString clone = copyOfData("realistic.R36", "realistic.R36");
-    w->openFile(csv); // imported
+    w->openFile(csv); // imported, not saved: opening another file asks first
+    m_dialogs.buttons = {QStringLiteral("Discard")};
     w->openFile(clone);
+    ASSERT_EQ(m_dialogs.choices.size(), 1u);
+    EXPECT_EQ(m_dialogs.choices[0].objectName, QStringLiteral("frmUnsaved"));
     EXPECT_TRUE(m_dialogs.messages.empty());
     EXPECT_TRUE(w->windowTitle().contains(clone));
     EXPECT_EQ(recentItems(),
