@@ -32,8 +32,21 @@ EditCommands::EditCommands(session::Session& session, MemoryGrid& grid, FindBar&
     QAction* redo = stack.createRedoAction(this, tr("Redo"));
     disconnect(undo, &QAction::triggered, &stack, nullptr);
     disconnect(redo, &QAction::triggered, &stack, nullptr);
-    connect(undo, &QAction::triggered, &session, &session::Session::undo);
-    connect(redo, &QAction::triggered, &session, &session::Session::redo);
+    // Say what was undone, so the report of the step just taken back does not linger.
+    connect(undo, &QAction::triggered, this, [this, &stack] {
+        const QString what = stack.undoText();
+        const int before = stack.index();
+        m_session.undo();
+        if (stack.index() != before)
+            m_status.showMessage(tr("Undone: %1 — Ctrl+Y redoes").arg(what));
+    });
+    connect(redo, &QAction::triggered, this, [this, &stack] {
+        const QString what = stack.redoText();
+        const int before = stack.index();
+        m_session.redo();
+        if (stack.index() != before)
+            m_status.showMessage(tr("Redone: %1").arg(what));
+    });
     undo->setObjectName(QStringLiteral("MenuUndo"));
     redo->setObjectName(QStringLiteral("MenuRedo"));
     undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));

@@ -53,6 +53,7 @@ TEST_F(GridEditingTest, UndoAndRedoFollowTheHistoryByMenuAndKeys) {
     key(Qt::CTRL | Qt::Key_Z);
     EXPECT_EQ(record(3), before);
     EXPECT_EQ(grid()->currentIndex().row(), 3); // the whole image came back, the row stays
+    EXPECT_EQ(status(), QStringLiteral("Undone: Edit Bank00-003 — Ctrl+Y redoes"));
     EXPECT_EQ(named<QAction>("MenuRedo")->text(), QStringLiteral("Redo Edit Bank00-003"));
     key(Qt::CTRL | Qt::Key_Y);
     EXPECT_EQ(record(3), usedRecord(145000000));
