@@ -45,7 +45,7 @@ done <<<"$lintian_out"
 
 # dpkg-shlibdeps' finds, and the font added by hand.
 depends=$(dpkg-deb -f "$deb" Depends | tr ',' '\n' | sed 's/^ *//; s/[ (].*//')
-for needed in fonts-sawarabi-gothic libqt6widgets6 libqt6serialport6 libc6; do
+for needed in fonts-sawarabi-gothic libqt6widgets6 libqt6printsupport6 libqt6serialport6 libc6; do
   grep -qx "$needed" <<<"$depends" || fail "$deb does not depend on $needed"
 done
 

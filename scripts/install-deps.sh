@@ -11,6 +11,8 @@ packages=(cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev libgmock-d
           # scripts/check-package.sh: dpkg-shlibdeps, Debian's package checker, the desktop entry,
           # metainfo, MIME type and manual page checks
           dpkg-dev file lintian desktop-file-utils appstream shared-mime-info groff-base gzip
+          # the test that reads an exported PDF back (pdftotext), and pdftoppm to look at its pages
+          poppler-utils
           # the detail editor's full-width captions: the smallest font package that has them
           fonts-sawarabi-gothic
           "$@")

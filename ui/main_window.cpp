@@ -7,6 +7,7 @@
 #include "memory_list_model.h"
 #include "memory_page.h"
 #include "partition_editor.h"
+#include "print_commands.h"
 #include "settings_page.h"
 #include "transfer_bar.h"
 #include "transfer_texts.h"
@@ -91,6 +92,13 @@ MainWindow::MainWindow(Options options, QWidget* parent)
                               *statusBar(), this);
     new ListCommands(*m_session, *m_memoryPage->grid(), *m_edit->menu(), *statusBar(), *m_dialogs,
                      this);
+    new PrintCommands(
+        *m_session, *m_memoryPage->grid(), *m_settingsPage, *m_menus[0],
+        findChild<QAction*>(QStringLiteral("MenuQuit")), *m_dialogs, *statusBar(),
+        [this](const QString& filter, const QString& suffix) {
+            return askSaveName(filter, suffix);
+        },
+        this);
     menuBar()->insertMenu(m_menus[1]->menuAction(), m_edit->menu());
     m_menus[5] = m_edit->menu();
     wireSession();

@@ -104,6 +104,13 @@ struct SettingsPage::Private {
     QPushButton* write = nullptr;
 };
 
+std::vector<std::string_view> SettingsPage::groupCaptions() {
+    std::vector<std::string_view> captions;
+    for (const GroupPlace& place : kGroupPlaces)
+        captions.push_back(place.caption);
+    return captions;
+}
+
 SettingsPage::SettingsPage(session::Session& session, QWidget* parent)
     : QWidget(parent), d(std::make_unique<Private>(session)) {
     auto* columns = new QHBoxLayout(this);

@@ -3,6 +3,8 @@
 #include <QWidget>
 
 #include <memory>
+#include <string_view>
+#include <vector>
 
 class QPushButton;
 
@@ -26,6 +28,9 @@ class SettingsPage : public QWidget {
 public:
     explicit SettingsPage(session::Session& session, QWidget* parent = nullptr);
     ~SettingsPage() override;
+
+    /// The groups' captions in the page's reading order, column by column: "<DISP>", ...
+    static std::vector<std::string_view> groupCaptions();
 
     QPushButton* readButton() const;
     QPushButton* writeButton() const;

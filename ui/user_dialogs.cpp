@@ -7,6 +7,9 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -87,6 +90,8 @@ int QtUserDialogs::choose(QWidget* parent, const Choice& choice, int* line) {
         });
     }
     layout->addWidget(buttons);
+    if (list && choice.currentLine >= 0)
+        list->setCurrentRow(choice.currentLine);
     if (list && choice.pickLine)
         QObject::connect(list, &QListWidget::itemDoubleClicked, &dialog, [&dialog, &chosen] {
             chosen = 0;
@@ -105,6 +110,27 @@ bool QtUserDialogs::askText(QWidget* parent, const QString& title, const QString
     if (ok)
         text = typed;
     return ok;
+}
+
+bool UserDialogs::askPrinter(QWidget*, QPrinter&) {
+    return false;
+}
+
+void UserDialogs::previewPrint(QWidget*, QPrinter&, const std::function<void(QPrinter&)>&) {}
+
+bool QtUserDialogs::askPrinter(QWidget* parent, QPrinter& printer) {
+    QPrintDialog dialog(&printer, parent);
+    dialog.setObjectName(QStringLiteral("frmPrint"));
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void QtUserDialogs::previewPrint(QWidget* parent, QPrinter& printer,
+                                 const std::function<void(QPrinter&)>& paint) {
+    QPrintPreviewDialog dialog(&printer, parent);
+    dialog.setObjectName(QStringLiteral("frmPrintPreview"));
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&paint](QPrinter* pages) { paint(*pages); });
+    dialog.exec();
 }
 
 } // namespace r36::ui

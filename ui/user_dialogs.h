@@ -3,6 +3,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
+class QPrinter;
 class QWidget;
 
 namespace r36::ui {
@@ -37,6 +40,7 @@ public:
         QStringList lines;     // shown in a list; empty: no list
         QStringList buttons;   // the first is the default
         bool pickLine = false; // a line must be selected for any button but the last
+        int currentLine = -1;  // the line selected when the dialog opens; -1: none
     };
     /// Index of the button chosen, or -1 when the dialog was closed; `line` gets the index of
     /// the selected line (-1: none).
@@ -44,9 +48,16 @@ public:
     /// A line of text to type, starting as `text`; false when cancelled.
     virtual bool askText(QWidget* parent, const QString& title, const QString& label,
                          QString& text) = 0;
+    /// The print dialog: true to print on `printer` as set up there. Here (and in test
+    /// doubles that do not print) always cancelled.
+    virtual bool askPrinter(QWidget* parent, QPrinter& printer);
+    /// The print preview: `paint` lays the pages out on `printer` whenever the preview needs
+    /// them; returns when the preview is closed. Here (and in test doubles) nothing is shown.
+    virtual void previewPrint(QWidget* parent, QPrinter& printer,
+                              const std::function<void(QPrinter&)>& paint);
 };
 
-/// The real dialogs: QFileDialog and QMessageBox.
+/// The real dialogs: QFileDialog, QMessageBox, QPrintDialog and QPrintPreviewDialog.
 class QtUserDialogs : public UserDialogs {
 public:
     QString openFileName(QWidget* parent, const QString& filter, const QString& folder) override;
@@ -58,6 +69,9 @@ public:
     int choose(QWidget* parent, const Choice& choice, int* line = nullptr) override;
     bool askText(QWidget* parent, const QString& title, const QString& label,
                  QString& text) override;
+    bool askPrinter(QWidget* parent, QPrinter& printer) override;
+    void previewPrint(QWidget* parent, QPrinter& printer,
+                      const std::function<void(QPrinter&)>& paint) override;
 };
 
 } // namespace r36::ui
