@@ -163,6 +163,9 @@ public:
     /// reordered by `key`, free ones last, as one step; labels stay with their positions.
     /// Refused, changing nothing, across a bank or area border.
     Outcome sortMemories(int first, int last, image::SortKey key, bool descending);
+    /// The same for a set of memories within one bank or area (ascending; the shown ones of a
+    /// filtered list): their records reorder among their own positions, the others stay.
+    Outcome sortMemorySet(const std::vector<int>& memories, image::SortKey key, bool descending);
     /// "Set field…": memory list column `text` (1 Mode .. 10 Name, as image::recordWithText)
     /// set to `value` in every memory in use among `memories`, through the detail editor's
     /// rules, as one step; free memories stay free.

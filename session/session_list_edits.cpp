@@ -9,7 +9,7 @@
 #include "image/memory_fields.h"
 
 #include <algorithm>
-#include <span>
+#include <numeric>
 
 namespace r36::session {
 
@@ -32,15 +32,32 @@ Outcome Session::sortMemories(int first, int last, image::SortKey key, bool desc
                                 " span more than one bank or area; select memories within " +
                                 std::to_string(group.first) + ".." + std::to_string(group.second) +
                                 " to sort them");
-    const auto begin = m_image.memRecord.begin() + first;
-    const std::vector<std::string> sorted = image::sortedRecords(
-        std::span<const std::string>(&*begin, static_cast<std::size_t>(last - first + 1)), key,
-        descending);
-    recorded(tr("Sort"), [&] { std::copy(sorted.begin(), sorted.end(), begin); });
+    std::vector<int> memories(static_cast<std::size_t>(last - first + 1));
+    std::iota(memories.begin(), memories.end(), first);
+    return sortMemorySet(memories, key, descending);
+}
+
+Outcome Session::sortMemorySet(const std::vector<int>& memories, image::SortKey key,
+                               bool descending) {
+    if (memories.empty())
+        return Outcome::success();
+    const int first = memories.front(), last = memories.back();
+    Q_ASSERT(std::is_sorted(memories.begin(), memories.end()));
+    if (first < 0 || last > image::lastStoredMemory ||
+        image::memoryGroup(m_image.bankTable, first) != image::memoryGroup(m_image.bankTable, last))
+        return sortMemories(first, last, key, descending); // refused there, with the reason
+    std::vector<std::string> records;
+    for (const int m : memories)
+        records.push_back(m_image.memRecord[static_cast<std::size_t>(m)]);
+    const std::vector<std::string> sorted = image::sortedRecords(records, key, descending);
+    recorded(tr("Sort"), [&] {
+        for (std::size_t k = 0; k < memories.size(); ++k)
+            m_image.memRecord[static_cast<std::size_t>(memories[k])] = sorted[k];
+    });
     if (sorted.size() > kRowsRefreshedOneByOne)
         emit imageReplaced();
     else
-        for (int m = first; m <= last; ++m)
+        for (const int m : memories)
             emit memoryChanged(m);
     return Outcome::success();
 }

@@ -6,6 +6,7 @@
 #include "memory_list_model.h"
 
 #include "files/clipboard_rows.h"
+#include "image/memory_areas.h"
 #include "session/session.h"
 
 #include <QAction>
@@ -126,20 +127,37 @@ bool EditCommands::report(const Outcome& outcome) {
     return outcome.ok();
 }
 
+bool EditCommands::refusedByFilter(int first, int last) {
+    if (m_grid.hiddenRowsIn(first, last) == 0)
+        return false;
+    m_status.showMessage(tr("Nothing moved: memories %1 would move, and the filter hides some "
+                            "of them; close the filter (Escape) first")
+                             .arg(m_session.labelRange(first, last)));
+    return true;
+}
+
 void EditCommands::insertEmpty() {
-    if (const int memory = m_grid.currentMemory(); memory >= 0)
+    const int memory = m_grid.currentMemory();
+    if (memory >= 0 &&
+        !refusedByFilter(memory, image::memoryGroup(m_session.image().bankTable, memory).second))
         report(m_session.insertEmptyMemory(memory));
 }
 
 void EditCommands::deleteMemory() {
     const int memory = m_grid.currentMemory();
-    if (memory >= 0 && report(m_session.deleteMemory(memory)))
+    if (memory < 0 ||
+        refusedByFilter(memory, image::memoryGroup(m_session.image().bankTable, memory).second))
+        return;
+    if (report(m_session.deleteMemory(memory)))
         m_status.showMessage(EditReports::deleted(m_session, memory));
 }
 
 void EditCommands::move(int direction) {
     const auto [first, last] = m_grid.selectedRange();
-    if (first == last && first >= 0 && report(m_session.moveMemory(first, direction)))
+    if (first < 0 ||
+        refusedByFilter(std::min(first, first + direction), std::max(last, last + direction)))
+        return;
+    if (first == last && report(m_session.moveMemory(first, direction)))
         selectMemories(first + direction, first + direction, first + direction);
     else if (first != last)
         moveBlock(first, last, first + direction);
@@ -147,6 +165,8 @@ void EditCommands::move(int direction) {
 
 void EditCommands::moveRows(int first, int last, int target) {
     // Dropped below the rows, they end at the target row; above, they start there.
+    if (refusedByFilter(std::min(first, target), std::max(last, target)))
+        return;
     if (target > last)
         moveBlock(first, last, target - (last - first));
     else if (target < first)
@@ -160,28 +180,37 @@ void EditCommands::moveBlock(int first, int last, int target) {
 }
 
 void EditCommands::copy() {
-    const auto [first, last] = m_grid.selectedRange();
-    if (first < 0)
+    const std::vector<int> shown = m_grid.shownSelection();
+    if (shown.empty())
         return;
+    // One line for each shown memory: a paste gives them consecutive memories.
+    std::string text, records;
+    for (const int memory : shown) {
+        text += files::copiedText(m_session.image(), m_session.labels(), memory, memory);
+        records += files::copiedRecords(m_session.image(), memory, memory);
+    }
     auto* data = new QMimeData;
-    data->setText(QString::fromStdString(
-        files::copiedText(m_session.image(), m_session.labels(), first, last)));
-    data->setData(QString::fromLatin1(files::kRecordsMimeType),
-                  QByteArray::fromStdString(files::copiedRecords(m_session.image(), first, last)));
+    data->setText(QString::fromStdString(text));
+    data->setData(QString::fromLatin1(files::kRecordsMimeType), QByteArray::fromStdString(records));
     QGuiApplication::clipboard()->setMimeData(data);
-    m_status.showMessage(
-        tr("%1 copied from %2")
-            .arg(EditReports::memories(last - first + 1), m_session.labelRange(first, last)));
+    m_status.showMessage(tr("%1 copied from %2")
+                             .arg(EditReports::memories(static_cast<int>(shown.size())),
+                                  m_session.labelRange(shown.front(), shown.back())) +
+                         EditReports::leftHidden(m_grid.hiddenSelected()));
 }
 
 void EditCommands::cut() {
-    const auto [first, last] = m_grid.selectedRange();
-    if (first < 0)
+    const std::vector<int> shown = m_grid.shownSelection();
+    if (shown.empty())
         return;
+    const QString hidden = EditReports::leftHidden(m_grid.hiddenSelected());
     copy();
-    const int inUse = m_session.memoriesInUse(first, last);
-    m_session.clearMemories(first, last);
-    m_status.showMessage(EditReports::cleared(m_session, first, last, inUse));
+    int inUse = 0;
+    for (const int memory : shown)
+        inUse += m_session.memoriesInUse(memory, memory);
+    m_session.clearMemorySet(shown);
+    m_status.showMessage(EditReports::cleared(m_session, shown.front(), shown.back(), inUse) +
+                         hidden);
 }
 
 void EditCommands::paste() {
@@ -199,6 +228,15 @@ void EditCommands::paste() {
         return;
     }
     const int last = first + static_cast<int>(rows.records.size()) - 1;
+    // Pasted rows fill memories side by side; none of them may be one the user cannot see.
+    if (const int hidden = m_grid.hiddenRowsIn(first, last); hidden > 0) {
+        m_status.showMessage(
+            tr("Nothing pasted: the %1 from %2 include %n rows hidden by the "
+               "filter; close the filter (Escape) to paste over them",
+               "", hidden)
+                .arg(EditReports::memories(last - first + 1), m_session.labelRange(first, last)));
+        return;
+    }
     const int replaced = m_session.memoriesInUse(first, last);
     if (!m_session.setMemories(first, rows.records, tr("Paste")))
         return;

@@ -39,6 +39,9 @@ private:
     void paste();
     /// Shows a refusal's reason; true when the command was done.
     bool report(const Outcome& outcome);
+    /// True, saying why, when the filter hides one of memories first..last that a move,
+    /// insertion or deletion would shift.
+    bool refusedByFilter(int first, int last);
     void insertEmpty();
     void deleteMemory();
     void move(int direction);

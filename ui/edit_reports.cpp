@@ -29,6 +29,11 @@ QString EditReports::pasted(const session::Session& session, int first, int last
         .arg(count, where, channels(replaced));
 }
 
+QString EditReports::leftHidden(int hidden) {
+    return hidden > 0 ? tr(" — %n rows hidden by the filter left as they were", "", hidden)
+                      : QString();
+}
+
 QString EditReports::deleted(const session::Session& session, int memory) {
     return tr("%1 deleted; the memories after it in its bank or area moved up — Ctrl+Z undoes")
         .arg(session.labelRange(memory, memory));

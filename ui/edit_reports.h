@@ -23,6 +23,9 @@ public:
     static QString cleared(const session::Session& session, int first, int last, int inUse);
     /// "12 memories pasted at Bank09-000..011, replacing 3 channels — Ctrl+Z undoes".
     static QString pasted(const session::Session& session, int first, int last, int replaced);
+    /// What a command on the selection says when the filter hid some selected rows: " — 3 rows
+    /// hidden by the filter left as they were"; empty for none.
+    static QString leftHidden(int hidden);
     /// "Bank09-003 deleted; the memories after it in its bank moved up — Ctrl+Z undoes".
     static QString deleted(const session::Session& session, int memory);
 };

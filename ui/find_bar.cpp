@@ -50,8 +50,10 @@ void FindBar::find(int direction, bool includeCurrent) {
         emit statusMessage({});
         return;
     }
-    const std::vector<int> matches = session::findMemories(m_session.image(), m_session.labels(),
-                                                           m_text->text().toUtf8().toStdString());
+    std::vector<int> matches = session::findMemories(m_session.image(), m_session.labels(),
+                                                     m_text->text().toUtf8().toStdString());
+    // Inside a filter, only the rows it shows.
+    std::erase_if(matches, [this](int memory) { return m_grid.isRowHidden(memory); });
     if (matches.empty()) {
         emit statusMessage(tr("No memory matches"));
         return;

@@ -1,16 +1,19 @@
 #include "list_commands.h"
 
+#include "edit_reports.h"
 #include "memory_grid.h"
 #include "memory_list_model.h"
 #include "user_dialogs.h"
 
 #include "image/list_check.h"
+#include "image/memory_areas.h"
 #include "image/memory_fields.h"
 #include "session/list_edits.h"
 #include "session/session.h"
 
 #include <QAction>
 #include <QDockWidget>
+#include <QEvent>
 #include <QListWidget>
 #include <QMainWindow>
 #include <QMenu>
@@ -71,18 +74,20 @@ ListCommands::ListCommands(session::Session& session, MemoryGrid& grid, QMenu& e
                            QStatusBar& status, UserDialogs& dialogs, QMainWindow* window)
     : QObject(window), m_session(session), m_grid(grid), m_status(status), m_dialogs(dialogs),
       m_window(window) {
+    // The keys work wherever the memory page shows (the find and filter bars, the findings,
+    // the buttons), and nowhere else: the actions follow the list's visibility and state.
     const auto add = [&](const QString& text, const char* name, QKeySequence keys, bool onGrid,
                          void (ListCommands::*slot)()) {
         auto* action = new QAction(text, this);
         action->setObjectName(QString::fromLatin1(name));
         action->setShortcut(keys);
-        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        action->setShortcutContext(Qt::WindowShortcut);
         editMenu.addAction(action);
+        window->addAction(action);
         if (onGrid)
-            grid.addAction(action);
-        else
-            window->addAction(action);
+            grid.addAction(action); // its context menu
         connect(action, &QAction::triggered, this, slot);
+        m_actions.push_back(action);
     };
     editMenu.addSeparator();
     add(tr("Sort…"), "MenuSort", QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_S), true,
@@ -93,6 +98,7 @@ ListCommands::ListCommands(session::Session& session, MemoryGrid& grid, QMenu& e
         &ListCommands::checkList);
     add(tr("Select duplicates"), "MenuSelectDuplicates",
         QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_D), true, &ListCommands::selectDuplicates);
+    grid.installEventFilter(this);
     connect(&grid, &MemoryGrid::fillSelectionRequested, this, &ListCommands::setFieldOfSelection);
 
     m_panel = new QDockWidget(tr("Findings"), window);
@@ -128,44 +134,74 @@ ListCommands::ListCommands(session::Session& session, MemoryGrid& grid, QMenu& e
     connect(&session, &session::Session::imageReplaced, this, refresh);
 }
 
-std::vector<int> ListCommands::selectedMemories() const {
-    std::vector<int> memories;
-    for (const QModelIndex& row : m_grid.selectionModel()->selectedRows())
-        memories.push_back(row.row());
-    std::sort(memories.begin(), memories.end());
-    return memories;
+bool ListCommands::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Show || event->type() == QEvent::Hide ||
+        event->type() == QEvent::EnabledChange) {
+        const bool usable = m_grid.isVisible() && m_grid.isEnabled();
+        for (QAction* action : m_actions)
+            action->setEnabled(usable);
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+QString ListCommands::columnCaption(int column) const {
+    return m_grid.model()->headerData(column, Qt::Horizontal).toString();
 }
 
 void ListCommands::sort() {
     const auto [first, last] = m_grid.selectedRange();
     if (first < 0)
         return;
+    // One row: its bank or area. The rows the filter hides stay where they are.
+    std::vector<int> memories;
+    int hidden = 0;
+    if (first == last) {
+        const auto [groupFirst, groupLast] = image::memoryGroup(m_session.image().bankTable, first);
+        for (int memory = groupFirst; memory <= groupLast; ++memory)
+            if (!m_grid.isRowHidden(memory))
+                memories.push_back(memory);
+        hidden = m_grid.hiddenRowsIn(groupFirst, groupLast);
+    } else {
+        memories = m_grid.shownSelection();
+        hidden = m_grid.hiddenSelected();
+    }
     static const std::array keys = {image::SortKey::Frequency, image::SortKey::Name,
                                     image::SortKey::Mode, image::SortKey::Step,
                                     image::SortKey::Subtone};
     UserDialogs::Choice choice;
     choice.objectName = QStringLiteral("frmSort");
     choice.title = tr("Sort");
-    choice.text =
-        first == last
-            ? tr("Sort the bank or area of %1 by:").arg(label(m_session, first))
-            : tr("Sort memories %1 to %2 by:").arg(label(m_session, first), label(m_session, last));
-    choice.lines = {tr("Frequency"), tr("Name"), tr("Mode"), tr("Step"), tr("Sub-tone")};
+    if (hidden > 0)
+        choice.text = tr("Sort the %1 shown at %2 by (%n hidden by the filter stay where they "
+                         "are):",
+                         "", hidden)
+                          .arg(EditReports::memories(static_cast<int>(memories.size())),
+                               m_session.labelRange(memories.front(), memories.back()));
+    else
+        choice.text = first == last
+                          ? tr("Sort the bank or area of %1 by:").arg(label(m_session, first))
+                          : tr("Sort memories %1 to %2 by:")
+                                .arg(label(m_session, first), label(m_session, last));
+    // The keys as the list's column headings name them.
+    for (const int column : {1, kNameColumn, 2, 3, 4})
+        choice.lines << columnCaption(column);
     choice.buttons = {tr("Ascending"), tr("Descending"), tr("Cancel")};
     choice.pickLine = true;
     int line = -1;
     const int button = m_dialogs.choose(m_window, choice, &line);
-    if (button < 0 || button > 1 || line < 0 || line >= static_cast<int>(keys.size()))
+    if (memories.empty() || button < 0 || button > 1 || line < 0 ||
+        line >= static_cast<int>(keys.size()))
         return;
     const Outcome sorted =
-        m_session.sortMemories(first, last, keys[static_cast<std::size_t>(line)], button == 1);
+        m_session.sortMemorySet(memories, keys[static_cast<std::size_t>(line)], button == 1);
     m_status.showMessage(
-        sorted ? tr("Memories sorted by %1").arg(choice.lines[line])
-               : tr("Nothing sorted: %1").arg(QString::fromStdString(sorted.reason())));
+        sorted
+            ? tr("Memories sorted by %1").arg(choice.lines[line]) + EditReports::leftHidden(hidden)
+            : tr("Nothing sorted: %1").arg(QString::fromStdString(sorted.reason())));
 }
 
 void ListCommands::setField() {
-    const std::vector<int> memories = selectedMemories();
+    const std::vector<int> memories = m_grid.shownSelection();
     if (memories.empty())
         return;
     // The grid's columns 2..11 (Mode .. Name); the label and the frequency are not set at once.
@@ -174,7 +210,7 @@ void ListCommands::setField() {
     field.title = tr("Set field");
     field.text = tr("Set which field in the %n selected memories?", "", int(memories.size()));
     for (int column = 2; column < MemoryListModel::kColumnCount; ++column)
-        field.lines << m_grid.model()->headerData(column, Qt::Horizontal).toString();
+        field.lines << columnCaption(column);
     field.buttons = {tr("Next…"), tr("Cancel")};
     field.pickLine = true;
     int line = -1;
@@ -205,7 +241,7 @@ void ListCommands::setField() {
 }
 
 void ListCommands::setFieldOfSelection(int column, const QString& value) {
-    const std::vector<int> memories = selectedMemories();
+    const std::vector<int> memories = m_grid.shownSelection();
     if (memories.empty() || column < 2)
         return;
     const session::SetFieldReport report =
@@ -220,12 +256,16 @@ void ListCommands::setFieldOfSelection(int column, const QString& value) {
                 refused.mid(0, 5).join(QStringLiteral(", ")) +
                 (refused.size() > 5 ? QStringLiteral(", …") : QString());
     }
-    m_status.showMessage(text);
+    m_status.showMessage(text + EditReports::leftHidden(m_grid.hiddenSelected()));
 }
 
 void ListCommands::checkList() {
     showFindings();
+    const bool opening = m_panel->isHidden();
     m_panel->show();
+    // A dock opens as small as its list allows: give it room for a dozen findings.
+    if (opening && !m_panel->isFloating())
+        m_window->resizeDocks({m_panel}, {m_findings->fontMetrics().height() * 14}, Qt::Vertical);
     m_findings->setFocus();
 }
 
@@ -242,10 +282,13 @@ void ListCommands::showFindings() {
 }
 
 void ListCommands::selectDuplicates() {
-    const std::vector<int> memories =
-        image::duplicatesToRemove(image::checkList(m_session.image()));
+    std::vector<int> memories = image::duplicatesToRemove(image::checkList(m_session.image()));
+    // Only the shown ones: Delete must not clear what the user cannot see.
+    const auto hidden = std::erase_if(memories, [this](int m) { return m_grid.isRowHidden(m); });
+    const QString hiddenText =
+        hidden > 0 ? tr("; %n more hidden by the filter", "", static_cast<int>(hidden)) : QString();
     if (memories.empty()) {
-        m_status.showMessage(tr("No duplicates within a bank or area"));
+        m_status.showMessage(tr("No duplicates within a bank or area") + hiddenText);
         return;
     }
     QItemSelection selection;
@@ -256,7 +299,7 @@ void ListCommands::selectDuplicates() {
     m_grid.selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
     m_grid.setFocus();
     m_status.showMessage(
-        tr("%n duplicates selected: Delete clears them", "", int(memories.size())));
+        tr("%n duplicates selected: Delete clears them", "", int(memories.size())) + hiddenText);
 }
 
 } // namespace r36::ui

@@ -5,6 +5,7 @@
 
 #include <vector>
 
+class QAction;
 class QDockWidget;
 class QListWidget;
 class QMainWindow;
@@ -32,20 +33,25 @@ public:
     /// Column `column` of the grid set to `value` in every selected memory in use.
     void setFieldOfSelection(int column, const QString& value);
 
+protected:
+    /// The list's visibility and state switch the keys on and off.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    /// The grid's heading of `column`, the name every command gives that field.
+    QString columnCaption(int column) const;
     void sort();
     void setField();
     void checkList();
     void showFindings();
     void selectDuplicates();
-    /// The selected memories, every one of a scattered selection; empty: none.
-    std::vector<int> selectedMemories() const;
 
     session::Session& m_session;
     MemoryGrid& m_grid;
     QStatusBar& m_status;
     UserDialogs& m_dialogs;
     QMainWindow* m_window;
+    std::vector<QAction*> m_actions; // their keys work only while the list shows
     QDockWidget* m_panel = nullptr;
     QListWidget* m_findings = nullptr;
     bool m_refreshPending = false;

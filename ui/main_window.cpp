@@ -101,6 +101,7 @@ MainWindow::MainWindow(Options options, QWidget* parent)
         this);
     menuBar()->insertMenu(m_menus[1]->menuAction(), m_edit->menu());
     m_menus[5] = m_edit->menu();
+    buildViewMenu();
     wireSession();
     wireCommands();
 

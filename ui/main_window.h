@@ -85,6 +85,7 @@ protected:
 
 private:
     void buildMenus();
+    void buildViewMenu();
     void buildPages();
     void wireSession();
     void wireCommands();

@@ -101,36 +101,51 @@ void MainWindow::wireMemoryPageHints() {
 }
 
 void MainWindow::startSelected(bool write) {
-    const auto [first, last] = m_memoryPage->grid()->selectedRange();
-    if (first < 0)
+    MemoryGrid* grid = m_memoryPage->grid();
+    const std::vector<int> shown = grid->shownSelection();
+    if (shown.empty())
         return askForSelection();
+    // A transfer takes memories side by side: rows the filter hides between them would be
+    // read over or written too.
+    if (grid->hiddenRowsIn(shown.front(), shown.back()) > 0) {
+        statusBar()->showMessage(
+            tr("Nothing transferred: the filter hides rows among the selected memories %1; "
+               "select shown rows side by side, or close the filter (Escape)")
+                .arg(m_session->labelRange(shown.front(), shown.back())));
+        return;
+    }
+    const int hidden = grid->hiddenSelected();
     if (write)
-        startWrite(static_cast<int>(session::Transfer::WriteSelected), first, last);
+        startWrite(static_cast<int>(session::Transfer::WriteSelected), shown.front(), shown.back());
     else
-        m_session->startTransfer(session::Transfer::ReadSelected, first, last);
+        m_session->startTransfer(session::Transfer::ReadSelected, shown.front(), shown.back());
+    if (hidden > 0)
+        statusBar()->showMessage(m_session->labelRange(shown.front(), shown.back()) +
+                                 EditReports::leftHidden(hidden));
 }
 
 void MainWindow::clearSelected() {
-    const auto [first, last] = m_memoryPage->grid()->selectedRange();
-    if (first < 0)
+    MemoryGrid* grid = m_memoryPage->grid();
+    const auto [first, last] = grid->selectedRange();
+    const std::vector<int> memories = grid->shownSelection();
+    if (first < 0 || memories.empty())
         return askForSelection();
-    // Rows selected here and there (the duplicates): each of them, still one step.
-    if (const QModelIndexList rows = m_memoryPage->grid()->selectionModel()->selectedRows();
-        rows.size() > 1 && rows.size() != last - first + 1) {
-        std::vector<int> memories;
+    const QString hidden = EditReports::leftHidden(grid->hiddenSelected());
+    // Rows selected here and there (the duplicates, or a range across hidden rows): each of
+    // the shown ones, still one step.
+    if (static_cast<int>(memories.size()) != last - first + 1) {
         int inUse = 0;
-        for (const QModelIndex& row : rows) {
-            memories.push_back(row.row());
-            inUse += m_session->memoriesInUse(row.row(), row.row());
-        }
+        for (const int memory : memories)
+            inUse += m_session->memoriesInUse(memory, memory);
         m_session->clearMemorySet(memories);
-        statusBar()->showMessage(EditReports::cleared(*m_session, first, last, inUse));
+        statusBar()->showMessage(
+            EditReports::cleared(*m_session, memories.front(), memories.back(), inUse) + hidden);
     } else {
         const int inUse = m_session->memoriesInUse(first, last);
         m_session->clearMemories(first, last);
         statusBar()->showMessage(EditReports::cleared(*m_session, first, last, inUse));
     }
-    m_memoryPage->grid()->setFocus();
+    grid->setFocus();
 }
 
 void MainWindow::clearAll() {

@@ -220,6 +220,57 @@ int MemoryGrid::currentMemory() const {
     return current.isValid() ? current.row() : -1;
 }
 
+void MemoryGrid::showOnly(const std::vector<bool>& shown) {
+    const int rows = model()->rowCount();
+    for (int row = 0; row < rows; ++row) {
+        const bool hide = !shown.empty() && !shown[static_cast<std::size_t>(row)];
+        // Only the rows that change: each hidden row is a header section laid out again.
+        if (isRowHidden(row) != hide) {
+            setRowHidden(row, hide);
+            m_labelColumn->setRowHidden(row, hide);
+        }
+    }
+    const int current = currentMemory();
+    if (current < 0 || !isRowHidden(current))
+        return;
+    int nearest = current;
+    while (nearest < rows && isRowHidden(nearest))
+        ++nearest;
+    if (nearest == rows)
+        for (nearest = current; nearest >= 0 && isRowHidden(nearest);)
+            --nearest;
+    if (nearest < 0) { // nothing shows
+        selectionModel()->clear();
+        return;
+    }
+    const QModelIndex row = model()->index(nearest, std::max(currentIndex().column(), 1));
+    selectionModel()->setCurrentIndex(row, QItemSelectionModel::ClearAndSelect |
+                                               QItemSelectionModel::Rows);
+}
+
+int MemoryGrid::hiddenRowsIn(int first, int last) const {
+    int hidden = 0;
+    for (int row = std::max(first, 0); row <= std::min(last, model()->rowCount() - 1); ++row)
+        hidden += isRowHidden(row) ? 1 : 0;
+    return hidden;
+}
+
+std::vector<int> MemoryGrid::shownSelection() const {
+    std::vector<int> memories;
+    for (const QModelIndex& row : selectionModel()->selectedRows())
+        if (!isRowHidden(row.row()))
+            memories.push_back(row.row());
+    std::sort(memories.begin(), memories.end());
+    return memories;
+}
+
+int MemoryGrid::hiddenSelected() const {
+    const QModelIndexList rows = selectionModel()->selectedRows();
+    return static_cast<int>(std::count_if(rows.begin(), rows.end(), [this](const QModelIndex& row) {
+        return isRowHidden(row.row());
+    }));
+}
+
 std::pair<int, int> MemoryGrid::selectedRange() const {
     const int current = currentMemory();
     if (current < 0 || !selectionModel()->isSelected(currentIndex()))

@@ -3,6 +3,7 @@
 #include <QTableView>
 
 #include <utility>
+#include <vector>
 
 namespace r36::ui {
 
@@ -32,6 +33,18 @@ public:
     std::pair<int, int> selectedRange() const;
     /// The memory of the current row, or -1.
     int currentMemory() const;
+
+    /// The filter: only the rows flagged in `shown` (one flag a memory) show, all of them for
+    /// an empty list. Rows keep their memories, so every command's row is its memory; a
+    /// current row that hides gives way to the nearest shown one.
+    void showOnly(const std::vector<bool>& shown);
+    /// How many of rows first..last (clipped to the list) the filter hides.
+    int hiddenRowsIn(int first, int last) const;
+    /// The selected memories whose rows show, ascending: a selection dragged across hidden
+    /// rows holds them too, and no command may touch them.
+    std::vector<int> shownSelection() const;
+    /// How many selected rows the filter hides.
+    int hiddenSelected() const;
 
     /// The drag's format: "first last" of the dragged memories.
     static constexpr char kRowsMimeType[] = "application/x-qbr36-rows";

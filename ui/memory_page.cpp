@@ -1,5 +1,6 @@
 #include "memory_page.h"
 
+#include "filter_bar.h"
 #include "find_bar.h"
 #include "memory_grid.h"
 #include "partition_editor.h"
@@ -36,6 +37,7 @@ MemoryPage::MemoryPage(session::Session& session, QWidget* parent) : QWidget(par
     m_grid->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     setFocusProxy(m_grid); // turning to this page puts the focus in the grid
     m_findBar = new FindBar(session, *m_grid, this);
+    m_filterBar = new FilterBar(session, *m_grid, this);
 
     m_clearAll = makeButton(tr("Clear all memories"), QStringLiteral("cmdClearAll"), this);
     m_clear = makeButton(tr("Clear selected memory"), QStringLiteral("cmdClear"), this);
@@ -54,6 +56,7 @@ MemoryPage::MemoryPage(session::Session& session, QWidget* parent) : QWidget(par
     buttons->addWidget(m_psLink, 0, 6);
 
     auto* left = new QVBoxLayout;
+    left->addWidget(m_filterBar);
     left->addWidget(m_findBar);
     left->addWidget(m_grid, 1);
     left->addLayout(buttons);

@@ -10,6 +10,7 @@ class Session;
 
 namespace r36::ui {
 
+class FilterBar;
 class FindBar;
 class MemoryGrid;
 class PartitionEditor;
@@ -23,6 +24,7 @@ public:
 
     MemoryGrid* grid() const { return m_grid; }
     FindBar* findBar() const { return m_findBar; }
+    FilterBar* filterBar() const { return m_filterBar; }
     PartitionEditor* partitionEditor() const { return m_partition; }
     QPushButton* clearAllButton() const { return m_clearAll; }
     QPushButton* clearSelectedButton() const { return m_clear; }
@@ -34,6 +36,7 @@ public:
 private:
     MemoryGrid* m_grid = nullptr;
     FindBar* m_findBar = nullptr;
+    FilterBar* m_filterBar = nullptr;
     PartitionEditor* m_partition = nullptr;
     QPushButton* m_clearAll = nullptr;
     QPushButton* m_clear = nullptr;

@@ -41,6 +41,10 @@ TEST_F(ListEdits, SortingOneRowSortsItsBankAsOneStepLabelsStaying) {
     EXPECT_EQ(session->undoStack().count(), 1);
     session->undo();
     EXPECT_EQ(session->image(), before);
+    // The shown memories of a filtered bank sort among their own places; the others stay.
+    ASSERT_TRUE(session->sortMemorySet({0, 3}, image::SortKey::Frequency, false));
+    EXPECT_EQ(name(0) + name(1) + name(3), "B     A     C     ");
+    session->undo();
 
     const auto [first, last] = image::memoryGroup(session->image().bankTable, 0);
     const Outcome across = session->sortMemories(last - 1, last + 1, image::SortKey::Name, false);
