@@ -7,6 +7,8 @@
 #include "text_file.h"
 #include "text_lines.h"
 
+#include <QFile>
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -348,6 +350,11 @@ bool isChirpHeader(std::string_view headerLine) {
     return columns[kLocation] && columns[kFrequency];
 }
 
+bool isChirpFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && isChirpHeader(file.readLine().toStdString());
+}
+
 ChirpImport parseChirpCsv(std::string_view text) {
     ChirpImport result;
     const std::vector<std::string_view> lines = splitLines(withoutByteOrderMark(text));
@@ -384,7 +391,7 @@ ChirpImport importChirpCsv(const QString& path) {
     return parseChirpCsv(text);
 }
 
-std::vector<std::string> recordsInLocationOrder(const ChirpImport& imported) {
+std::vector<const ChirpLine*> carriedInLocationOrder(const ChirpImport& imported) {
     std::vector<const ChirpLine*> carried;
     for (const ChirpLine& line : imported.lines)
         if (line.channel)
@@ -393,9 +400,12 @@ std::vector<std::string> recordsInLocationOrder(const ChirpImport& imported) {
         return a->location.value_or(std::numeric_limits<int>::max()) <
                b->location.value_or(std::numeric_limits<int>::max());
     });
+    return carried;
+}
+
+std::vector<std::string> recordsInLocationOrder(const ChirpImport& imported) {
     std::vector<std::string> records;
-    records.reserve(carried.size());
-    for (const ChirpLine* line : carried)
+    for (const ChirpLine* line : carriedInLocationOrder(imported))
         records.push_back(line->record);
     return records;
 }

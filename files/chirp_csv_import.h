@@ -73,6 +73,10 @@ struct ChirpImport {
 /// Frequency, as both CHIRP layouts do; this program's own CSV names neither.
 bool isChirpHeader(std::string_view headerLine);
 
+/// True when the first line of the file at `path` is a CHIRP header; false also when the file
+/// cannot be read.
+bool isChirpFile(const QString& path);
+
 /// The lines of CHIRP CSV text, columns read by their header names in any order; unknown
 /// columns and fields beyond the header are ignored, missing ones read as empty.
 ChirpImport parseChirpCsv(std::string_view text);
@@ -80,8 +84,11 @@ ChirpImport parseChirpCsv(std::string_view text);
 /// Reads and parses a file; fails with Unreadable and the system's reason.
 ChirpImport importChirpCsv(const QString& path);
 
-/// The records of the carried lines in Location order (lines without a Location last, in file
-/// order), the order in which they are placed into memories.
+/// The carried lines in Location order (lines without a Location last, in file order), the
+/// order in which they are placed into memories; they point into `imported`.
+std::vector<const ChirpLine*> carriedInLocationOrder(const ChirpImport& imported);
+
+/// The records of carriedInLocationOrder.
 std::vector<std::string> recordsInLocationOrder(const ChirpImport& imported);
 
 } // namespace r36::files

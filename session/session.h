@@ -1,5 +1,6 @@
 #pragma once
 
+#include "import_placement.h"
 #include "transfer.h"
 
 #include "files/clone_text.h"
@@ -172,6 +173,14 @@ public:
     SetFieldReport setField(const std::vector<int>& memories, int text, const std::string& value);
     /// Clears the listed memories (e.g. the selected duplicates) as one step.
     void clearMemorySet(const std::vector<int>& memories);
+
+    // ---- Lists from elsewhere (session_import.cpp) ------------------------------------------
+    /// Where `count` imported records would go from or around `memory` (0..1699).
+    ImportPlacement planImport(ImportPlacement::Where where, int memory, int count) const;
+    /// `records` placed as planImport plans them, as one step named `what`; nothing else of the
+    /// image changes. A refused placement changes nothing; the result says why.
+    ImportPlacement importRecords(ImportPlacement::Where where, int memory,
+                                  const std::vector<std::string>& records, const QString& what);
 
     // ---- Transfers --------------------------------------------------------------------------
     /// Starts a transfer; false (nothing started) while one runs. Its end comes as

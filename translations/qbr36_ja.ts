@@ -113,6 +113,122 @@
         <source>line %1: %2</source>
         <translation>%1 行目: %2</translation>
     </message>
+    <message>
+        <source>receive CTCSS %1 kept</source>
+        <translation>受信 CTCSS %1 は残しました</translation>
+    </message>
+    <message>
+        <source>receive DCS %1 kept</source>
+        <translation>受信 DCS %1 は残しました</translation>
+    </message>
+    <message>
+        <source>no receive tone</source>
+        <translation>受信トーンはありません</translation>
+    </message>
+    <message>
+        <source>a quoted field is not closed; line not carried</source>
+        <translation>引用符で始まる欄が閉じていません。この行は取り込みません</translation>
+    </message>
+    <message>
+        <source>frequency %1 is not 0.1 to 1299.999999 MHz; line not carried</source>
+        <translation>周波数 %1 は 0.1～1299.999999 MHz ではありません。この行は取り込みません</translation>
+    </message>
+    <message>
+        <source>mode %1 cannot be received (FM, AM and WFM only); line not carried</source>
+        <translation>モード %1 は受信できません (FM、AM、WFM のみ)。この行は取り込みません</translation>
+    </message>
+    <message>
+        <source>split (transmit on %1 MHz) not carried; shift OFF</source>
+        <translation>スプリット (送信 %1 MHz) は取り込みません。シフトは OFF</translation>
+    </message>
+    <message>
+        <source>duplex %1 not carried; shift OFF</source>
+        <translation>デュプレックス %1 は取り込みません。シフトは OFF</translation>
+    </message>
+    <message>
+        <source>offset %1 is not 0 to 999.999999 MHz; shift OFF</source>
+        <translation>オフセット %1 は 0～999.999999 MHz ではありません。シフトは OFF</translation>
+    </message>
+    <message>
+        <source>tone mode %1 not carried; subtone OFF</source>
+        <translation>トーンモード %1 は取り込みません。サブトーンは OFF</translation>
+    </message>
+    <message>
+        <source>transmit tone dropped; %1</source>
+        <translation>送信トーンは取り込みません。%1</translation>
+    </message>
+    <message>
+        <source>CTCSS tone %1 Hz is not one of the receiver&apos;s; subtone OFF</source>
+        <translation>CTCSS トーン %1 Hz は受信機にありません。サブトーンは OFF</translation>
+    </message>
+    <message>
+        <source>DCS code %1 is not one of the receiver&apos;s; subtone OFF</source>
+        <translation>DCS コード %1 は受信機にありません。サブトーンは OFF</translation>
+    </message>
+    <message>
+        <source>DCS polarity %1 (reversed receive) not carried; subtone OFF</source>
+        <translation>DCS 極性 %1 (受信反転) は取り込みません。サブトーンは OFF</translation>
+    </message>
+    <message>
+        <source>step %1 kHz not held; nearest step %2 taken</source>
+        <translation>ステップ %1 kHz は受信機にありません。最も近い %2 にしました</translation>
+    </message>
+    <message>
+        <source>step %1 is not a number; 5KHz taken</source>
+        <translation>ステップ %1 は数値ではありません。5KHz にしました</translation>
+    </message>
+    <message>
+        <source>skip &quot;P&quot; (priority) not carried</source>
+        <translation>スキップ &quot;P&quot; (優先) は取り込みません</translation>
+    </message>
+    <message>
+        <source>skip %1 not carried</source>
+        <translation>スキップ %1 は取り込みません</translation>
+    </message>
+    <message>
+        <source>name %1 cut to %2</source>
+        <translation>名前 %1 を %2 に切り詰めました</translation>
+    </message>
+    <message>
+        <source>name %1: characters beyond ASCII shown as &quot;?&quot;</source>
+        <translation>名前 %1: ASCII 以外の文字は &quot;?&quot; にしました</translation>
+    </message>
+    <message>
+        <source>not carried</source>
+        <translation>取り込みません</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>%1 行目</translation>
+    </message>
+    <message>
+        <source>memory %1 (%2): </source>
+        <translation>メモリー %1 (%2): </translation>
+    </message>
+    <message>
+        <source>CHIRP holds no Train subtone; written without a tone</source>
+        <translation>CHIRP には Train サブトーンがありません。トーンなしで書き出しました</translation>
+    </message>
+    <message>
+        <source>CHIRP holds no auto mode; written as %1</source>
+        <translation>CHIRP には自動モードがありません。%1 として書き出しました</translation>
+    </message>
+    <message>
+        <source>CHIRP holds no auto step; written as %1</source>
+        <translation>CHIRP には自動ステップがありません。%1 として書き出しました</translation>
+    </message>
+    <message>
+        <source>not held by CHIRP</source>
+        <translation>CHIRP では保持できません</translation>
+    </message>
+    <message>
+        <source>%1 lines, %2 memories from %3 to %4</source>
+        <translation>%1 行に対し、%3 から %4 までのメモリーは %2 件です</translation>
+    </message>
+    <message>
+        <source>%1 lines, %2 free memories in %3</source>
+        <translation>%1 行に対し、%3 の空きメモリーは %2 件です</translation>
+    </message>
 </context>
 <context>
     <name>r36::session::Session</name>
@@ -268,6 +384,72 @@ your receiver before you write to it.</source>
     <message>
         <source>Free software under the &lt;a href=&quot;%1&quot;&gt;GNU General Public License&lt;/a&gt;, version 3 or later.</source>
         <translation>&lt;a href=&quot;%1&quot;&gt;GNU 一般公衆利用許諾書&lt;/a&gt; バージョン 3 以降のもとで配布されるフリーソフトウェアです。</translation>
+    </message>
+</context>
+<context>
+    <name>r36::ui::ChirpImportDialog</name>
+    <message>
+        <source>Import CHIRP CSV</source>
+        <translation>CHIRP CSV のインポート</translation>
+    </message>
+    <message>
+        <source>%1: %2 lines, %3 can be imported, %4 cannot.</source>
+        <translation>%1: %2 行のうち %3 行を取り込めます。%4 行は取り込めません。</translation>
+    </message>
+    <message>
+        <source>Into the &amp;free memories of %1</source>
+        <translation>%1 の空きメモリーへ(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;One after the other from %1</source>
+        <translation>%1 から順に(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Memories as they will be imported</source>
+        <translation>取り込まれるメモリー</translation>
+    </message>
+    <message>
+        <source>&amp;Not carried as written:</source>
+        <translation>そのままでは取り込めない内容(&amp;N):</translation>
+    </message>
+    <message>
+        <source>Lines not carried as written</source>
+        <translation>そのままでは取り込めない行</translation>
+    </message>
+    <message>
+        <source>Every line is carried as written.</source>
+        <translation>すべての行をそのまま取り込めます。</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>インポート(&amp;I)</translation>
+    </message>
+    <message>
+        <source>No line can be imported.</source>
+        <translation>取り込める行がありません。</translation>
+    </message>
+    <message>
+        <source>They do not fit: %1.</source>
+        <translation>入りきりません: %1。</translation>
+    </message>
+    <message>
+        <source>Into %1: %2 of its %3 free memories.</source>
+        <translation>%1 へ: 空きメモリー %3 件のうち %2 件を使います。</translation>
+    </message>
+    <message>
+        <source>Into %1, all of them free.</source>
+        <translation>%1 へ (すべて空きメモリー)。</translation>
+    </message>
+    <message>
+        <source>Into %1: %2 channels there are replaced.</source>
+        <translation>%1 へ: そこにある %2 件のチャンネルを置き換えます。</translation>
+    </message>
+</context>
+<context>
+    <name>r36::ui::ChirpPreviewModel</name>
+    <message>
+        <source>line %1</source>
+        <translation>%1 行目</translation>
     </message>
 </context>
 <context>
@@ -861,6 +1043,42 @@ your receiver before you write to it.</source>
     <message>
         <source>The changes were neither saved to a file nor written to the receiver. Save them before opening %1?</source>
         <translation>変更はファイルに保存されておらず、受信機にも書き込まれていません。%1 を開く前に保存しますか?</translation>
+    </message>
+    <message>
+        <source>CHIRP CSV Files (*.csv);;All Files (*.*)</source>
+        <translation>CHIRP CSV ファイル (*.csv);;すべてのファイル (*.*)</translation>
+    </message>
+    <message>
+        <source>%1 is not a CHIRP CSV file.</source>
+        <translation>%1 は CHIRP CSV ファイルではありません。</translation>
+    </message>
+    <message>
+        <source>Its first line names no Location and Frequency columns.</source>
+        <translation>1 行目に Location と Frequency の列名がありません。</translation>
+    </message>
+    <message>
+        <source>%1 channels imported into %2</source>
+        <translation>%1 件のチャンネルを %2 にインポートしました</translation>
+    </message>
+    <message>
+        <source>Export CHIRP CSV</source>
+        <translation>CHIRP CSV のエクスポート</translation>
+    </message>
+    <message>
+        <source>%1 was written. CHIRP cannot hold these values of the memories; they were written as said:</source>
+        <translation>%1 を書き出しました。次のメモリーの値は CHIRP では保持できないため、記載のとおりに書き出しました:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;CSV…</source>
+        <translation>CSV(&amp;C)…</translation>
+    </message>
+    <message>
+        <source>C&amp;HIRP CSV…</source>
+        <translation>CHIRP CSV(&amp;H)…</translation>
     </message>
 </context>
 <context>

@@ -135,6 +135,11 @@ private:
     void importCsvFile();
     void importCsvPath(const QString& path);
     void exportCsvFile();
+    /// File > Import > CHIRP CSV…: the preview, then the lines placed as one undo step.
+    void importChirpFile();
+    void importChirpPath(const QString& path);
+    /// File > Export > CHIRP CSV…, then what CHIRP cannot hold, memory by memory.
+    void exportChirpFile();
     void saveCommLog();
 
     Options m_options;

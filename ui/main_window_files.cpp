@@ -9,6 +9,7 @@
 #include "user_dialogs.h"
 #include "window_state.h"
 
+#include "files/chirp_csv_import.h"
 #include "files/clone_file.h"
 #include "files/csv_file.h"
 #include "link/comm_log.h"
@@ -149,6 +150,10 @@ void MainWindow::importCsvFile() {
 }
 
 void MainWindow::importCsvPath(const QString& path) {
+    if (files::isChirpFile(path)) { // a list from elsewhere is added, not a replacement
+        importChirpPath(path);
+        return;
+    }
     int errorLine = 0;
     const Outcome imported = m_session->importCsv(path, &errorLine);
     if (!imported) {

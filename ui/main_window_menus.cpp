@@ -24,8 +24,19 @@ void MainWindow::buildMenus() {
     file->addAction(tr("Save(&S)"), QKeySequence(Qt::CTRL | Qt::Key_S), this,
                     &MainWindow::saveCloneFile)
         ->setObjectName(QStringLiteral("MenuFileSave"));
-    file->addAction(tr("Import(&I)"), this, &MainWindow::importCsvFile);
-    file->addAction(tr("Export(&E)"), this, &MainWindow::exportCsvFile);
+    // This program's own CSV, and lists from elsewhere.
+    QMenu* import = file->addMenu(tr("Import(&I)"));
+    import->setObjectName(QStringLiteral("MenuImport"));
+    import->addAction(tr("&CSV…"), this, &MainWindow::importCsvFile)
+        ->setObjectName(QStringLiteral("MenuImportCsv"));
+    import->addAction(tr("C&HIRP CSV…"), this, &MainWindow::importChirpFile)
+        ->setObjectName(QStringLiteral("MenuImportChirp"));
+    QMenu* exportMenu = file->addMenu(tr("Export(&E)"));
+    exportMenu->setObjectName(QStringLiteral("MenuExport"));
+    exportMenu->addAction(tr("&CSV…"), this, &MainWindow::exportCsvFile)
+        ->setObjectName(QStringLiteral("MenuExportCsv"));
+    exportMenu->addAction(tr("C&HIRP CSV…"), this, &MainWindow::exportChirpFile)
+        ->setObjectName(QStringLiteral("MenuExportChirp"));
     file->addAction(tr("Backups…"), this, &MainWindow::openBackups)
         ->setObjectName(QStringLiteral("MenuBackups"));
     file->addSeparator();

@@ -222,7 +222,7 @@ TEST_F(MainWindowTest, FileMenuSavesOpensImportsExportsAndNamesTheFile) {
     const QString title = QStringLiteral("QB-R36 Clone Utility v.0.09 [%1]").arg(path);
     m_dialogs.fileNames = {path, m_dir.filePath(QStringLiteral("a.csv"))};
     menuItem("MenuFile", "Save")->trigger();
-    menuItem("MenuFile", "Export")->trigger();
+    menuItem("MenuExport", "&CSV")->trigger();
     EXPECT_EQ(w.windowTitle(), title);
     EXPECT_TRUE(fileBytes(m_dir.filePath(QStringLiteral("a.csv"))).find("SAVED") !=
                 std::string::npos);
@@ -234,7 +234,7 @@ TEST_F(MainWindowTest, FileMenuSavesOpensImportsExportsAndNamesTheFile) {
     EXPECT_TRUE(cell(12, 11).contains(QStringLiteral("SAVED")));
 
     m_dialogs.fileNames = {dataPath("malformed.R36")}; // not a CSV file
-    menuItem("MenuFile", "Import")->trigger();
+    menuItem("MenuImport", "&CSV")->trigger();
     EXPECT_EQ(lastMessage().icon, Icon::Critical);
     EXPECT_EQ(w.windowTitle(), title);
 }

@@ -54,7 +54,7 @@ TEST_F(WindowFilesTest, SaveAsksOnceThenSavesInPlaceAndTypedNamesGetTheirExtensi
 
     // Export opens in the folder last used and adds ".csv".
     m_dialogs.fileNames = {m_dir.filePath(QStringLiteral("list"))};
-    menuItem("MenuFile", "Export")->trigger();
+    menuItem("MenuExport", "&CSV")->trigger();
     EXPECT_EQ(m_dialogs.dialogStarts.back(), m_dir.path());
     EXPECT_TRUE(QFile::exists(m_dir.filePath(QStringLiteral("list.csv"))));
 }
