@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QRegularExpression>
+#include <QStandardPaths>
 
 namespace r36::session {
 
@@ -24,6 +25,11 @@ QStringList backupNames(const QDir& dir) {
 }
 
 } // namespace
+
+QString defaultBackupFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+           QStringLiteral("/backups");
+}
 
 Outcome saveBackup(const QString& folder, const image::CloneImage& image,
                    const image::LinkState& link, QString* path) {

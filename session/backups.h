@@ -22,6 +22,9 @@ struct BackupEntry {
     int memoriesInUse = 0;
 };
 
+/// Where the window keeps its backups: "backups" in the user's data folder of the program.
+QString defaultBackupFolder();
+
 /// Saves `image` in `folder` (created when missing) as "2026-12-07_12-30-05_v206.R36", or with
 /// "_2", "_3", ... when that name is taken, then deletes all but the newest kBackupsKept.
 /// Fails, saving nothing, when the folder or the file cannot be written; `path` gets the name.

@@ -20,6 +20,7 @@
 #include <array>
 #include <chrono>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -88,6 +89,8 @@ public:
     /// True when the image (with the settings page applied) differs from what was last saved,
     /// loaded, or read from or written to the receiver as a whole.
     bool hasUnsavedChanges() const;
+    /// The image as Save writes it: the settings page stored into its blocks.
+    image::CloneImage withSettingsStored() const;
     bool transferRunning() const { return m_running; }
     /// Every change to the document is one step here; File > Open starts a new history.
     QUndoStack& undoStack() { return m_undo; }
@@ -105,6 +108,9 @@ public:
     /// File > Open. A failure changes nothing. A file that is not clean loads all the same:
     /// blocks without their line keep the values they had.
     OpenReport open(const QString& path);
+    /// A backup opened as the document, as open() opens it, but with no file for Save to
+    /// write to: the backup stays as it was made.
+    OpenReport restoreBackup(const QString& path);
     /// File > Save: the settings page is stored into the blocks, then the file is written.
     Outcome save(const QString& path);
     /// File > Import: every record replaced when the whole file is good; nothing otherwise.
@@ -136,6 +142,9 @@ public:
     /// Dragged rows: memories first..last move to start at `target`, the ones between them and
     /// `target` closing up; refused unless all of them stay within one bank or area.
     Outcome moveMemories(int first, int last, int target);
+    /// Each memory of `records` takes its record, as one step named `what`; false, changing
+    /// nothing, when one lies outside 0..1699.
+    bool setMemoryRecords(const std::map<int, std::string>& records, const QString& what);
     /// Clears memories first..last (clipped to 0..1699).
     void clearMemories(int first, int last);
     /// How a committed box that brings the total back to 1000 treats the channels.
@@ -243,7 +252,6 @@ private:
     std::array<int, image::kBankCount> countsWith(int bank, const QString& text) const;
     void relabelIfValid();
     void showSettingsBlocks();
-    image::CloneImage withSettingsStored() const;
     void markSaved();
     void onBlockRead(Block block, const std::string& text);
     void onTransferEnded(const TransferResult& result, const image::CloneImage& ended,

@@ -1080,6 +1080,26 @@ your receiver before you write to it.</source>
         <source>C&amp;HIRP CSV…</source>
         <translation>CHIRP CSV(&amp;H)…</translation>
     </message>
+    <message>
+        <source>%1 lines of the file beside were skipped or are missing.</source>
+        <translation>並べて開いたファイルの %1 行が読み飛ばされたか欠けています。</translation>
+    </message>
+    <message>
+        <source>Nothing copied: %1 dropped there would run past the last memory</source>
+        <translation>コピーしませんでした: %1 をそこへドロップすると最後のメモリーを越えます</translation>
+    </message>
+    <message>
+        <source>%1 copied to %2 — Ctrl+Z undoes</source>
+        <translation>%1 を %2 へコピーしました — Ctrl+Z で元に戻せます</translation>
+    </message>
+    <message>
+        <source>%1 restored as the document; Save asks for a name</source>
+        <translation>%1 をドキュメントとして復元しました。保存時にはファイル名を尋ねます</translation>
+    </message>
+    <message>
+        <source>Open beside…</source>
+        <translation>並べて開く…</translation>
+    </message>
 </context>
 <context>
     <name>r36::ui::MemoryDetailDialog</name>
@@ -1425,6 +1445,115 @@ your receiver before you write to it.</source>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>r36::session::Companion</name>
+    <message>
+        <source>Copy to document</source>
+        <translation>ドキュメントへコピー</translation>
+    </message>
+</context>
+<context>
+    <name>r36::ui::BackupsDialog</name>
+    <message>
+        <source>Backups</source>
+        <translation>バックアップ</translation>
+    </message>
+    <message>
+        <source>No backup yet: every Read all leaves one.</source>
+        <translation>バックアップはまだありません: 一括読み込みのたびに作成されます。</translation>
+    </message>
+    <message>
+        <source>Backups of the receiver, newest first. Select one to compare with the document or to restore; select two to compare them.</source>
+        <translation>受信機のバックアップ (新しい順)。1 つ選ぶとドキュメントとの比較または復元、2 つ選ぶとその 2 つを比較します。</translation>
+    </message>
+    <message>
+        <source>%1    version %2    %3 memories in use</source>
+        <translation>%1    バージョン %2    使用メモリー %3</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>比較</translation>
+    </message>
+    <message>
+        <source>Restore…</source>
+        <translation>復元…</translation>
+    </message>
+    <message>
+        <source>Opens the backup as the document, then shows what writing it changes on the receiver</source>
+        <translation>バックアップをドキュメントとして開き、書き込むと受信機で何が変わるかを表示します</translation>
+    </message>
+    <message>
+        <source>Compare the two</source>
+        <translation>2 つを比較</translation>
+    </message>
+    <message>
+        <source>Compare with the document</source>
+        <translation>ドキュメントと比較</translation>
+    </message>
+</context>
+<context>
+    <name>r36::ui::BesidePane</name>
+    <message>
+        <source>Memories of the file beside</source>
+        <translation>並べて開いたファイルのメモリー</translation>
+    </message>
+    <message>
+        <source>Settings and links that differ</source>
+        <translation>異なる設定とリンク</translation>
+    </message>
+    <message>
+        <source>Copy to document</source>
+        <translation>ドキュメントへコピー</translation>
+    </message>
+    <message>
+        <source>Copies the selected memories into the same memories of the document; Ctrl+Z undoes. Rows can also be dragged into the list.</source>
+        <translation>選択したメモリーをドキュメントの同じメモリーへコピーします。Ctrl+Z で元に戻せます。行をリストへドラッグすることもできます。</translation>
+    </message>
+    <message>
+        <source>Settings and links</source>
+        <translation>設定とリンク</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Closes the file beside (Escape)</source>
+        <translation>並べて開いたファイルを閉じます (Esc)</translation>
+    </message>
+    <message>
+        <source>%1 beside the document; it differs in %2.</source>
+        <translation>%1 をドキュメントと並べて表示: 違い %2</translation>
+    </message>
+    <message>
+        <source>%1 beside; since %2, %3 changed.</source>
+        <translation>%1 を表示: %2 以降に %3 が変わりました。</translation>
+    </message>
+    <message>
+        <source>Settings and links: alike</source>
+        <translation>設定とリンク: 同じ</translation>
+    </message>
+    <message>
+        <source>Settings and links: %1 differ</source>
+        <translation>設定とリンク: %1 件の違い</translation>
+    </message>
+    <message>
+        <source>Marked rows (≠) differ; select one to see how.</source>
+        <translation>印 (≠) の行が異なります。行を選ぶと違いを表示します。</translation>
+    </message>
+    <message>
+        <source>memory %1 (%2): alike</source>
+        <translation>memory %1 (%2): 同じ</translation>
+    </message>
+    <message>
+        <source>Select the memories to copy first</source>
+        <translation>先にコピーするメモリーを選択してください</translation>
+    </message>
+    <message>
+        <source>%1 beside the document; they are alike.</source>
+        <translation>%1 をドキュメントと並べて表示: 違いはありません。</translation>
     </message>
 </context>
 </TS>

@@ -18,6 +18,7 @@
 
 #include "link/comm_log.h"
 #include "link/port_names.h"
+#include "session/backups.h"
 #include "session/session.h"
 
 #include <QActionGroup>
@@ -28,7 +29,6 @@
 #include <QShortcut>
 #include <QStatusBar>
 #include <QStackedWidget>
-#include <QStandardPaths>
 #include <QTabBar>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -72,8 +72,7 @@ MainWindow::MainWindow(Options options, QWidget* parent)
     }
     // Start-up: the session reads the settings file, fills the image and resets the partition.
     if (m_options.backupFolder.isEmpty())
-        m_options.backupFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
-                                 QStringLiteral("/backups");
+        m_options.backupFolder = session::defaultBackupFolder();
     m_session = std::make_unique<session::Session>(
         session::Session::Options{m_options.settingsFilePath, m_options.transport,
                                   m_options.replyTimeout, m_options.backupFolder});
@@ -176,7 +175,13 @@ void MainWindow::wireSession() {
     connect(m_transferBar, &TransferBar::cancelRequested, s, &session::Session::cancelTransfer);
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     escape->setContext(Qt::WindowShortcut);
-    connect(escape, &QShortcut::activated, s, &session::Session::cancelTransfer);
+    // Escape stops a transfer; otherwise it closes the file beside.
+    connect(escape, &QShortcut::activated, this, [this] {
+        if (m_session->transferRunning())
+            m_session->cancelTransfer();
+        else
+            closeBeside();
+    });
 }
 
 void MainWindow::wireCommands() {

@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class QAction;
 class QDialog;
@@ -22,12 +23,14 @@ class Transport;
 }
 
 namespace r36::session {
+class Companion;
 class Session;
 struct TransferResult;
 } // namespace r36::session
 
 namespace r36::ui {
 
+class BesidePane;
 class EditCommands;
 class MemoryListModel;
 class MemoryPage;
@@ -108,8 +111,20 @@ private:
     /// it is known, then the difference dialog.
     void startWrite(int kind, int first = 0, int last = 0);
     void showDifference(int kind, int first, int last);
+    /// Opens `path` as the document, asking first about unsaved changes; `asRestore`: a
+    /// backup restored (Save asks for a name). False when nothing was opened.
+    bool openClonePath(const QString& path, bool asRestore = false);
+    // ---- The file beside and the backups (main_window_beside.cpp) -------------------------
     void openBackups();
-    void openClonePath(const QString& path);
+    void openBeside();
+    /// Shows the pane once `opened` (Companion's open or openCompared) opened `path`; says
+    /// why not otherwise.
+    template <typename Report> void showBeside(const Report& opened, const QString& path);
+    void closeBeside();
+    /// The file beside, with its pane (made when first asked for).
+    session::Companion& companion();
+    void copyFromBeside(const std::vector<int>& memories, int target);
+    void restoreBackup(const QString& path);
     void onTabChanged(int index);
     void openMemoryEditor(int memory);
     void openLinkDialog(bool bankLink);
@@ -159,6 +174,8 @@ private:
     MemoryListModel* m_model = nullptr;
     TransferBar* m_transferBar = nullptr;
     EditCommands* m_edit = nullptr;
+    session::Companion* m_companion = nullptr; // a child of the session
+    BesidePane* m_beside = nullptr;
     std::array<QMenu*, 6> m_menus{}; // File, Edit, Port, Speed, Comm, Help
     std::array<QAction*, kPortCount> m_portActions{};
     std::array<QAction*, 2> m_speedActions{};

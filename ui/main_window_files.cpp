@@ -75,28 +75,30 @@ void MainWindow::openCloneFile() {
         openClonePath(path);
 }
 
-void MainWindow::openClonePath(const QString& path) {
+bool MainWindow::openClonePath(const QString& path, bool asRestore) {
     // Opening starts a new history: the edits made so far could not be undone afterwards.
     if (!unsavedChangesSettled(
             tr("The changes were neither saved to a file nor written to the receiver. Save them "
                "before opening %1?")
                 .arg(QFileInfo(path).fileName())))
-        return;
-    const session::Session::OpenReport report = m_session->open(path);
+        return false;
+    const session::Session::OpenReport report =
+        asRestore ? m_session->restoreBackup(path) : m_session->open(path);
     if (!report.outcome) {
         m_dialogs->message(
             this, UserDialogs::Icon::Critical, tr("Error"), tr("Can't open the file."),
             report.notCloneName
                 ? tr("%1: the name does not end in .R36").arg(QDir::toNativeSeparators(path))
                 : QString::fromStdString(report.outcome.reason()));
-        return;
+        return false;
     }
     if (report.settingsOnly)
-        return;
-    fileTaken(path);
+        return true;
+    if (!asRestore) // a backup opened again from the recent files would be saved over
+        fileTaken(path);
     findChild<QPushButton*>(QStringLiteral("cmdWriteBank"))->setEnabled(true);
     if (report.clean())
-        return;
+        return true;
     // Loaded all the same, as it always was; the difference before a write shows what sending
     // it would change.
     const QString text =
@@ -108,6 +110,7 @@ void MainWindow::openClonePath(const QString& path) {
                  "receiver.");
     m_dialogs->message(this, UserDialogs::Icon::Warning, tr("Caution"), text,
                        session::cloneFileProblems(report).join(QLatin1Char('\n')));
+    return true;
 }
 
 bool MainWindow::saveCloneFile() {

@@ -21,6 +21,8 @@ void MainWindow::buildMenus() {
     file->addAction(tr("Open(&O)"), QKeySequence(Qt::CTRL | Qt::Key_O), this,
                     &MainWindow::openCloneFile)
         ->setObjectName(QStringLiteral("MenuFileOpen"));
+    file->addAction(tr("Open beside…"), this, &MainWindow::openBeside)
+        ->setObjectName(QStringLiteral("MenuOpenBeside"));
     file->addAction(tr("Save(&S)"), QKeySequence(Qt::CTRL | Qt::Key_S), this,
                     &MainWindow::saveCloneFile)
         ->setObjectName(QStringLiteral("MenuFileSave"));

@@ -1,12 +1,11 @@
 // What every write command asks first: to read the receiver when nothing of it is known, then
-// what the write will change on it. And the backups every Read all leaves.
+// what the write will change on it.
 
 #include "main_window.h"
 
 #include "edit_reports.h"
 #include "user_dialogs.h"
 
-#include "session/backups.h"
 #include "session/session.h"
 
 namespace r36::ui {
@@ -61,30 +60,6 @@ void MainWindow::showDifference(int kind, int first, int last) {
         m_session->startWriteChanges(command, first, last);
     else if (chosen == 1)
         m_session->startTransfer(command, first, last);
-}
-
-void MainWindow::openBackups() {
-    const std::vector<session::BackupEntry> backups =
-        session::listBackups(m_session->backupFolder());
-    QStringList lines;
-    for (const session::BackupEntry& backup : backups)
-        lines << tr("%1    version %2    %3 memories in use")
-                     .arg(backup.made.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")))
-                     .arg(backup.radioVersion)
-                     .arg(backup.memoriesInUse);
-    const QString text = backups.empty() ? tr("No backup yet: every Read all leaves one.")
-                                         : tr("Backups of the receiver, newest first:");
-    int line = -1;
-    const int chosen = m_dialogs->choose(this,
-                                         {QStringLiteral("frmBackups"),
-                                          tr("Backups"),
-                                          text,
-                                          lines,
-                                          {tr("Open"), tr("Cancel")},
-                                          true},
-                                         &line);
-    if (chosen == 0 && line >= 0 && line < static_cast<int>(backups.size()))
-        openClonePath(backups[static_cast<std::size_t>(line)].path);
 }
 
 } // namespace r36::ui

@@ -328,23 +328,39 @@ void MemoryGrid::startDrag(Qt::DropActions) {
     drag->exec(Qt::MoveAction);
 }
 
+namespace {
+bool takesDrop(const QMimeData& data) {
+    return data.hasFormat(QString::fromLatin1(MemoryGrid::kRowsMimeType)) ||
+           data.hasFormat(QString::fromLatin1(MemoryGrid::kBesideRowsMimeType));
+}
+} // namespace
+
 void MemoryGrid::dragEnterEvent(QDragEnterEvent* event) {
-    if (event->mimeData()->hasFormat(QString::fromLatin1(kRowsMimeType)))
+    if (takesDrop(*event->mimeData()))
         event->acceptProposedAction();
 }
 
 void MemoryGrid::dragMoveEvent(QDragMoveEvent* event) {
     QTableView::dragMoveEvent(event); // scrolls near the edges
-    if (event->mimeData()->hasFormat(QString::fromLatin1(kRowsMimeType)))
+    if (takesDrop(*event->mimeData()))
         event->acceptProposedAction();
 }
 
 void MemoryGrid::dropEvent(QDropEvent* event) {
     stopAutoScroll();
     setState(NoState);
+    const int target = rowAt(event->position().toPoint().y());
+    const QByteArray beside = event->mimeData()->data(QString::fromLatin1(kBesideRowsMimeType));
+    if (!beside.isEmpty() && target >= 0) {
+        std::vector<int> memories;
+        for (const QByteArray& memory : beside.split(' '))
+            memories.push_back(memory.toInt());
+        event->acceptProposedAction();
+        emit copyRequested(memories, target);
+        return;
+    }
     const QList<QByteArray> rows =
         event->mimeData()->data(QString::fromLatin1(kRowsMimeType)).split(' ');
-    const int target = rowAt(event->position().toPoint().y());
     if (rows.size() != 2 || target < 0) {
         event->ignore();
         return;

@@ -48,6 +48,8 @@ public:
 
     /// The drag's format: "first last" of the dragged memories.
     static constexpr char kRowsMimeType[] = "application/x-qbr36-rows";
+    /// Rows dragged from the file beside: their memories, ascending, separated by spaces.
+    static constexpr char kBesideRowsMimeType[] = "application/x-qbr36-beside-rows";
 
 signals:
     void openEditorRequested(int memory);
@@ -56,6 +58,8 @@ signals:
     void fillSelectionRequested(int column, const QString& value);
     /// Rows first..last were dragged onto row `target`.
     void moveRequested(int first, int last, int target);
+    /// Rows of the file beside, `memories` ascending, were dropped onto row `target`.
+    void copyRequested(const std::vector<int>& memories, int target);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

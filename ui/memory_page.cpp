@@ -11,6 +11,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QSplitter>
 #include <QVBoxLayout>
 
 namespace r36::ui {
@@ -58,7 +59,10 @@ MemoryPage::MemoryPage(session::Session& session, QWidget* parent) : QWidget(par
     auto* left = new QVBoxLayout;
     left->addWidget(m_filterBar);
     left->addWidget(m_findBar);
-    left->addWidget(m_grid, 1);
+    m_split = new QSplitter(this);
+    m_split->setChildrenCollapsible(false);
+    m_split->addWidget(m_grid);
+    left->addWidget(m_split, 1);
     left->addLayout(buttons);
 
     m_partition = new PartitionEditor(session, this);
@@ -74,6 +78,13 @@ MemoryPage::MemoryPage(session::Session& session, QWidget* parent) : QWidget(par
     };
     connect(&session, &session::Session::partitionChanged, this, showProblem);
     showProblem();
+}
+
+void MemoryPage::putBeside(QWidget* pane) {
+    // Half the designed width each: side by side they fit the window's designed width.
+    m_grid->setMinimumWidth(px(kGridWidthTwips) / 2);
+    m_split->addWidget(pane);
+    m_split->setSizes({m_split->width() / 2, m_split->width() / 2});
 }
 
 } // namespace r36::ui

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class QPushButton;
+class QSplitter;
 
 namespace r36::session {
 class Session;
@@ -32,9 +33,12 @@ public:
     QPushButton* writeSelectedButton() const { return m_write1mem; }
     QPushButton* bankLinkButton() const { return m_bankLink; }
     QPushButton* psLinkButton() const { return m_psLink; }
+    /// `pane` (the file beside) goes right of the memory list, the two sharing its width.
+    void putBeside(QWidget* pane);
 
 private:
     MemoryGrid* m_grid = nullptr;
+    QSplitter* m_split = nullptr; // the memory list and the file beside
     FindBar* m_findBar = nullptr;
     FilterBar* m_filterBar = nullptr;
     PartitionEditor* m_partition = nullptr;

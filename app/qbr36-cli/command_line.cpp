@@ -21,7 +21,7 @@ struct CommandSpec {
     std::initializer_list<std::pair<const char*, const char*>> files; // name, description
 };
 
-const std::array<CommandSpec, 6> kCommands{{
+const std::array<CommandSpec, 7> kCommands{{
     {"read",
      Command::Read,
      true,
@@ -79,6 +79,14 @@ const std::array<CommandSpec, 6> kCommands{{
      "standard error. Exit status, as diff(1) gives it: 0 the files are equal, 1 they\n"
      "differ, 2 trouble.",
      {{"A.R36", "What the receiver holds."}, {"B.R36", "What would be written."}}},
+    {"backups",
+     Command::Backups,
+     false,
+     "List the backups of the receiver, newest first.",
+     "Lists the backups every Read all of the window (and write --backup) leaves in the\n"
+     "program's data folder, newest first, one a line: the date and time it was made, the\n"
+     "receiver's version, the memories in use and the file. Compare two of them with diff.",
+     {}},
 }};
 
 const char* kDescription =
@@ -104,6 +112,7 @@ const char* kExamples = "\nExamples:\n"
                         "  qbr36-cli write --port COM1 --changes edited.R36\n"
                         "  qbr36-cli read --port COM1 --log read.log backup.R36\n"
                         "  qbr36-cli diff backup.R36 edited.R36\n"
+                        "  qbr36-cli backups\n"
                         "  qbr36-cli export-csv backup.R36 channels.csv\n";
 
 struct Options {

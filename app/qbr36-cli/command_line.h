@@ -7,7 +7,7 @@
 
 namespace r36::cli {
 
-enum class Command { ExportCsv, ImportCsv, Read, Write, Check, Diff };
+enum class Command { ExportCsv, ImportCsv, Read, Write, Check, Diff, Backups };
 
 struct Invocation {
     Command command = Command::Check;

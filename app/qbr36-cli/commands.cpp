@@ -10,9 +10,11 @@
 #include "image/list_check.h"
 #include "image/program_constants.h"
 #include "link/port_names.h"
+#include "session/backups.h"
 #include "session/file_problems.h"
 #include "session/session.h"
 
+#include <QDir>
 #include <QEventLoop>
 #include <QRegularExpression>
 
@@ -265,6 +267,22 @@ Outcome checkCommand(const Invocation& invocation, Session& session, CommandOutp
     return Outcome::success();
 }
 
+/// "2026-12-07 12:30:05  v206  412 memories in use  /home/…/2026-12-07_12-30-05_v206.R36"
+Outcome backupsCommand(CommandOutput& output) {
+    const QString folder = session::defaultBackupFolder();
+    const std::vector<session::BackupEntry> backups = session::listBackups(folder);
+    for (const session::BackupEntry& backup : backups)
+        output.standardOutput +=
+            text(QStringLiteral("%1  v%2  %3 memories in use  %4\n")
+                     .arg(backup.made.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")))
+                     .arg(backup.radioVersion)
+                     .arg(backup.memoriesInUse, 4)
+                     .arg(QDir::toNativeSeparators(backup.path)));
+    if (backups.empty())
+        output.warnings.push_back("no backups in " + text(QDir::toNativeSeparators(folder)));
+    return Outcome::success();
+}
+
 } // namespace
 
 Outcome runCommand(const Invocation& invocation, Session& session, StopSignals& stop,
@@ -289,6 +307,8 @@ Outcome runCommand(const Invocation& invocation, Session& session, StopSignals& 
         return checkCommand(invocation, session, output);
     case Command::Diff:
         return diffCommand(invocation, output);
+    case Command::Backups:
+        return backupsCommand(output);
     }
     return Outcome::failure("unknown command");
 }

@@ -30,6 +30,7 @@ Paths pathsOf(const Invocation& invocation) {
     case Command::Write:
     case Command::Check:
     case Command::Diff:
+    case Command::Backups:
         sorted.inputs = paths;
         break;
     }

@@ -7,10 +7,10 @@
 
 #include "image/program_constants.h"
 #include "link/comm_log.h"
+#include "session/backups.h"
 #include "session/session.h"
 
 #include <QCoreApplication>
-#include <QStandardPaths>
 
 #include <cstdio>
 #ifdef Q_OS_WIN
@@ -89,9 +89,7 @@ int main(int argc, char* argv[]) {
         r36::session::Session::Options options;
         // The window's backups folder: its File > Backups lists what the command line read.
         if (invocation.backup)
-            options.backupFolder =
-                QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
-                QStringLiteral("/backups");
+            options.backupFolder = r36::session::defaultBackupFolder();
         r36::session::Session session(options);
         if (!invocation.logPath.isEmpty())
             if (const r36::Outcome live = session.commLog().writeAlongTo(invocation.logPath); !live)

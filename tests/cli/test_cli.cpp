@@ -4,6 +4,7 @@
 
 #include "support/test_files.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -363,4 +364,31 @@ TEST(CliChirp, ImportListsWhatIsNotCarriedAndStrictWritesNothing) {
         {"export-csv", "--format", "chirp", dataPath("realistic.R36"), dir.filePath("r.csv")});
     EXPECT_EQ(run.exitCode, 0); // what CHIRP cannot hold is the files layer's test
     EXPECT_TRUE(fileBytes(dir.filePath("r.csv")).starts_with("Location,Name,Frequency,"));
+}
+
+TEST(CliBackups, ListsTheWindowsBackupsNewestFirstAndNothingElse) {
+    QTemporaryDir data;
+    const QString folder = data.filePath("qbr36/backups");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const auto inData = [&data] {
+        setenv("XDG_DATA_HOME", qPrintable(data.path()), 1);
+    };
+    CliRun run = runCli({"backups"}, {}, inData);
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.out, "");
+    EXPECT_TRUE(holds(run.err, "no backups in " + folder.toStdString()));
+
+    for (const char* name : {"2026-11-30_08-00-00_v206.R36", "2026-12-07_12-30-05_v207.R36",
+                             "2026-12-07_12-30-05_v207_2.R36", "notes.R36"})
+        ASSERT_TRUE(QFile::copy(dataPath("realistic.R36"), folder + "/" + name));
+    run = runCli({"backups"}, {}, inData);
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    const std::string inUse = "  v207    22 memories in use  ";
+    EXPECT_EQ(run.out, "2026-12-07 12:30:05" + inUse + folder.toStdString() +
+                           "/2026-12-07_12-30-05_v207_2.R36\n"
+                           "2026-12-07 12:30:05" +
+                           inUse + folder.toStdString() +
+                           "/2026-12-07_12-30-05_v207.R36\n"
+                           "2026-11-30 08:00:00  v206    22 memories in use  " +
+                           folder.toStdString() + "/2026-11-30_08-00-00_v206.R36\n");
 }

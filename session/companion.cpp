@@ -1,0 +1,123 @@
+#include "companion.h"
+
+#include "files/clone_file.h"
+#include "image/memory_areas.h"
+
+#include <QTimer>
+
+namespace r36::session {
+
+Companion::Companion(Session& document, QObject* parent) : QObject(parent), m_document(document) {
+    // Only a comparison with the document follows its edits.
+    for (auto signal : {&Session::imageReplaced, &Session::labelsChanged, &Session::settingsChanged,
+                        &Session::partitionChanged})
+        connect(&m_document, signal, this, &Companion::documentEdited);
+    connect(&m_document, &Session::memoryChanged, this, &Companion::documentEdited);
+}
+
+Session::OpenReport Companion::load(const QString& path, image::CloneImage& image) const {
+    Session::OpenReport report;
+    if (!files::hasCloneExtension(path)) {
+        report.notCloneName = true;
+        report.outcome = Outcome::failure("Can't open the file.");
+        return report;
+    }
+    image = image::freshImage();
+    image::LinkState link;
+    report.outcome = files::readCloneFile(path, image, link, report);
+    return report;
+}
+
+Session::OpenReport Companion::open(const QString& path) {
+    image::CloneImage opened;
+    Session::OpenReport report = load(path, opened);
+    if (!report.outcome)
+        return report;
+    m_image = std::move(opened);
+    m_base.reset();
+    m_path = path;
+    m_basePath.clear();
+    m_labels = image::defaultMemoryLabels();
+    image::relabelMemoryList(m_image.bankTable, m_labels);
+    m_difference.reset();
+    emit changed();
+    return report;
+}
+
+Session::OpenReport Companion::openCompared(const QString& path, const QString& basePath) {
+    image::CloneImage base;
+    if (Session::OpenReport report = load(basePath, base); !report.outcome)
+        return report;
+    Session::OpenReport report = open(path);
+    if (report.outcome) {
+        m_base = std::move(base);
+        m_basePath = basePath;
+        m_difference.reset();
+    }
+    return report;
+}
+
+void Companion::close() {
+    m_path.clear();
+    m_basePath.clear();
+    m_base.reset();
+    m_difference.reset();
+    emit changed();
+}
+
+void Companion::documentEdited() {
+    if (!isOpen() || m_base)
+        return;
+    m_difference.reset();
+    // A Read all changes 1700 memories one by one: one announcement for them all.
+    if (!m_announcing) {
+        m_announcing = true;
+        QTimer::singleShot(0, this, [this] {
+            m_announcing = false;
+            emit changed();
+        });
+    }
+}
+
+const image::Difference& Companion::difference() const {
+    if (!m_difference) {
+        const image::CloneImage& base = m_base ? *m_base : m_document.withSettingsStored();
+        m_difference =
+            image::difference(image::holdingsOfImage(base), image::holdingsOfImage(m_image));
+        m_memoryChanges.clear();
+        for (std::size_t k = 0; k < m_difference->changes.size(); ++k)
+            if (m_difference->changes[k].piece.kind == image::PieceKind::Memory)
+                m_memoryChanges[m_difference->changes[k].index] = k;
+    }
+    return *m_difference;
+}
+
+const image::Change* Companion::memoryChange(int memory) const {
+    const image::Difference& found = difference();
+    const auto at = m_memoryChanges.find(memory);
+    return at == m_memoryChanges.end() ? nullptr : &found.changes[at->second];
+}
+
+std::vector<const image::Change*> Companion::otherChanges() const {
+    std::vector<const image::Change*> others;
+    for (const image::Change& change : difference().changes)
+        if (change.piece.kind != image::PieceKind::Memory)
+            others.push_back(&change);
+    return others;
+}
+
+bool Companion::copyToDocument(const std::vector<int>& memories, int target) const {
+    if (!isOpen() || memories.empty())
+        return false;
+    std::map<int, std::string> records;
+    for (const int memory : memories) {
+        const int to = target + memory - memories.front();
+        if (memory < 0 || memory > image::lastStoredMemory || to < 0 ||
+            to > image::lastStoredMemory)
+            return false;
+        records[to] = m_image.memRecord[static_cast<std::size_t>(memory)];
+    }
+    return m_document.setMemoryRecords(records, tr("Copy to document"));
+}
+
+} // namespace r36::session
