@@ -16,6 +16,9 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <array>
+
 namespace r36::ui {
 
 using Where = session::ImportPlacement::Where;
@@ -66,7 +69,18 @@ ChirpImportDialog::ChirpImportDialog(session::Session& session, const files::Chi
     rows->setEditTriggers(QAbstractItemView::NoEditTriggers);
     rows->setSelectionBehavior(QAbstractItemView::SelectRows);
     rows->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    rows->setMinimumSize(900, 280);
+    rows->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    // Each column as wide as its widest value can be: measuring 2000 rows would keep the user
+    // waiting.
+    static const std::array<const char*, MemoryListModel::kColumnCount> kWidest = {
+        "PASS2 - 199", "1299.999999MHz", "WFM", "12.5KHz",       "CTCSS", "254.1Hz",
+        "754",         "3000Hz",         "OFF", "999.999999MHz", "*",     "WWWWWW"};
+    for (int column = 0; column < MemoryListModel::kColumnCount; ++column)
+        rows->setColumnWidth(
+            column, std::max(fontMetrics().horizontalAdvance(QString::fromLatin1(kWidest[column])),
+                             rows->horizontalHeader()->sectionSizeHint(column)) +
+                        12);
+    rows->setMinimumSize(960, 280);
     layout->addWidget(rows, 3);
 
     auto* notesTitle = new QLabel(tr("&Not carried as written:"), this);
