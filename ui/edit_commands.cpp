@@ -5,7 +5,7 @@
 #include "memory_grid.h"
 #include "memory_list_model.h"
 
-#include "files/clipboard_rows.h"
+#include "session/memory_clipboard.h"
 #include "session/session.h"
 
 #include <QAction>
@@ -163,12 +163,7 @@ void EditCommands::copy() {
     const auto [first, last] = m_grid.selectedRange();
     if (first < 0)
         return;
-    auto* data = new QMimeData;
-    data->setText(QString::fromStdString(
-        files::copiedText(m_session.image(), m_session.labels(), first, last)));
-    data->setData(QString::fromLatin1(files::kRecordsMimeType),
-                  QByteArray::fromStdString(files::copiedRecords(m_session.image(), first, last)));
-    QGuiApplication::clipboard()->setMimeData(data);
+    QGuiApplication::clipboard()->setMimeData(session::copiedMemories(m_session, first, last));
     m_status.showMessage(
         tr("%1 copied from %2")
             .arg(EditReports::memories(last - first + 1), m_session.labelRange(first, last)));
@@ -189,11 +184,7 @@ void EditCommands::paste() {
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
     if (first < 0 || !data)
         return;
-    // Records copied here paste exactly; text from elsewhere is read as the CSV list.
-    const QString records = QString::fromLatin1(files::kRecordsMimeType);
-    const files::PastedRows rows =
-        data->hasFormat(records) ? files::pastedRecords(data->data(records).toStdString(), first)
-                                 : files::pastedText(data->text().toStdString(), first);
+    const session::PastedRows rows = session::pastedMemories(*data, first);
     if (!rows.ok()) {
         m_status.showMessage(tr("Nothing pasted: %1").arg(QString::fromStdString(rows.reason)));
         return;

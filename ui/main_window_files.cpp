@@ -9,9 +9,6 @@
 #include "user_dialogs.h"
 #include "window_state.h"
 
-#include "files/clone_file.h"
-#include "files/csv_file.h"
-#include "link/comm_log.h"
 #include "session/file_names.h"
 #include "session/file_problems.h"
 #include "session/session.h"
@@ -183,7 +180,7 @@ void MainWindow::saveCommLog() {
     const QString path = askSaveName(logFilter(), QStringLiteral("log"));
     if (path.isEmpty())
         return;
-    if (const Outcome saved = m_session->commLog().save(path); !saved)
+    if (const Outcome saved = m_session->saveCommLog(path); !saved)
         showError(tr("Error"), tr("Can't save the communication log."), saved.reason());
 }
 
