@@ -272,6 +272,14 @@ Outcome Session::chooseSpeed(int commSpeed) {
     return saveSettingsFile();
 }
 
+Outcome Session::saveCommLog(const QString& path) const {
+    return m_commLog->save(path);
+}
+
+Outcome Session::logCommunicationTo(const QString& path) {
+    return m_commLog->writeAlongTo(path);
+}
+
 void Session::useDevice(const QString& device, int commPort, int commSpeed) {
     m_device = device;
     m_devicePort = commPort;

@@ -2,6 +2,7 @@
 
 #include "import_placement.h"
 #include "transfer.h"
+#include "transport.h"
 
 #include "files/clone_text.h"
 #include "image/bank_moves.h"
@@ -28,7 +29,6 @@
 
 namespace r36::link {
 class CommLog;
-class Transport;
 } // namespace r36::link
 
 namespace r36::session {
@@ -55,7 +55,7 @@ public:
         QString settingsFilePath;
         /// Another cable to the receiver (the simulator), without a parent: the session moves
         /// it to its transfer thread for its lifetime. Null: a serial port of the session's own.
-        link::Transport* transport = nullptr;
+        Transport* transport = nullptr;
         /// How long each command waits for its reply; tests shorten it.
         std::chrono::milliseconds replyTimeout{1000};
         /// Where every Read all leaves a backup; empty: none (the command-line tool).
@@ -221,6 +221,11 @@ public:
     /// Every exchange with the receiver since the session started, for Help > Save
     /// communication log… and the live log files of QBR36_LOG and --log.
     link::CommLog& commLog() { return *m_commLog; }
+    /// Help > Save communication log…: the log so far, completely or not at all.
+    Outcome saveCommLog(const QString& path) const;
+    /// QBR36_LOG: every line from now on is also written to `path`; fails, changing nothing,
+    /// when the file cannot be created.
+    Outcome logCommunicationTo(const QString& path);
 
 signals:
     void memoryChanged(int memory);

@@ -3,7 +3,7 @@
 #include "chirp_preview_model.h"
 #include "memory_list_model.h"
 
-#include "files/chirp_csv_import.h"
+#include "session/chirp_lists.h"
 #include "session/chirp_texts.h"
 #include "session/session.h"
 
@@ -23,13 +23,15 @@ namespace r36::ui {
 
 using Where = session::ImportPlacement::Where;
 
-ChirpImportDialog::ChirpImportDialog(session::Session& session, const files::ChirpImport& imported,
-                                     const QString& fileName, int memory, QWidget* parent)
+ChirpImportDialog::ChirpImportDialog(session::Session& session,
+                                     const session::ChirpImport& imported, const QString& fileName,
+                                     int memory, QWidget* parent)
     : QDialog(parent), m_session(session), m_memory(memory) {
     setObjectName(QStringLiteral("frmChirpImport"));
     setWindowTitle(tr("Import CHIRP CSV"));
-    const std::vector<const files::ChirpLine*> carried = files::carriedInLocationOrder(imported);
-    for (const files::ChirpLine* line : carried)
+    const std::vector<const session::ChirpLine*> carried =
+        session::carriedInLocationOrder(imported);
+    for (const session::ChirpLine* line : carried)
         m_records.push_back(line->record);
     const auto total = static_cast<qsizetype>(imported.lines.size());
     const auto taken = static_cast<qsizetype>(carried.size());
@@ -88,7 +90,7 @@ ChirpImportDialog::ChirpImportDialog(session::Session& session, const files::Chi
     notes->setObjectName(QStringLiteral("lstNotes"));
     notes->setAccessibleName(tr("Lines not carried as written"));
     notesTitle->setBuddy(notes);
-    for (const files::ChirpLine& line : imported.lines)
+    for (const session::ChirpLine& line : imported.lines)
         if (!line.notes.empty())
             notes->addItem(session::chirpLineText(line));
     if (notes->count() == 0)

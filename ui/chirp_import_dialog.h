@@ -1,5 +1,6 @@
 #pragma once
 
+#include "session/chirp_lists.h"
 #include "session/import_placement.h"
 
 #include <QDialog>
@@ -9,11 +10,6 @@ class QListWidget;
 class QPushButton;
 class QRadioButton;
 class QTableView;
-
-namespace r36::files {
-struct ChirpImport;
-struct ChirpLine;
-} // namespace r36::files
 
 namespace r36::session {
 class Session;
@@ -32,7 +28,7 @@ class ChirpImportDialog : public QDialog {
     Q_OBJECT
 public:
     /// `imported` must outlive the dialog; `memory` is the current memory (0..1699).
-    ChirpImportDialog(session::Session& session, const files::ChirpImport& imported,
+    ChirpImportDialog(session::Session& session, const session::ChirpImport& imported,
                       const QString& fileName, int memory, QWidget* parent = nullptr);
 
     /// After Import: where the lines went.

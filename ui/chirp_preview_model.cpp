@@ -2,17 +2,18 @@
 
 #include "memory_list_model.h"
 
-#include "files/chirp_csv_import.h"
+#include "session/chirp_lists.h"
 #include "session/chirp_texts.h"
 
 #include <QCoreApplication>
 
 namespace r36::ui {
 
-ChirpPreviewModel::ChirpPreviewModel(std::vector<const files::ChirpLine*> carried, QObject* parent)
+ChirpPreviewModel::ChirpPreviewModel(std::vector<const session::ChirpLine*> carried,
+                                     QObject* parent)
     : QAbstractTableModel(parent) {
     m_rows.reserve(carried.size());
-    for (const files::ChirpLine* line : carried) {
+    for (const session::ChirpLine* line : carried) {
         Row row{line->lineNumber, {}, {}};
         // A CHIRP line holds no automatic mode or step, so the memory does not change its texts.
         for (const std::string& text : image::renderRecord(line->record, 0))

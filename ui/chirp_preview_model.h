@@ -1,6 +1,7 @@
 #pragma once
 
 #include "image/memory_record.h"
+#include "session/chirp_lists.h"
 #include "session/import_placement.h"
 
 #include <QAbstractTableModel>
@@ -8,10 +9,6 @@
 
 #include <string>
 #include <vector>
-
-namespace r36::files {
-struct ChirpLine;
-}
 
 namespace r36::ui {
 
@@ -22,7 +19,7 @@ class ChirpPreviewModel : public QAbstractTableModel {
     Q_OBJECT
 public:
     /// `carried`: the lines in the order they are placed; they must outlive the model.
-    explicit ChirpPreviewModel(std::vector<const files::ChirpLine*> carried,
+    explicit ChirpPreviewModel(std::vector<const session::ChirpLine*> carried,
                                QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;

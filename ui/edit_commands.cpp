@@ -5,8 +5,8 @@
 #include "memory_grid.h"
 #include "memory_list_model.h"
 
-#include "files/clipboard_rows.h"
 #include "image/memory_areas.h"
+#include "session/memory_clipboard.h"
 #include "session/session.h"
 
 #include <QAction>
@@ -183,16 +183,7 @@ void EditCommands::copy() {
     const std::vector<int> shown = m_grid.shownSelection();
     if (shown.empty())
         return;
-    // One line for each shown memory: a paste gives them consecutive memories.
-    std::string text, records;
-    for (const int memory : shown) {
-        text += files::copiedText(m_session.image(), m_session.labels(), memory, memory);
-        records += files::copiedRecords(m_session.image(), memory, memory);
-    }
-    auto* data = new QMimeData;
-    data->setText(QString::fromStdString(text));
-    data->setData(QString::fromLatin1(files::kRecordsMimeType), QByteArray::fromStdString(records));
-    QGuiApplication::clipboard()->setMimeData(data);
+    QGuiApplication::clipboard()->setMimeData(session::copiedMemories(m_session, shown));
     m_status.showMessage(tr("%1 copied from %2")
                              .arg(EditReports::memories(static_cast<int>(shown.size())),
                                   m_session.labelRange(shown.front(), shown.back())) +
@@ -218,11 +209,7 @@ void EditCommands::paste() {
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
     if (first < 0 || !data)
         return;
-    // Records copied here paste exactly; text from elsewhere is read as the CSV list.
-    const QString records = QString::fromLatin1(files::kRecordsMimeType);
-    const files::PastedRows rows =
-        data->hasFormat(records) ? files::pastedRecords(data->data(records).toStdString(), first)
-                                 : files::pastedText(data->text().toStdString(), first);
+    const session::PastedRows rows = session::pastedMemories(*data, first);
     if (!rows.ok()) {
         m_status.showMessage(tr("Nothing pasted: %1").arg(QString::fromStdString(rows.reason)));
         return;

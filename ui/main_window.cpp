@@ -16,9 +16,8 @@
 #include "version_window.h"
 #include "window_state.h"
 
-#include "link/comm_log.h"
-#include "link/port_names.h"
 #include "session/backups.h"
+#include "session/port_entries.h"
 #include "session/session.h"
 
 #include <QActionGroup>
@@ -78,7 +77,7 @@ MainWindow::MainWindow(Options options, QWidget* parent)
                                   m_options.replyTimeout, m_options.backupFolder});
     if (!m_options.commLogPath.isEmpty()) {
         // Told once the window shows: a log that is not written is no reason not to start.
-        if (const Outcome live = m_session->commLog().writeAlongTo(m_options.commLogPath); !live)
+        if (const Outcome live = m_session->logCommunicationTo(m_options.commLogPath); !live)
             QTimer::singleShot(0, this, [this, reason = live.reason()] {
                 showError(tr("Error"), tr("Can't write the communication log."), reason);
             });
@@ -220,9 +219,9 @@ void MainWindow::showLinkChoices() {
 }
 
 void MainWindow::refreshPortDevices() {
-    const QList<link::PortEntry> entries = link::portEntries();
+    const QList<session::PortEntry> entries = session::portEntries();
     for (int port = 1; port <= kPortCount; ++port) {
-        const link::PortEntry& entry = entries[port - 1];
+        const session::PortEntry& entry = entries[port - 1];
         const QString caption = QStringLiteral("COM%1").arg(port);
         // The device after a tab, so the captions themselves stay "COM1".."COM16".
         QString shown =

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "image/program_constants.h"
+#include "session/transport.h"
 
 #include <QMainWindow>
 #include <QString>
@@ -17,10 +18,6 @@ class QDialog;
 class QMenu;
 class QStackedWidget;
 class QTabBar;
-
-namespace r36::link {
-class Transport;
-}
 
 namespace r36::session {
 class Companion;
@@ -53,7 +50,7 @@ public:
         QString settingsFilePath;
         /// Another cable to the receiver (the simulator), without a parent; empty: the serial
         /// port that the Port menu names.
-        link::Transport* transport = nullptr;
+        session::Transport* transport = nullptr;
         /// Message boxes and file dialogs; empty: the real ones.
         UserDialogs* dialogs = nullptr;
         /// Runs the detail editor, the link dialogs and the version window; empty: exec().

@@ -9,8 +9,7 @@
 #include "memory_page.h"
 #include "user_dialogs.h"
 
-#include "files/chirp_csv_export.h"
-#include "files/chirp_csv_import.h"
+#include "session/chirp_lists.h"
 #include "session/chirp_texts.h"
 #include "session/session.h"
 
@@ -32,13 +31,13 @@ void MainWindow::importChirpFile() {
 }
 
 void MainWindow::importChirpPath(const QString& path) {
-    const files::ChirpImport imported = files::importChirpCsv(path);
+    const session::ChirpImport imported = session::importChirpCsv(path);
     const QString shownPath = QDir::toNativeSeparators(path);
-    if (imported.failure == files::ChirpImport::Failure::Unreadable) {
+    if (imported.failure == session::ChirpImport::Failure::Unreadable) {
         showError(tr("Error"), tr("Can't open the file."), imported.reason);
         return;
     }
-    if (imported.failure == files::ChirpImport::Failure::NotChirp) {
+    if (imported.failure == session::ChirpImport::Failure::NotChirp) {
         m_dialogs->message(this, UserDialogs::Icon::Critical, tr("Error"),
                            tr("%1 is not a CHIRP CSV file.").arg(shownPath),
                            tr("Its first line names no Location and Frequency columns."));
@@ -61,9 +60,9 @@ void MainWindow::exportChirpFile() {
     const QString path = askSaveName(chirpFilter(), QStringLiteral("csv"));
     if (path.isEmpty())
         return;
-    std::vector<files::ChirpExportNote> notes;
+    std::vector<session::ChirpExportNote> notes;
     const Outcome exported =
-        files::exportChirpCsv(path, m_session->image(), m_session->labels(), notes);
+        session::exportChirpCsv(path, m_session->image(), m_session->labels(), notes);
     if (!exported) {
         showError(tr("Error"), tr("Can't write the file."), exported.reason());
         return;
@@ -72,7 +71,7 @@ void MainWindow::exportChirpFile() {
     if (notes.empty())
         return;
     QStringList lines;
-    for (const files::ChirpExportNote& note : notes)
+    for (const session::ChirpExportNote& note : notes)
         lines << session::chirpExportNoteText(note, m_session->image(), m_session->labels());
     m_dialogs->choose(this, {QStringLiteral("frmChirpExportNotes"),
                              tr("Export CHIRP CSV"),

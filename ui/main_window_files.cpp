@@ -9,10 +9,7 @@
 #include "user_dialogs.h"
 #include "window_state.h"
 
-#include "files/chirp_csv_import.h"
-#include "files/clone_file.h"
-#include "files/csv_file.h"
-#include "link/comm_log.h"
+#include "session/chirp_lists.h"
 #include "session/file_names.h"
 #include "session/file_problems.h"
 #include "session/session.h"
@@ -153,7 +150,7 @@ void MainWindow::importCsvFile() {
 }
 
 void MainWindow::importCsvPath(const QString& path) {
-    if (files::isChirpFile(path)) { // a list from elsewhere is added, not a replacement
+    if (session::isChirpFile(path)) { // a list from elsewhere is added, not a replacement
         importChirpPath(path);
         return;
     }
@@ -191,7 +188,7 @@ void MainWindow::saveCommLog() {
     const QString path = askSaveName(logFilter(), QStringLiteral("log"));
     if (path.isEmpty())
         return;
-    if (const Outcome saved = m_session->commLog().save(path); !saved)
+    if (const Outcome saved = m_session->saveCommLog(path); !saved)
         showError(tr("Error"), tr("Can't save the communication log."), saved.reason());
 }
 

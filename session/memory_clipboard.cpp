@@ -1,0 +1,27 @@
+#include "memory_clipboard.h"
+
+#include "session.h"
+
+#include <QMimeData>
+
+namespace r36::session {
+
+QMimeData* copiedMemories(const Session& session, const std::vector<int>& memories) {
+    std::string text, records;
+    for (const int memory : memories) {
+        text += files::copiedText(session.image(), session.labels(), memory, memory);
+        records += files::copiedRecords(session.image(), memory, memory);
+    }
+    auto* data = new QMimeData;
+    data->setText(QString::fromStdString(text));
+    data->setData(QString::fromLatin1(files::kRecordsMimeType), QByteArray::fromStdString(records));
+    return data;
+}
+
+PastedRows pastedMemories(const QMimeData& data, int first) {
+    const QString records = QString::fromLatin1(files::kRecordsMimeType);
+    return data.hasFormat(records) ? files::pastedRecords(data.data(records).toStdString(), first)
+                                   : files::pastedText(data.text().toStdString(), first);
+}
+
+} // namespace r36::session
