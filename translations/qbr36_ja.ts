@@ -747,6 +747,53 @@ your receiver before you write to it.</source>
     </message>
 </context>
 <context>
+    <name>r36::ui::ListPrinter</name>
+    <message>
+        <source>File: %1</source>
+        <translation>ファイル: %1</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(なし)</translation>
+    </message>
+    <message>
+        <source>Receiver version: %1</source>
+        <translation>受信機のバージョン: %1</translation>
+    </message>
+    <message>
+        <source>not read yet</source>
+        <translation>未読み込み</translation>
+    </message>
+    <message>
+        <source>%1 (continued)</source>
+        <translation>%1 (続き)</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>%2 ページ中 %1 ページ</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 memories</source>
+        <translation>%1: %3 メモリー中 %2</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>設定項目</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>値</translation>
+    </message>
+    <message>
+        <source>Remocon key ID %1</source>
+        <translation>リモコンキー ID %1</translation>
+    </message>
+</context>
+<context>
     <name>r36::ui::MainWindow</name>
     <message>
         <source>Memory</source>
@@ -1307,6 +1354,121 @@ your receiver before you write to it.</source>
     <message>
         <source>Only the counts changed: %1 now under another label — Ctrl+Z undoes</source>
         <translation>件数だけを変えました: %1 が別のラベルになりました — Ctrl+Z で元に戻せます</translation>
+    </message>
+</context>
+<context>
+    <name>r36::ui::PrintCommands</name>
+    <message>
+        <source>Print…</source>
+        <translation>印刷…</translation>
+    </message>
+    <message>
+        <source>Print Preview…</source>
+        <translation>印刷プレビュー…</translation>
+    </message>
+    <message>
+        <source>Export PDF…</source>
+        <translation>PDF をエクスポート…</translation>
+    </message>
+    <message>
+        <source>Memory list</source>
+        <translation>メモリーリスト</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>Print what?</source>
+        <translation>何を印刷しますか?</translation>
+    </message>
+    <message>
+        <source>All memories in use</source>
+        <translation>使用中のすべてのメモリー</translation>
+    </message>
+    <message>
+        <source>The selected memories (%1)</source>
+        <translation>選択したメモリー (%1)</translation>
+    </message>
+    <message>
+        <source>The bank or area of the current memory (%1)</source>
+        <translation>現在のメモリーのバンクまたはエリア (%1)</translation>
+    </message>
+    <message>
+        <source>The settings page</source>
+        <translation>設定ページ</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>続ける</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>印刷</translation>
+    </message>
+    <message>
+        <source>Nothing to print: no memory in use among those chosen.</source>
+        <translation>印刷するものがありません: 選んだ中に使用中のメモリーがありません。</translation>
+    </message>
+    <message>
+        <source>Choose other memories, or all memories in use.</source>
+        <translation>別のメモリー、または使用中のすべてのメモリーを選んでください。</translation>
+    </message>
+    <message>
+        <source>Memory list: all memories in use</source>
+        <translation>メモリーリスト: 使用中のすべてのメモリー</translation>
+    </message>
+    <message>
+        <source>Memory list: the selected memories</source>
+        <translation>メモリーリスト: 選択したメモリー</translation>
+    </message>
+    <message>
+        <source>Memory list: %1</source>
+        <translation>メモリーリスト: %1</translation>
+    </message>
+    <message>
+        <source>Sent to the printer</source>
+        <translation>プリンターに送りました</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>エラー</translation>
+    </message>
+    <message>
+        <source>Can&apos;t print.</source>
+        <translation>印刷できません。</translation>
+    </message>
+    <message>
+        <source>The printer could not start. Check it and try again.</source>
+        <translation>プリンターを開始できませんでした。プリンターを確認して、もう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>印刷プレビュー</translation>
+    </message>
+    <message>
+        <source>Export PDF</source>
+        <translation>PDF をエクスポート</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf);;All Files (*)</source>
+        <translation>PDF ファイル (*.pdf);;すべてのファイル (*)</translation>
+    </message>
+    <message>
+        <source>Exported to %1</source>
+        <translation>%1 にエクスポートしました</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write the PDF file.</source>
+        <translation>PDF ファイルを書き込めません。</translation>
+    </message>
+    <message>
+        <source>%1: check that the folder exists and can be written to.</source>
+        <translation>%1: フォルダーがあり、書き込めることを確認してください。</translation>
     </message>
 </context>
 <context>

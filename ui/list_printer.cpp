@@ -78,7 +78,8 @@ private:
     QFontMetricsF metrics(const QFont& font) const { return QFontMetricsF(font, &m_printer); }
 
     /// Each column as wide as its widest text and its heading's longest word; the font made
-    /// smaller while they do not fit, then the widest column wrapped; what is left over shared.
+    /// smaller while they do not fit, then the widest column wrapped; some of what is left over
+    /// shared among them.
     void fitColumns() {
         for (int attempt = 0; attempt < 4; ++attempt) {
             measureColumns();
@@ -93,8 +94,11 @@ private:
             *widest = std::max(*widest - (total - m_width), m_columns.front() / 4);
             m_wrapped = static_cast<int>(widest - m_columns.begin());
         } else {
+            // Shared, but not so much that a short table's values drift away from their names.
+            const double extra = std::min((m_width - total) / static_cast<double>(m_columns.size()),
+                                          3 * metrics(font()).height());
             for (double& column : m_columns)
-                column += (m_width - total) / static_cast<double>(m_columns.size());
+                column += extra;
         }
         const QFontMetricsF body = metrics(font());
         m_line = body.lineSpacing() * 1.25;

@@ -82,59 +82,62 @@ std::optional<PrintCommands::What> PrintCommands::askWhat(const QString& command
     return static_cast<What>(line);
 }
 
-PrintCommands::Printed PrintCommands::paint(What what, QPrinter& printer) {
+PrintCommands::Pages PrintCommands::pagesOf(What what) {
     const QDate today = QDate::currentDate();
     if (what == What::Settings) {
-        const session::SettingsReport report =
-            session::settingsReport(m_session, SettingsPage::groupCaptions(), today);
-        return ListPrinter::print(report, printer) ? Printed::Done : Printed::Failed;
+        return [report = session::settingsReport(m_session, SettingsPage::groupCaptions(), today)](
+                   QPrinter& printer) {
+            return ListPrinter::print(report, printer);
+        };
     }
     std::vector<int> selection;
     for (const QModelIndex& row : m_grid.selectionModel()->selectedRows())
         selection.push_back(row.row());
     const auto scope = static_cast<session::ReportScope>(what);
-    const session::ListReport report =
+    session::ListReport report =
         session::listReport(m_session, scope, selection, m_grid.currentMemory(), today);
     if (report.sections.empty()) {
         m_dialogs.message(m_window, UserDialogs::Icon::Information, tr("Print"),
                           tr("Nothing to print: no memory in use among those chosen."),
                           tr("Choose other memories, or all memories in use."));
-        return Printed::NothingChosen;
+        return {};
     }
     const QString titles[] = {
         tr("Memory list: all memories in use"), tr("Memory list: the selected memories"),
         tr("Memory list: %1").arg(QString::fromStdString(report.sections.front().title))};
-    return ListPrinter::print(report, titles[static_cast<int>(what)], printer) ? Printed::Done
-                                                                               : Printed::Failed;
+    return [report = std::move(report), title = titles[static_cast<int>(what)]](QPrinter& printer) {
+        return ListPrinter::print(report, title, printer);
+    };
 }
 
 void PrintCommands::print() {
     const std::optional<What> what = askWhat(tr("Print"));
-    if (!what)
+    const Pages pages = what ? pagesOf(*what) : Pages();
+    if (!pages)
         return;
     const std::unique_ptr<QPrinter> printer = newPrinter();
     if (!m_dialogs.askPrinter(m_window, *printer))
         return;
-    const Printed printed = paint(*what, *printer);
-    if (printed == Printed::Done)
+    if (pages(*printer))
         m_status.showMessage(tr("Sent to the printer"));
-    else if (printed == Printed::Failed)
+    else
         m_dialogs.message(m_window, UserDialogs::Icon::Critical, tr("Error"), tr("Can't print."),
                           tr("The printer could not start. Check it and try again."));
 }
 
 void PrintCommands::preview() {
     const std::optional<What> what = askWhat(tr("Print Preview"));
-    if (!what)
+    const Pages pages = what ? pagesOf(*what) : Pages();
+    if (!pages)
         return;
     const std::unique_ptr<QPrinter> printer = newPrinter();
-    m_dialogs.previewPrint(m_window, *printer,
-                           [this, what](QPrinter& shown) { (void)paint(*what, shown); });
+    m_dialogs.previewPrint(m_window, *printer, [&pages](QPrinter& shown) { (void)pages(shown); });
 }
 
 void PrintCommands::exportPdf() {
     const std::optional<What> what = askWhat(tr("Export PDF"));
-    if (!what)
+    const Pages pages = what ? pagesOf(*what) : Pages();
+    if (!pages)
         return;
     const QString path =
         m_askSaveName(tr("PDF Files (*.pdf);;All Files (*)"), QStringLiteral("pdf"));
@@ -143,15 +146,13 @@ void PrintCommands::exportPdf() {
     const std::unique_ptr<QPrinter> printer = newPrinter();
     printer->setOutputFormat(QPrinter::PdfFormat);
     printer->setOutputFileName(path);
-    const Printed printed = paint(*what, *printer);
-    if (printed == Printed::Done) {
+    if (pages(*printer))
         m_status.showMessage(tr("Exported to %1").arg(QDir::toNativeSeparators(path)));
-    } else if (printed == Printed::Failed) {
+    else
         m_dialogs.message(m_window, UserDialogs::Icon::Critical, tr("Error"),
                           tr("Can't write the PDF file."),
                           tr("%1: check that the folder exists and can be written to.")
                               .arg(QDir::toNativeSeparators(path)));
-    }
 }
 
 } // namespace r36::ui

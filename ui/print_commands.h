@@ -40,15 +40,17 @@ public:
 
 private:
     enum class What { AllMemories, Selection, CurrentBank, Settings };
-    enum class Printed { Done, NothingChosen, Failed };
+    /// Lays pages out on a printer; false when the printer could not start.
+    using Pages = std::function<bool(QPrinter&)>;
 
     void print();
     void preview();
     void exportPdf();
     /// What to print, asked with `command` as the dialog's title; empty when cancelled.
     std::optional<What> askWhat(const QString& command);
-    /// Lays `what` out on `printer`; when it holds no memory in use, the user is told so.
-    Printed paint(What what, QPrinter& printer);
+    /// The pages of `what` as it is now; empty (and the user told why) when it holds no
+    /// memory in use.
+    Pages pagesOf(What what);
     std::unique_ptr<QPrinter> newPrinter() const;
 
     session::Session& m_session;

@@ -67,6 +67,7 @@ int QtUserDialogs::choose(QWidget* parent, const Choice& choice, int* line) {
     if (!choice.lines.isEmpty()) {
         list = new QListWidget(&dialog);
         list->setObjectName(QStringLiteral("lstLines"));
+        list->setAccessibleName(choice.text);
         list->addItems(choice.lines);
         list->setSelectionMode(choice.pickLine ? QAbstractItemView::SingleSelection
                                                : QAbstractItemView::NoSelection);
