@@ -356,8 +356,8 @@ your receiver before you write to it.</source>
 <context>
     <name>r36::ui::FilterBar</name>
     <message>
-        <source>Hide &amp;free memories</source>
-        <translation>空きメモリーを隠す(&amp;F)</translation>
+        <source>Hi&amp;de free memories</source>
+        <translation>空きメモリーを隠す(&amp;D)</translation>
     </message>
     <message>
         <source>Name, frequency or BANK-CH</source>

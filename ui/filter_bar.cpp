@@ -22,7 +22,7 @@ namespace r36::ui {
 FilterBar::FilterBar(session::Session& session, MemoryGrid& grid, QWidget* parent)
     : QWidget(parent), m_session(session), m_grid(grid) {
     setObjectName(QStringLiteral("filterBar"));
-    m_hideFree = new QCheckBox(tr("Hide &free memories"), this);
+    m_hideFree = new QCheckBox(tr("Hi&de free memories"), this);
     m_hideFree->setObjectName(QStringLiteral("chkFilterHideFree"));
     m_text = new QLineEdit(this);
     m_text->setObjectName(QStringLiteral("txtFilter"));
