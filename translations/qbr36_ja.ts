@@ -39,6 +39,12 @@
         <source>%1 deleted; the memories after it in its bank or area moved up — Ctrl+Z undoes</source>
         <translation>%1 を削除し、同じバンクまたはエリアの後ろのメモリーを詰めました — Ctrl+Z で元に戻せます</translation>
     </message>
+    <message numerus="yes">
+        <source> — %n rows hidden by the filter left as they were</source>
+        <translation>
+            <numerusform> — フィルターで隠れた %n 行はそのままです</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>r36::link::PortTrouble</name>
@@ -518,6 +524,16 @@ your receiver before you write to it.</source>
         <source>%1 copied from %2</source>
         <translation>%2 から %1 をコピーしました</translation>
     </message>
+    <message>
+        <source>Nothing moved: memories %1 would move, and the filter hides some of them; close the filter (Escape) first</source>
+        <translation>移動しませんでした: %1 のメモリーが動きますが、その一部はフィルターで隠れています。先にフィルターを閉じてください (Escape)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing pasted: the %1 from %2 include %n rows hidden by the filter; close the filter (Escape) to paste over them</source>
+        <translation>
+            <numerusform>貼り付けませんでした: %2 からの %1 にはフィルターで隠れた %n 行が含まれます。上書きするにはフィルターを閉じてください (Escape)</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>r36::ui::FindBar</name>
@@ -743,6 +759,18 @@ your receiver before you write to it.</source>
         <source>%n duplicates selected: Delete clears them</source>
         <translation>
             <numerusform>%n 個の重複を選択しました: Delete で消去します</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Sort the %1 shown at %2 by (%n hidden by the filter stay where they are):</source>
+        <translation>
+            <numerusform>%2 の表示中の %1 を並べ替える基準 (フィルターで隠れた %n 件はそのまま):</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; %n more hidden by the filter</source>
+        <translation>
+            <numerusform>、ほかに %n 件がフィルターで隠れています</numerusform>
         </translation>
     </message>
 </context>
@@ -1146,6 +1174,18 @@ your receiver before you write to it.</source>
     <message>
         <source>Open beside…</source>
         <translation>並べて開く…</translation>
+    </message>
+    <message>
+        <source>Nothing transferred: the filter hides rows among the selected memories %1; select shown rows side by side, or close the filter (Escape)</source>
+        <translation>転送しませんでした: 選択したメモリー %1 の間にフィルターで隠れた行があります。表示中の連続した行を選ぶか、フィルターを閉じてください (Escape)</translation>
+    </message>
+    <message>
+        <source>View(&amp;V)</source>
+        <translation>表示(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Filter memories…</source>
+        <translation>メモリーを絞り込む…</translation>
     </message>
 </context>
 <context>
@@ -1716,6 +1756,65 @@ your receiver before you write to it.</source>
     <message>
         <source>%1 beside the document; they are alike.</source>
         <translation>%1 をドキュメントと並べて表示: 違いはありません。</translation>
+    </message>
+</context>
+<context>
+    <name>r36::ui::FilterBar</name>
+    <message>
+        <source>Hi&amp;de free memories</source>
+        <translation>空きメモリーを隠す(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Name, frequency or BANK-CH</source>
+        <translation>名前、周波数、または BANK-CH</translation>
+    </message>
+    <message>
+        <source>Filter text</source>
+        <translation>フィルターの文字</translation>
+    </message>
+    <message>
+        <source>e.g. 118–137</source>
+        <translation>例: 118–137</translation>
+    </message>
+    <message>
+        <source>Frequency range in MHz</source>
+        <translation>周波数の範囲 (MHz)</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>モード</translation>
+    </message>
+    <message>
+        <source>Any mode</source>
+        <translation>すべてのモード</translation>
+    </message>
+    <message>
+        <source>Show all</source>
+        <translation>すべて表示</translation>
+    </message>
+    <message>
+        <source>Close the filter and show every memory</source>
+        <translation>フィルターを閉じてすべてのメモリーを表示</translation>
+    </message>
+    <message>
+        <source>Close the filter and show every memory (Escape)</source>
+        <translation>フィルターを閉じてすべてのメモリーを表示 (Escape)</translation>
+    </message>
+    <message>
+        <source>F&amp;ilter:</source>
+        <translation>フィルター(&amp;I):</translation>
+    </message>
+    <message>
+        <source>&amp;MHz:</source>
+        <translation>MHz(&amp;M):</translation>
+    </message>
+    <message>
+        <source>Frequency range: two frequencies in MHz, as 118–137</source>
+        <translation>周波数の範囲: 118–137 のように MHz で二つの周波数を入力してください</translation>
+    </message>
+    <message>
+        <source>%1 of %2 shown</source>
+        <translation>%2 件中 %1 件を表示</translation>
     </message>
 </context>
 </TS>

@@ -22,7 +22,7 @@ namespace r36::ui {
 FilterBar::FilterBar(session::Session& session, MemoryGrid& grid, QWidget* parent)
     : QWidget(parent), m_session(session), m_grid(grid) {
     setObjectName(QStringLiteral("filterBar"));
-    m_hideFree = new QCheckBox(tr("Hide &free memories"), this);
+    m_hideFree = new QCheckBox(tr("Hi&de free memories"), this);
     m_hideFree->setObjectName(QStringLiteral("chkFilterHideFree"));
     m_text = new QLineEdit(this);
     m_text->setObjectName(QStringLiteral("txtFilter"));
@@ -110,10 +110,14 @@ void FilterBar::apply() {
     image::MemoryFilter filter;
     filter.hideFree = m_hideFree->isChecked();
     filter.text = m_text->text().toUtf8().toStdString();
-    if (!m_range->text().trimmed().isEmpty()) {
+    if (!m_range->text().trimmed().isEmpty())
         filter.range = image::frequencyRangeOfText(m_range->text().toUtf8().toStdString());
-        if (!filter.range) // while it is being typed, the range is left out
-            emit statusMessage(tr("Frequency range: two frequencies in MHz, as 118–137"));
+    // While a range is being typed it is left out, and the status bar says how to write it.
+    const bool rangeUnread = !filter.range && !m_range->text().trimmed().isEmpty();
+    if (rangeUnread != m_rangeHintShown) {
+        m_rangeHintShown = rangeUnread;
+        emit statusMessage(rangeUnread ? tr("Frequency range: two frequencies in MHz, as 118–137")
+                                       : QString());
     }
     if (m_mode->currentIndex() > 0)
         filter.mode = static_cast<std::uint8_t>(m_mode->currentIndex() - 1);

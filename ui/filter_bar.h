@@ -53,6 +53,7 @@ private:
     QToolButton* m_close = nullptr;
     QLabel* m_count = nullptr;
     bool m_applyPending = false;
+    bool m_rangeHintShown = false; // the status bar tells how to write a range
 };
 
 } // namespace r36::ui

@@ -260,16 +260,20 @@ void ListCommands::setFieldOfSelection(int column, const QString& value) {
 }
 
 void ListCommands::checkList() {
-    showFindings();
+    m_status.showMessage(tr("%n findings", "", showFindings()));
     const bool opening = m_panel->isHidden();
     m_panel->show();
-    // A dock opens as small as its list allows: give it room for a dozen findings.
+    // A dock opens as small as its list allows, and the window at its least height leaves it
+    // no more: at least eight findings show (the window grows for them), a dozen where there
+    // is room.
+    const int line = m_findings->fontMetrics().lineSpacing();
+    m_findings->setMinimumHeight(line * 8);
     if (opening && !m_panel->isFloating())
-        m_window->resizeDocks({m_panel}, {m_findings->fontMetrics().height() * 14}, Qt::Vertical);
+        m_window->resizeDocks({m_panel}, {line * 12}, Qt::Vertical);
     m_findings->setFocus();
 }
 
-void ListCommands::showFindings() {
+int ListCommands::showFindings() {
     const std::vector<image::ListFinding> findings = image::checkList(m_session.image());
     m_findings->clear();
     for (const image::ListFinding& finding : findings) {
@@ -278,7 +282,9 @@ void ListCommands::showFindings() {
     }
     if (findings.empty())
         new QListWidgetItem(tr("No findings"), m_findings);
-    m_status.showMessage(tr("%n findings", "", int(findings.size())));
+    // The panel's title counts them: the status bar keeps what the last command did.
+    m_panel->setWindowTitle(tr("Findings") + QStringLiteral(" (%1)").arg(findings.size()));
+    return static_cast<int>(findings.size());
 }
 
 void ListCommands::selectDuplicates() {

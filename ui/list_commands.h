@@ -43,7 +43,8 @@ private:
     void sort();
     void setField();
     void checkList();
-    void showFindings();
+    /// Fills the panel; returns how many findings there are.
+    int showFindings();
     void selectDuplicates();
 
     session::Session& m_session;

@@ -26,8 +26,9 @@ TEST_F(TranslationTest, JapaneseLocaleTranslatesTheMenusAndEnglishHasNoCatalogue
     for (QAction* menu : openWindow().menuBar()->actions())
         titles << menu->text();
     EXPECT_EQ(titles, QStringList({QStringLiteral("ファイル(&F)"), QStringLiteral("編集(&E)"),
-                                   QStringLiteral("ポート(&P)"), QStringLiteral("通信速度(&S)"),
-                                   QStringLiteral("通信(&C)"), QStringLiteral("ヘルプ(&H)")}));
+                                   QStringLiteral("表示(&V)"), QStringLiteral("ポート(&P)"),
+                                   QStringLiteral("通信速度(&S)"), QStringLiteral("通信(&C)"),
+                                   QStringLiteral("ヘルプ(&H)")}));
 }
 
 } // namespace
