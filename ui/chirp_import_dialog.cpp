@@ -42,6 +42,7 @@ ChirpImportDialog::ChirpImportDialog(session::Session& session,
                                         QString::number(total - taken)),
                                this);
     summary->setObjectName(QStringLiteral("lblSummary"));
+    summary->setTextFormat(Qt::PlainText); // a file name is not markup
     layout->addWidget(summary);
 
     // The names of the places come from the current memory's labels and group.

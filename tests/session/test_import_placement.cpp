@@ -36,7 +36,8 @@ TEST_P(ImportPlacement, PlacesTheRecordsThereAndNothingElseInOneStep) {
     const int steps = session.undoStack().count();
     std::vector<std::string> records;
     for (int k = 0; k < c.count; ++k)
-        records.push_back(image::encodeRecord({.frequencyHz = 160'000'000u + 25'000u * k, .name = "NEW"}));
+        records.push_back(
+            image::encodeRecord({.frequencyHz = 160'000'000u + 25'000u * k, .name = "NEW"}));
 
     const auto placed = session.importRecords(c.where, c.memory, records, QStringLiteral("Import"));
     EXPECT_EQ(placed.memories, c.memories);
