@@ -50,7 +50,7 @@ protected:
         // Modal dialogs are recorded and closed instead of blocking the test.
         options.runDialog = [this](QDialog& dialog) {
             m_dialogTitles << dialog.windowTitle();
-            return static_cast<int>(QDialog::Rejected);
+            return m_answerDialog ? m_answerDialog(dialog) : static_cast<int>(QDialog::Rejected);
         };
         m_window = std::make_unique<ui::MainWindow>(options);
         m_window->show();
@@ -113,6 +113,8 @@ protected:
     sim::SimTransport m_transport{m_receiver};
     ScriptedDialogs m_dialogs;
     QStringList m_dialogTitles;
+    /// Answers the modal dialogs instead of closing them; empty: each is closed.
+    std::function<int(QDialog&)> m_answerDialog;
     std::unique_ptr<ui::MainWindow> m_window;
 };
 
