@@ -29,31 +29,28 @@ Session::OpenReport Companion::load(const QString& path, image::CloneImage& imag
 }
 
 Session::OpenReport Companion::open(const QString& path) {
+    return openCompared(path, {});
+}
+
+Session::OpenReport Companion::openCompared(const QString& path, const QString& basePath) {
+    std::optional<image::CloneImage> base;
+    if (!basePath.isEmpty()) {
+        base.emplace();
+        if (Session::OpenReport report = load(basePath, *base); !report.outcome)
+            return report;
+    }
     image::CloneImage opened;
     Session::OpenReport report = load(path, opened);
     if (!report.outcome)
         return report;
     m_image = std::move(opened);
-    m_base.reset();
+    m_base = std::move(base);
     m_path = path;
-    m_basePath.clear();
+    m_basePath = basePath;
     m_labels = image::defaultMemoryLabels();
     image::relabelMemoryList(m_image.bankTable, m_labels);
     m_difference.reset();
     emit changed();
-    return report;
-}
-
-Session::OpenReport Companion::openCompared(const QString& path, const QString& basePath) {
-    image::CloneImage base;
-    if (Session::OpenReport report = load(basePath, base); !report.outcome)
-        return report;
-    Session::OpenReport report = open(path);
-    if (report.outcome) {
-        m_base = std::move(base);
-        m_basePath = basePath;
-        m_difference.reset();
-    }
     return report;
 }
 

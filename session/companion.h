@@ -29,7 +29,8 @@ public:
     /// same and its report says what it lacked.
     Session::OpenReport open(const QString& path);
     /// Opens `path` compared with the clone file `basePath` instead (two backups: the newer
-    /// beside, the older as the base, so the difference reads as what changed since).
+    /// beside, the older as the base, so the difference reads as what changed since); an
+    /// empty `basePath` compares with the document, as open() does.
     Session::OpenReport openCompared(const QString& path, const QString& basePath);
     void close();
 

@@ -89,7 +89,7 @@ EditCommands::EditCommands(session::Session& session, MemoryGrid& grid, FindBar&
 
     // Find works from the list and from the bar itself: both are on the memory page.
     m_menu->addSeparator();
-    QWidget* page = grid.parentWidget();
+    QWidget* page = find.parentWidget();
     connect(addAction(tr("&Find"), QStringLiteral("MenuFind"), QKeySequence::Find, page),
             &QAction::triggered, &find, &FindBar::open);
     connect(

@@ -106,7 +106,13 @@ TEST_F(CompanionTest, CopyIsOneUndoStepThatChangesOnlyTheChosenMemories) {
 TEST_F(CompanionTest, TwoBackupsComparedReadAsWhatChangedSinceTheOlder) {
     session::Companion companion(*session);
     const QString older = saved(document, "older.R36"), newer = saved(other, "newer.R36");
+    ASSERT_TRUE(companion.open(newer).outcome.ok());
+    companion.copyToDocument({4}, 4);   // the document now differs from `newer` in memory 9 only
+    std::vector<std::string> announced; // what the pane shows when told
+    QObject::connect(&companion, &session::Companion::changed,
+                     [&] { announced.push_back(companion.difference().countsText()); });
     ASSERT_TRUE(companion.openCompared(newer, older).outcome.ok());
+    EXPECT_EQ(announced, (std::vector<std::string>{"2 memories, 1 remote key ID"}));
     EXPECT_EQ(companion.basePath(), older);
     EXPECT_EQ(markedMemories(companion), (std::vector<int>{4, 9}));
     session->setMemory(4, other.memRecord[4]); // the document plays no part
