@@ -31,6 +31,7 @@ class MemoryPage;
 class SettingsPage;
 class TransferBar;
 class UserDialogs;
+class WindowCommands;
 class WindowState;
 
 /// `frmMain`: shows the session on the "Memory" and "Settings" pages and passes the user's
@@ -150,6 +151,7 @@ private:
     MemoryListModel* m_model = nullptr;
     TransferBar* m_transferBar = nullptr;
     EditCommands* m_edit = nullptr;
+    WindowCommands* m_commands = nullptr;
     std::array<QMenu*, 6> m_menus{}; // File, Edit, Port, Speed, Comm, Help
     std::array<QAction*, kPortCount> m_portActions{};
     std::array<QAction*, 2> m_speedActions{};
