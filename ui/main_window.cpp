@@ -14,6 +14,7 @@
 #include "twips.h"
 #include "user_dialogs.h"
 #include "version_window.h"
+#include "window_commands.h"
 #include "window_state.h"
 
 #include "session/backups.h"
@@ -45,11 +46,6 @@ constexpr int kSettingsTab = 2;
 constexpr int kWindowWidth = 17100, kWindowHeight = 8500, kWindowLeft = 1000;
 constexpr int kFrameWidth = 16700, kFrameHeight = 7155;
 constexpr int kVersionOffsetX = 2000, kVersionOffsetY = 1000;
-
-// The buttons that the busy state switches together with the menus and both pages.
-constexpr std::array<const char*, 11> kTransferButtons = {
-    "cmdReadBank", "cmdWriteBank", "cmdInitBank", "cmdGrpDialog0", "cmdGrpDialog1", "cmdWrite1mem",
-    "cmdRead1mem", "cmdClearAll",  "cmdClear",    "cmdReadSys",    "cmdWriteSys"};
 
 } // namespace
 
@@ -84,6 +80,7 @@ MainWindow::MainWindow(Options options, QWidget* parent)
     }
 
     m_windowState = std::make_unique<WindowState>(m_options.windowStatePath);
+    m_commands = new WindowCommands(*m_session, this);
     buildMenus();
     buildPages();
     m_edit = new EditCommands(*m_session, *m_memoryPage->grid(), *m_memoryPage->findBar(),
@@ -100,6 +97,7 @@ MainWindow::MainWindow(Options options, QWidget* parent)
     menuBar()->insertMenu(m_menus[1]->menuAction(), m_edit->menu());
     m_menus[5] = m_edit->menu();
     buildViewMenu();
+    m_commands->setMenus({m_menus.begin(), m_menus.end()}, m_recentMenu);
     wireSession();
     wireCommands();
 
@@ -184,27 +182,34 @@ void MainWindow::wireSession() {
 }
 
 void MainWindow::wireCommands() {
-    auto button = [this](const char* name) {
-        return findChild<QPushButton*>(QString::fromLatin1(name));
+    using Command = WindowCommands::Command;
+    // The buttons run their commands' actions and are enabled while those are.
+    const auto wire = [this](QAbstractButton* button, Command command, auto run) {
+        m_commands->drive(*button, command);
+        connect(m_commands->action(command), &QAction::triggered, this, run);
     };
     MemoryGrid* grid = m_memoryPage->grid();
-    connect(button("cmdClearAll"), &QPushButton::clicked, this, &MainWindow::clearAll);
-    connect(button("cmdClear"), &QPushButton::clicked, this, &MainWindow::clearSelected);
+    wire(m_memoryPage->clearAllButton(), Command::ClearAll, &MainWindow::clearAll);
+    wire(m_memoryPage->clearSelectedButton(), Command::ClearSelected, &MainWindow::clearSelected);
     connect(grid, &MemoryGrid::clearSelectedRequested, this, &MainWindow::clearSelected);
     connect(grid, &MemoryGrid::openEditorRequested, this, &MainWindow::openMemoryEditor);
-    connect(button("cmdRead1mem"), &QPushButton::clicked, this, [this] { startSelected(false); });
-    connect(button("cmdWrite1mem"), &QPushButton::clicked, this, [this] { startSelected(true); });
-    connect(button("cmdReadBank"), &QPushButton::clicked, this,
-            [this] { m_session->startTransfer(session::Transfer::BankRead); });
-    connect(button("cmdWriteBank"), &QPushButton::clicked, this,
-            [this] { startWrite(static_cast<int>(session::Transfer::BankWrite)); });
-    connect(button("cmdGrpDialog0"), &QPushButton::clicked, this, [this] { openLinkDialog(true); });
-    connect(button("cmdGrpDialog1"), &QPushButton::clicked, this,
-            [this] { openLinkDialog(false); });
-    connect(button("cmdReadSys"), &QPushButton::clicked, this,
-            [this] { m_session->startTransfer(session::Transfer::ReadThisPage); });
-    connect(button("cmdWriteSys"), &QPushButton::clicked, this,
-            [this] { startWrite(static_cast<int>(session::Transfer::WriteThisPage)); });
+    wire(m_memoryPage->readSelectedButton(), Command::ReadSelected,
+         [this] { startSelected(false); });
+    wire(m_memoryPage->writeSelectedButton(), Command::WriteSelected,
+         [this] { startSelected(true); });
+    wire(m_memoryPage->bankLinkButton(), Command::BankLink, [this] { openLinkDialog(true); });
+    wire(m_memoryPage->psLinkButton(), Command::PsLink, [this] { openLinkDialog(false); });
+    PartitionEditor* partition = m_memoryPage->partitionEditor();
+    wire(partition->readButton(), Command::BankRead,
+         [this] { m_session->startTransfer(session::Transfer::BankRead); });
+    wire(partition->writeButton(), Command::BankWrite,
+         [this] { startWrite(static_cast<int>(session::Transfer::BankWrite)); });
+    wire(partition->resetButton(), Command::ResetPartition,
+         [this] { m_session->resetPartition(); });
+    wire(m_settingsPage->readButton(), Command::ReadThisPage,
+         [this] { m_session->startTransfer(session::Transfer::ReadThisPage); });
+    wire(m_settingsPage->writeButton(), Command::WriteThisPage,
+         [this] { startWrite(static_cast<int>(session::Transfer::WriteThisPage)); });
     connect(m_tabs, &QTabBar::currentChanged, this, &MainWindow::onTabChanged);
     wireMemoryPageHints();
 }
@@ -256,16 +261,7 @@ void MainWindow::setTransferControls(bool enabled) {
     // it and recompute the displayed total.
     m_memoryPage->setEnabled(enabled);
     m_settingsPage->setEnabled(enabled);
-    for (const char* name : kTransferButtons)
-        findChild<QPushButton*>(QString::fromLatin1(name))->setEnabled(enabled);
-    for (QMenu* menu : m_menus)
-        menu->menuAction()->setEnabled(enabled);
-    // A disabled menu does not stop its items' keys: Ctrl+O or Ctrl+S amid a transfer would
-    // replace or save the image it is changing. Quit stays: closing stops the transfer first.
-    for (QAction* action : m_menus[0]->actions())
-        action->setEnabled(enabled || action->objectName() == QLatin1String("MenuQuit"));
-    if (enabled) // Bank Write also waits for a total of 1000
-        m_memoryPage->partitionEditor()->writeButton()->setEnabled(m_session->partitionValid());
+    m_commands->showState();
 }
 
 void MainWindow::transferFinished(const session::TransferResult& result) {
@@ -312,9 +308,6 @@ void MainWindow::onTabChanged(int index) {
     const bool totalValid = m_session->partitionValid();
     auto guardReset = [this] {
         m_session->resetPartition();
-        // Reset enables Bank Write, except inside a transfer's busy state.
-        if (!m_session->transferRunning())
-            findChild<QPushButton*>(QStringLiteral("cmdWriteBank"))->setEnabled(true);
     };
     // The page's first control takes the focus, unless the user is on the tabs themselves.
     const auto showPage = [this](QWidget* page) {

@@ -34,6 +34,7 @@ class MemoryPage;
 class SettingsPage;
 class TransferBar;
 class UserDialogs;
+class WindowCommands;
 class WindowState;
 
 /// `frmMain`: shows the session on the "Memory" and "Settings" pages and passes the user's
@@ -173,6 +174,7 @@ private:
     EditCommands* m_edit = nullptr;
     session::Companion* m_companion = nullptr; // a child of the session
     BesidePane* m_beside = nullptr;
+    WindowCommands* m_commands = nullptr;
     std::array<QMenu*, 6> m_menus{}; // File, Edit, Port, Speed, Comm, Help
     std::array<QAction*, kPortCount> m_portActions{};
     std::array<QAction*, 2> m_speedActions{};

@@ -7,6 +7,7 @@
 #include "memory_page.h"
 #include "transfer_bar.h"
 #include "user_dialogs.h"
+#include "window_commands.h"
 #include "window_state.h"
 
 #include "session/chirp_lists.h"
@@ -17,7 +18,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
-#include <QPushButton>
 #include <QStatusBar>
 #include <QStringList>
 
@@ -93,7 +93,6 @@ bool MainWindow::openClonePath(const QString& path, bool asRestore) {
         return true;
     if (!asRestore) // a backup opened again from the recent files would be saved over
         fileTaken(path);
-    findChild<QPushButton*>(QStringLiteral("cmdWriteBank"))->setEnabled(true);
     if (report.clean())
         return true;
     // Loaded all the same, as it always was; the difference before a write shows what sending
@@ -141,7 +140,7 @@ void MainWindow::showRecentFiles() {
         m_recentMenu->addAction(QStringLiteral("&%1 %2").arg(k + 1).arg(shown), this,
                                 [this, path] { openFile(path); });
     }
-    m_recentMenu->menuAction()->setEnabled(!recent.isEmpty());
+    m_commands->showState(); // Recent Files is open only with files in it
 }
 
 void MainWindow::importCsvFile() {

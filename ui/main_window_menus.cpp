@@ -4,6 +4,7 @@
 #include "main_window.h"
 
 #include "user_guide.h"
+#include "window_commands.h"
 
 #include "session/session.h"
 
@@ -15,42 +16,43 @@
 namespace r36::ui {
 
 void MainWindow::buildMenus() {
+    using Command = WindowCommands::Command;
+    // Each item is its command's action, which the buttons share and WindowCommands enables.
+    const auto add = [this](QMenu* menu, Command command, const QString& text, auto run,
+                            const QKeySequence& keys = {}) {
+        QAction* action = m_commands->action(command);
+        action->setText(text);
+        action->setShortcut(keys);
+        connect(action, &QAction::triggered, this, run);
+        menu->addAction(action);
+        return action;
+    };
     QMenu* file = menuBar()->addMenu(tr("File(&F)"));
     file->setObjectName(QStringLiteral("MenuFile"));
     // The keys are spelled out: every desktop's keys for Save As and Quit are not these.
-    file->addAction(tr("Open(&O)"), QKeySequence(Qt::CTRL | Qt::Key_O), this,
-                    &MainWindow::openCloneFile)
-        ->setObjectName(QStringLiteral("MenuFileOpen"));
-    file->addAction(tr("Open beside…"), this, &MainWindow::openBeside)
-        ->setObjectName(QStringLiteral("MenuOpenBeside"));
-    file->addAction(tr("Save(&S)"), QKeySequence(Qt::CTRL | Qt::Key_S), this,
-                    &MainWindow::saveCloneFile)
-        ->setObjectName(QStringLiteral("MenuFileSave"));
+    add(file, Command::Open, tr("Open(&O)"), &MainWindow::openCloneFile,
+        QKeySequence(Qt::CTRL | Qt::Key_O));
+    add(file, Command::OpenBeside, tr("Open beside…"), &MainWindow::openBeside);
+    add(file, Command::Save, tr("Save(&S)"), &MainWindow::saveCloneFile,
+        QKeySequence(Qt::CTRL | Qt::Key_S));
     // This program's own CSV, and lists from elsewhere.
     QMenu* import = file->addMenu(tr("Import(&I)"));
     import->setObjectName(QStringLiteral("MenuImport"));
-    import->addAction(tr("&CSV…"), this, &MainWindow::importCsvFile)
-        ->setObjectName(QStringLiteral("MenuImportCsv"));
-    import->addAction(tr("C&HIRP CSV…"), this, &MainWindow::importChirpFile)
-        ->setObjectName(QStringLiteral("MenuImportChirp"));
+    add(import, Command::ImportCsv, tr("&CSV…"), &MainWindow::importCsvFile);
+    add(import, Command::ImportChirp, tr("C&HIRP CSV…"), &MainWindow::importChirpFile);
     QMenu* exportMenu = file->addMenu(tr("Export(&E)"));
     exportMenu->setObjectName(QStringLiteral("MenuExport"));
-    exportMenu->addAction(tr("&CSV…"), this, &MainWindow::exportCsvFile)
-        ->setObjectName(QStringLiteral("MenuExportCsv"));
-    exportMenu->addAction(tr("C&HIRP CSV…"), this, &MainWindow::exportChirpFile)
-        ->setObjectName(QStringLiteral("MenuExportChirp"));
-    file->addAction(tr("Backups…"), this, &MainWindow::openBackups)
-        ->setObjectName(QStringLiteral("MenuBackups"));
+    add(exportMenu, Command::ExportCsv, tr("&CSV…"), &MainWindow::exportCsvFile);
+    add(exportMenu, Command::ExportChirp, tr("C&HIRP CSV…"), &MainWindow::exportChirpFile);
+    add(file, Command::Backups, tr("Backups…"), &MainWindow::openBackups);
     file->addSeparator();
-    file->addAction(tr("Save As…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), this,
-                    &MainWindow::saveCloneFileAs)
-        ->setObjectName(QStringLiteral("MenuFileSaveAs"));
+    add(file, Command::SaveAs, tr("Save As…"), &MainWindow::saveCloneFileAs,
+        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     m_recentMenu = file->addMenu(tr("Recent Files"));
     m_recentMenu->setObjectName(QStringLiteral("MenuRecent"));
     connect(file, &QMenu::aboutToShow, this, &MainWindow::showRecentFiles);
     file->addSeparator();
-    file->addAction(tr("Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q), this, &QWidget::close)
-        ->setObjectName(QStringLiteral("MenuQuit"));
+    add(file, Command::Quit, tr("Quit"), &QWidget::close, QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     QMenu* port = menuBar()->addMenu(tr("Port(&P)"));
     port->setObjectName(QStringLiteral("MenuPort"));
@@ -82,12 +84,11 @@ void MainWindow::buildMenus() {
     QMenu* comm = menuBar()->addMenu(tr("Comm(&C)"));
     comm->setObjectName(QStringLiteral("MenuComm"));
     const int writeAll = static_cast<int>(session::Transfer::WriteAll);
-    comm->addAction(tr("Write all(&W)"), this, [this, writeAll] { startWrite(writeAll); })
-        ->setObjectName(QStringLiteral("MenuWriteAll"));
-    comm->addAction(tr("Read all(&R)"), this,
-                    [this] { m_session->startTransfer(session::Transfer::ReadAll); });
-    comm->addAction(tr("Write changes"), this, [this, writeAll] { startWrite(writeAll); })
-        ->setObjectName(QStringLiteral("MenuWriteChanges"));
+    add(comm, Command::WriteAll, tr("Write all(&W)"), [this, writeAll] { startWrite(writeAll); });
+    add(comm, Command::ReadAll, tr("Read all(&R)"),
+        [this] { m_session->startTransfer(session::Transfer::ReadAll); });
+    add(comm, Command::WriteChanges, tr("Write changes"),
+        [this, writeAll] { startWrite(writeAll); });
     comm->addSeparator();
     m_verifyAction = comm->addAction(tr("Verify after writing"));
     m_verifyAction->setObjectName(QStringLiteral("MenuVerify"));
@@ -100,14 +101,12 @@ void MainWindow::buildMenus() {
 
     QMenu* help = menuBar()->addMenu(tr("Help(&H)"));
     help->setObjectName(QStringLiteral("MenuHelp"));
-    help->addAction(tr("Save communication log…"), this, &MainWindow::saveCommLog)
-        ->setObjectName(QStringLiteral("MenuSaveCommLog"));
+    add(help, Command::SaveCommLog, tr("Save communication log…"), &MainWindow::saveCommLog);
     help->addSeparator();
-    help->addAction(tr("Version(&V)"), this, &MainWindow::showVersion);
-    QAction* guide =
-        help->addAction(tr("User guide…"), this, [this] { UserGuide::present(*this, *m_dialogs); });
-    guide->setObjectName(QStringLiteral("MenuUserGuide"));
-    guide->setShortcut(QKeySequence::HelpContents);
+    add(help, Command::Version, tr("Version(&V)"), &MainWindow::showVersion);
+    add(
+        help, Command::UserGuide, tr("User guide…"),
+        [this] { UserGuide::present(*this, *m_dialogs); }, QKeySequence::HelpContents);
 
     m_menus = {file, port, speed, comm, help, nullptr}; // Edit follows with the pages
     showRecentFiles();

@@ -85,7 +85,6 @@ PartitionEditor::PartitionEditor(session::Session& session, QWidget* parent)
     layout->addLayout(buttons);
     layout->addStretch();
 
-    connect(m_reset, &QPushButton::clicked, this, [this] { m_session.resetPartition(); });
     connect(&m_session, &session::Session::partitionChanged, this, &PartitionEditor::showPartition);
     showPartition();
 }
@@ -114,9 +113,6 @@ void PartitionEditor::showPartition() {
     m_total->setAccessibleName(tr("Total %1").arg(total));
     m_total->setAccessibleDescription(problem);
     m_write->setToolTip(problem);
-    // Bank Write needs a total of 1000; the busy state of a transfer keeps it off meanwhile.
-    if (!m_session.transferRunning())
-        m_write->setEnabled(problem.isEmpty());
 }
 
 QString partitionProblemLead() {

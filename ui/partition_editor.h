@@ -22,8 +22,9 @@ QString partitionProblemLead();
 
 /// The bank partition box: 50 count boxes (`txtPartition<bank>`) in five columns "0x".."4x" by
 /// rows "0".."9", the displayed total (`total_mem`) and the "Bank Read", "Bank Write" and
-/// "Reset" buttons. A view over the session's partition: a committed box goes down as its text,
-/// Reset as a reset, and the boxes and the total show what the session then holds.
+/// "Reset" buttons, which the main window drives with its commands. A view over the session's
+/// partition: a committed box goes down as its text, and the boxes and the total show what the
+/// session then holds.
 class PartitionEditor : public QGroupBox {
     Q_OBJECT
 public:
@@ -40,7 +41,7 @@ public:
     /// Without a question the counts alone change.
     void setMoveQuestion(MoveQuestion question) { m_moveQuestion = std::move(question); }
 
-    // The transfer buttons, for the main window to wire and to disable during a transfer.
+    // The buttons, for the main window's commands to drive.
     QPushButton* readButton() const { return m_read; }
     QPushButton* writeButton() const { return m_write; }
     QPushButton* resetButton() const { return m_reset; }
