@@ -150,9 +150,13 @@ MemoryGrid::MemoryGrid(QWidget* parent) : QTableView(parent) {
         m_labelColumn->setColumnWidth(column, columnWidth(column));
         placeLabelColumn();
     });
-    // ... and the overlay's own header, which lies on top, widens the column underneath.
+    // ... and the overlay's own header, which lies on top, widens the column underneath. The
+    // overlay hides every other column, which it reports as resized to nothing: those stay.
     connect(m_labelColumn->horizontalHeader(), &QHeaderView::sectionResized, this,
-            [this](int column, int, int width) { setColumnWidth(column, width); });
+            [this](int column, int, int width) {
+                if (column == MemoryListModel::kLabelColumn)
+                    setColumnWidth(column, width);
+            });
     connect(m_labelColumn, &QAbstractItemView::doubleClicked, this,
             [this](const QModelIndex& index) { emit openEditorRequested(index.row()); });
 }

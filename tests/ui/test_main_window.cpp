@@ -265,6 +265,10 @@ TEST_F(MainWindowTest, GridModelPassesTheModelTesterAndHelpShowsTheVersionAndSav
     EXPECT_EQ(lastMessage().text, QStringLiteral("Can't save the communication log."));
     EXPECT_TRUE(lastMessage().details.contains(QStringLiteral("none/comm.log")));
 
+    // Every column opens at its designed width (Frequency 1750 twips), none squeezed.
+    EXPECT_EQ(grid()->columnWidth(1), 117);
+    EXPECT_EQ(grid()->columnWidth(9), 113);
+
     QAbstractItemModelTester tester(grid()->model(),
                                     QAbstractItemModelTester::FailureReportingMode::Fatal);
     session().setMemory(3, usedRecord(145000000));
