@@ -237,6 +237,13 @@
     </message>
 </context>
 <context>
+    <name>r36::session::Companion</name>
+    <message>
+        <source>Copy to document</source>
+        <translation>ドキュメントへコピー</translation>
+    </message>
+</context>
+<context>
     <name>r36::session::Session</name>
     <message>
         <source>Import</source>
@@ -393,6 +400,108 @@ your receiver before you write to it.</source>
     </message>
 </context>
 <context>
+    <name>r36::ui::BackupsDialog</name>
+    <message>
+        <source>Backups</source>
+        <translation>バックアップ</translation>
+    </message>
+    <message>
+        <source>No backup yet: every Read all leaves one.</source>
+        <translation>バックアップはまだありません: 一括読み込みのたびに作成されます。</translation>
+    </message>
+    <message>
+        <source>Backups of the receiver, newest first. Select one to compare with the document or to restore; select two to compare them.</source>
+        <translation>受信機のバックアップ (新しい順)。1 つ選ぶとドキュメントとの比較または復元、2 つ選ぶとその 2 つを比較します。</translation>
+    </message>
+    <message>
+        <source>%1    version %2    %3 memories in use</source>
+        <translation>%1    バージョン %2    使用メモリー %3</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>比較</translation>
+    </message>
+    <message>
+        <source>Restore…</source>
+        <translation>復元…</translation>
+    </message>
+    <message>
+        <source>Opens the backup as the document, then shows what writing it changes on the receiver</source>
+        <translation>バックアップをドキュメントとして開き、書き込むと受信機で何が変わるかを表示します</translation>
+    </message>
+    <message>
+        <source>Compare the two</source>
+        <translation>2 つを比較</translation>
+    </message>
+    <message>
+        <source>Compare with the document</source>
+        <translation>ドキュメントと比較</translation>
+    </message>
+</context>
+<context>
+    <name>r36::ui::BesidePane</name>
+    <message>
+        <source>Memories of the file beside</source>
+        <translation>並べて開いたファイルのメモリー</translation>
+    </message>
+    <message>
+        <source>Settings and links that differ</source>
+        <translation>異なる設定とリンク</translation>
+    </message>
+    <message>
+        <source>Copy to document</source>
+        <translation>ドキュメントへコピー</translation>
+    </message>
+    <message>
+        <source>Copies the selected memories into the same memories of the document; Ctrl+Z undoes. Rows can also be dragged into the list.</source>
+        <translation>選択したメモリーをドキュメントの同じメモリーへコピーします。Ctrl+Z で元に戻せます。行をリストへドラッグすることもできます。</translation>
+    </message>
+    <message>
+        <source>Settings and links</source>
+        <translation>設定とリンク</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Closes the file beside (Escape)</source>
+        <translation>並べて開いたファイルを閉じます (Esc)</translation>
+    </message>
+    <message>
+        <source>%1 beside the document; it differs in %2.</source>
+        <translation>%1 をドキュメントと並べて表示: 違い %2</translation>
+    </message>
+    <message>
+        <source>%1 beside; since %2, %3 changed.</source>
+        <translation>%1 を表示: %2 以降に %3 が変わりました。</translation>
+    </message>
+    <message>
+        <source>Settings and links: alike</source>
+        <translation>設定とリンク: 同じ</translation>
+    </message>
+    <message>
+        <source>Settings and links: %1 differ</source>
+        <translation>設定とリンク: %1 件の違い</translation>
+    </message>
+    <message>
+        <source>Marked rows (≠) differ; select one to see how.</source>
+        <translation>印 (≠) の行が異なります。行を選ぶと違いを表示します。</translation>
+    </message>
+    <message>
+        <source>memory %1 (%2): alike</source>
+        <translation>memory %1 (%2): 同じ</translation>
+    </message>
+    <message>
+        <source>Select the memories to copy first</source>
+        <translation>先にコピーするメモリーを選択してください</translation>
+    </message>
+    <message>
+        <source>%1 beside the document; they are alike.</source>
+        <translation>%1 をドキュメントと並べて表示: 違いはありません。</translation>
+    </message>
+</context>
+<context>
     <name>r36::ui::ChirpImportDialog</name>
     <message>
         <source>Import CHIRP CSV</source>
@@ -534,6 +643,73 @@ your receiver before you write to it.</source>
             <numerusform>貼り付けませんでした: %2 からの %1 にはフィルターで隠れた %n 行が含まれます。上書きするにはフィルターを閉じてください (Escape)</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Undone: %1 — Ctrl+Y redoes</source>
+        <translation>元に戻しました: %1 — Ctrl+Y でやり直し</translation>
+    </message>
+    <message>
+        <source>Redone: %1</source>
+        <translation>やり直しました: %1</translation>
+    </message>
+</context>
+<context>
+    <name>r36::ui::FilterBar</name>
+    <message>
+        <source>Hi&amp;de free memories</source>
+        <translation>空きメモリーを隠す(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Name, frequency or BANK-CH</source>
+        <translation>名前、周波数、または BANK-CH</translation>
+    </message>
+    <message>
+        <source>Filter text</source>
+        <translation>フィルターの文字</translation>
+    </message>
+    <message>
+        <source>e.g. 118–137</source>
+        <translation>例: 118–137</translation>
+    </message>
+    <message>
+        <source>Frequency range in MHz</source>
+        <translation>周波数の範囲 (MHz)</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>モード</translation>
+    </message>
+    <message>
+        <source>Any mode</source>
+        <translation>すべてのモード</translation>
+    </message>
+    <message>
+        <source>Show all</source>
+        <translation>すべて表示</translation>
+    </message>
+    <message>
+        <source>Close the filter and show every memory</source>
+        <translation>フィルターを閉じてすべてのメモリーを表示</translation>
+    </message>
+    <message>
+        <source>Close the filter and show every memory (Escape)</source>
+        <translation>フィルターを閉じてすべてのメモリーを表示 (Escape)</translation>
+    </message>
+    <message>
+        <source>F&amp;ilter:</source>
+        <translation>フィルター(&amp;I):</translation>
+    </message>
+    <message>
+        <source>&amp;MHz:</source>
+        <translation>MHz(&amp;M):</translation>
+    </message>
+    <message>
+        <source>Frequency range: two frequencies in MHz, as 118–137</source>
+        <translation>周波数の範囲: 118–137 のように MHz で二つの周波数を入力してください</translation>
+    </message>
+    <message>
+        <source>%1 of %2 shown</source>
+        <translation>%2 件中 %1 件を表示</translation>
+    </message>
 </context>
 <context>
     <name>r36::ui::FindBar</name>
@@ -666,26 +842,6 @@ your receiver before you write to it.</source>
     <message>
         <source>Sort memories %1 to %2 by:</source>
         <translation>メモリー %1 ～ %2 を並べ替える基準:</translation>
-    </message>
-    <message>
-        <source>Frequency</source>
-        <translation>周波数</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>名前</translation>
-    </message>
-    <message>
-        <source>Mode</source>
-        <translation>モード</translation>
-    </message>
-    <message>
-        <source>Step</source>
-        <translation>ステップ</translation>
-    </message>
-    <message>
-        <source>Sub-tone</source>
-        <translation>サブトーン</translation>
     </message>
     <message>
         <source>Ascending</source>
@@ -986,26 +1142,6 @@ your receiver before you write to it.</source>
     <message>
         <source>Write all</source>
         <translation>一括書き込み</translation>
-    </message>
-    <message>
-        <source>%1    version %2    %3 memories in use</source>
-        <translation>%1    バージョン %2    使用メモリー %3</translation>
-    </message>
-    <message>
-        <source>No backup yet: every Read all leaves one.</source>
-        <translation>バックアップはまだありません: 一括読み込みのたびに作成されます。</translation>
-    </message>
-    <message>
-        <source>Backups of the receiver, newest first:</source>
-        <translation>受信機のバックアップ (新しい順):</translation>
-    </message>
-    <message>
-        <source>Backups</source>
-        <translation>バックアップ</translation>
-    </message>
-    <message>
-        <source>Open</source>
-        <translation>開く</translation>
     </message>
     <message>
         <source>(no device)</source>
@@ -1647,174 +1783,6 @@ your receiver before you write to it.</source>
     <message>
         <source>OK</source>
         <translation>OK</translation>
-    </message>
-</context>
-<context>
-    <name>r36::session::Companion</name>
-    <message>
-        <source>Copy to document</source>
-        <translation>ドキュメントへコピー</translation>
-    </message>
-</context>
-<context>
-    <name>r36::ui::BackupsDialog</name>
-    <message>
-        <source>Backups</source>
-        <translation>バックアップ</translation>
-    </message>
-    <message>
-        <source>No backup yet: every Read all leaves one.</source>
-        <translation>バックアップはまだありません: 一括読み込みのたびに作成されます。</translation>
-    </message>
-    <message>
-        <source>Backups of the receiver, newest first. Select one to compare with the document or to restore; select two to compare them.</source>
-        <translation>受信機のバックアップ (新しい順)。1 つ選ぶとドキュメントとの比較または復元、2 つ選ぶとその 2 つを比較します。</translation>
-    </message>
-    <message>
-        <source>%1    version %2    %3 memories in use</source>
-        <translation>%1    バージョン %2    使用メモリー %3</translation>
-    </message>
-    <message>
-        <source>Compare</source>
-        <translation>比較</translation>
-    </message>
-    <message>
-        <source>Restore…</source>
-        <translation>復元…</translation>
-    </message>
-    <message>
-        <source>Opens the backup as the document, then shows what writing it changes on the receiver</source>
-        <translation>バックアップをドキュメントとして開き、書き込むと受信機で何が変わるかを表示します</translation>
-    </message>
-    <message>
-        <source>Compare the two</source>
-        <translation>2 つを比較</translation>
-    </message>
-    <message>
-        <source>Compare with the document</source>
-        <translation>ドキュメントと比較</translation>
-    </message>
-</context>
-<context>
-    <name>r36::ui::BesidePane</name>
-    <message>
-        <source>Memories of the file beside</source>
-        <translation>並べて開いたファイルのメモリー</translation>
-    </message>
-    <message>
-        <source>Settings and links that differ</source>
-        <translation>異なる設定とリンク</translation>
-    </message>
-    <message>
-        <source>Copy to document</source>
-        <translation>ドキュメントへコピー</translation>
-    </message>
-    <message>
-        <source>Copies the selected memories into the same memories of the document; Ctrl+Z undoes. Rows can also be dragged into the list.</source>
-        <translation>選択したメモリーをドキュメントの同じメモリーへコピーします。Ctrl+Z で元に戻せます。行をリストへドラッグすることもできます。</translation>
-    </message>
-    <message>
-        <source>Settings and links</source>
-        <translation>設定とリンク</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>閉じる</translation>
-    </message>
-    <message>
-        <source>Closes the file beside (Escape)</source>
-        <translation>並べて開いたファイルを閉じます (Esc)</translation>
-    </message>
-    <message>
-        <source>%1 beside the document; it differs in %2.</source>
-        <translation>%1 をドキュメントと並べて表示: 違い %2</translation>
-    </message>
-    <message>
-        <source>%1 beside; since %2, %3 changed.</source>
-        <translation>%1 を表示: %2 以降に %3 が変わりました。</translation>
-    </message>
-    <message>
-        <source>Settings and links: alike</source>
-        <translation>設定とリンク: 同じ</translation>
-    </message>
-    <message>
-        <source>Settings and links: %1 differ</source>
-        <translation>設定とリンク: %1 件の違い</translation>
-    </message>
-    <message>
-        <source>Marked rows (≠) differ; select one to see how.</source>
-        <translation>印 (≠) の行が異なります。行を選ぶと違いを表示します。</translation>
-    </message>
-    <message>
-        <source>memory %1 (%2): alike</source>
-        <translation>memory %1 (%2): 同じ</translation>
-    </message>
-    <message>
-        <source>Select the memories to copy first</source>
-        <translation>先にコピーするメモリーを選択してください</translation>
-    </message>
-    <message>
-        <source>%1 beside the document; they are alike.</source>
-        <translation>%1 をドキュメントと並べて表示: 違いはありません。</translation>
-    </message>
-</context>
-<context>
-    <name>r36::ui::FilterBar</name>
-    <message>
-        <source>Hi&amp;de free memories</source>
-        <translation>空きメモリーを隠す(&amp;D)</translation>
-    </message>
-    <message>
-        <source>Name, frequency or BANK-CH</source>
-        <translation>名前、周波数、または BANK-CH</translation>
-    </message>
-    <message>
-        <source>Filter text</source>
-        <translation>フィルターの文字</translation>
-    </message>
-    <message>
-        <source>e.g. 118–137</source>
-        <translation>例: 118–137</translation>
-    </message>
-    <message>
-        <source>Frequency range in MHz</source>
-        <translation>周波数の範囲 (MHz)</translation>
-    </message>
-    <message>
-        <source>Mode</source>
-        <translation>モード</translation>
-    </message>
-    <message>
-        <source>Any mode</source>
-        <translation>すべてのモード</translation>
-    </message>
-    <message>
-        <source>Show all</source>
-        <translation>すべて表示</translation>
-    </message>
-    <message>
-        <source>Close the filter and show every memory</source>
-        <translation>フィルターを閉じてすべてのメモリーを表示</translation>
-    </message>
-    <message>
-        <source>Close the filter and show every memory (Escape)</source>
-        <translation>フィルターを閉じてすべてのメモリーを表示 (Escape)</translation>
-    </message>
-    <message>
-        <source>F&amp;ilter:</source>
-        <translation>フィルター(&amp;I):</translation>
-    </message>
-    <message>
-        <source>&amp;MHz:</source>
-        <translation>MHz(&amp;M):</translation>
-    </message>
-    <message>
-        <source>Frequency range: two frequencies in MHz, as 118–137</source>
-        <translation>周波数の範囲: 118–137 のように MHz で二つの周波数を入力してください</translation>
-    </message>
-    <message>
-        <source>%1 of %2 shown</source>
-        <translation>%2 件中 %1 件を表示</translation>
     </message>
 </context>
 </TS>
