@@ -6,6 +6,7 @@
 #include "memory_list_model.h"
 
 #include "files/clipboard_rows.h"
+#include "session/failure_text.h"
 #include "session/session.h"
 
 #include <QAction>
@@ -109,7 +110,7 @@ void EditCommands::selectMemories(int first, int last, int current) {
 
 bool EditCommands::report(const Outcome& outcome) {
     if (!outcome)
-        m_status.showMessage(QString::fromStdString(outcome.reason()));
+        m_status.showMessage(session::failureText(outcome.why()));
     return outcome.ok();
 }
 
@@ -182,7 +183,8 @@ void EditCommands::paste() {
         data->hasFormat(records) ? files::pastedRecords(data->data(records).toStdString(), first)
                                  : files::pastedText(data->text().toStdString(), first);
     if (!rows.ok()) {
-        m_status.showMessage(tr("Nothing pasted: %1").arg(QString::fromStdString(rows.reason)));
+        m_status.showMessage(
+            tr("Nothing pasted: %1").arg(session::failureText(rows.problem.why())));
         return;
     }
     const int last = first + static_cast<int>(rows.records.size()) - 1;

@@ -6,6 +6,7 @@
 
 #include "image/list_check.h"
 #include "image/memory_fields.h"
+#include "session/failure_text.h"
 #include "session/list_edits.h"
 #include "session/session.h"
 
@@ -159,9 +160,8 @@ void ListCommands::sort() {
         return;
     const Outcome sorted =
         m_session.sortMemories(first, last, keys[static_cast<std::size_t>(line)], button == 1);
-    m_status.showMessage(
-        sorted ? tr("Memories sorted by %1").arg(choice.lines[line])
-               : tr("Nothing sorted: %1").arg(QString::fromStdString(sorted.reason())));
+    m_status.showMessage(sorted ? tr("Memories sorted by %1").arg(choice.lines[line])
+                                : tr("Nothing sorted: %1").arg(session::failureText(sorted.why())));
 }
 
 void ListCommands::setField() {

@@ -4,6 +4,7 @@
 #include "files/chirp_csv_import.h"
 #include "image/memory_areas.h"
 #include "image/value_lists.h"
+#include "session/failure_text.h"
 #include "session/session.h"
 
 #include <QFile>
@@ -146,7 +147,8 @@ Outcome importChirpCommand(const Invocation& invocation, session::Session& sessi
     if (!invocation.into.isEmpty()) {
         const session::Session::OpenReport report = session.open(invocation.into);
         if (!report.outcome)
-            return Outcome::failure(text(invocation.into) + ": " + report.outcome.reason());
+            return Outcome::failure(text(invocation.into) + ": " +
+                                    session::englishText(report.outcome.why()));
         for (const files::SkippedLine& skipped : report.skipped)
             output.warnings.push_back(text(invocation.into) + " line " +
                                       std::to_string(skipped.lineNumber) + ": " + skipped.reason +
@@ -172,7 +174,9 @@ Outcome importChirpCommand(const Invocation& invocation, session::Session& sessi
                                 std::to_string(image::lastStoredMemory + 1 - first) +
                                 nothingWritten);
     const Outcome saved = session.save(invocation.paths[1]);
-    return saved ? saved : Outcome::failure(text(invocation.paths[1]) + ": " + saved.reason());
+    return saved ? saved
+                 : Outcome::failure(text(invocation.paths[1]) + ": " +
+                                    session::englishText(saved.why()));
 }
 
 Outcome exportChirpCommand(const Invocation& invocation, session::Session& session,
@@ -181,7 +185,7 @@ Outcome exportChirpCommand(const Invocation& invocation, session::Session& sessi
     const QString& out = invocation.paths[1];
     if (Outcome written = files::exportChirpCsv(out, session.image(), session.labels(), notes);
         !written)
-        return Outcome::failure(text(out) + ": " + written.reason());
+        return Outcome::failure(text(out) + ": " + session::englishText(written.why()));
     for (const files::ChirpExportNote& note : notes)
         output.warnings.push_back(exportNoteText(note, session));
     return Outcome::success();
