@@ -12,6 +12,7 @@
 #include "link/comm_log.h"
 #include "link/radio_link.h"
 #include "link/serial_transport.h"
+#include "session/failure_text.h"
 #include "sim/pty_server.h"
 #include "sim/receiver_simulator.h"
 
@@ -81,7 +82,7 @@ bool measure(int baud, bool write, const QString& logPath, Figures& figures) {
     link::RadioLink radio(serial, state);
     if (!logPath.isEmpty()) {
         if (const Outcome live = log.writeAlongTo(logPath); !live) {
-            std::fprintf(stderr, "%s\n", live.reason().c_str());
+            std::fprintf(stderr, "%s\n", r36::session::englishText(live.why()).c_str());
             return false;
         }
         radio.setCommLog(&log);
@@ -111,7 +112,7 @@ bool measure(int baud, bool write, const QString& logPath, Figures& figures) {
         double(server.bytesSent() - sentBefore) * kBitsPerCharacter / double(baud);
     radio.disconnectRadio();
     if (!outcome) {
-        std::fprintf(stderr, "%s\n", outcome.reason().c_str());
+        std::fprintf(stderr, "%s\n", r36::session::englishText(outcome.why()).c_str());
         return false;
     }
     return true;

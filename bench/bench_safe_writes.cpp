@@ -7,6 +7,7 @@
 //   bench-safe-writes [runs [baud]]     (default 3 runs at 115200)
 
 #include "image/memory_record.h"
+#include "session/failure_text.h"
 #include "session/session.h"
 #include "sim/pty_server.h"
 #include "sim/receiver_simulator.h"
@@ -51,7 +52,8 @@ bool finish(session::Session& session, const std::function<bool()>& start) {
         return false;
     loop.exec();
     if (!result.ok())
-        std::fprintf(stderr, "%s\n", qPrintable(result.reason));
+        std::fprintf(stderr, "%s\n",
+                     qPrintable(r36::session::resultText(result, r36::session::Wording::English)));
     return result.ok();
 }
 

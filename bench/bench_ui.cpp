@@ -14,6 +14,7 @@
 #include "link/clone_transfer.h"
 #include "link/radio_link.h"
 #include "link/serial_transport.h"
+#include "session/failure_text.h"
 #include "sim/pty_server.h"
 #include "sim/receiver_simulator.h"
 #include "session/session.h"
@@ -202,7 +203,7 @@ double readAllSeconds(const QTemporaryDir& dir, bool throughWindow) {
     const double seconds = milliseconds(timer) / 1000;
     radio.disconnectRadio();
     if (!outcome)
-        std::fprintf(stderr, "%s\n", outcome.reason().c_str());
+        std::fprintf(stderr, "%s\n", r36::session::englishText(outcome.why()).c_str());
     return outcome ? seconds : -1;
 }
 

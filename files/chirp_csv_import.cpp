@@ -385,7 +385,7 @@ ChirpImport importChirpCsv(const QString& path) {
     if (Outcome read = readTextFile(path, text); !read) {
         ChirpImport result;
         result.failure = ChirpImport::Failure::Unreadable;
-        result.reason = read.reason();
+        result.reason = read.why();
         return result;
     }
     return parseChirpCsv(text);

@@ -3,6 +3,7 @@
 // Channel lists in CHIRP's generic CSV, the format lists travel in between programs and radios:
 // what each line becomes as a memory of this receiver, and what of it the receiver cannot hold.
 
+#include "image/failure.h"
 #include "image/memory_record.h"
 
 #include <QString>
@@ -59,11 +60,11 @@ struct ChirpLine {
 struct ChirpImport {
     enum class Failure {
         None,
-        Unreadable, // the file cannot be read: `reason` is the system's
+        Unreadable, // the file cannot be read: `reason` says why
         NotChirp,   // the first line names no Location and Frequency columns
     };
     Failure failure = Failure::None;
-    std::string reason;
+    r36::Failure reason;
     std::vector<ChirpLine> lines; // in file order; blank lines are left out
 
     bool ok() const { return failure == Failure::None; }

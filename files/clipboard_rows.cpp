@@ -20,23 +20,29 @@ std::vector<std::string_view> pastedLines(std::string_view text) {
     return lines;
 }
 
-// Empty when `count` rows from `first` stay within the user memories.
-std::string beyondLastMemory(int first, std::size_t count) {
+// A success when `count` rows from `first` stay within the user memories.
+Outcome beyondLastMemory(int first, std::size_t count) {
     if (count == 0)
-        return "the clipboard holds no memory rows";
+        return Outcome::failure(FailureKind::NothingToPaste);
     const int last = first + static_cast<int>(count) - 1;
-    if (first < 0 || last > image::lastStoredMemory)
-        return std::to_string(count) + " rows from memory " + std::to_string(first) +
-               " would run past memory " + std::to_string(image::lastStoredMemory);
-    return {};
+    if (first >= 0 && last <= image::lastStoredMemory)
+        return Outcome::success();
+    Failure beyond(FailureKind::RowsPastEnd);
+    beyond.number = static_cast<int>(count);
+    beyond.piece = {image::PieceKind::Memory, first};
+    beyond.limit = image::lastStoredMemory;
+    return Outcome::failure(std::move(beyond));
 }
 
-PastedRows refused(std::string reason) {
-    return {{}, std::move(reason)};
+PastedRows refused(Outcome why) {
+    return {{}, std::move(why)};
 }
 
-std::string lineNumbered(std::size_t line, const std::string& reason) {
-    return "line " + std::to_string(line) + ": " + reason;
+PastedRows refused(std::size_t line, Failure problem) {
+    Failure damaged(FailureKind::DamagedLine);
+    damaged.line = static_cast<int>(line);
+    damaged.parts = {std::move(problem)};
+    return refused(Outcome::failure(std::move(damaged)));
 }
 
 } // namespace
@@ -62,20 +68,22 @@ PastedRows pastedText(std::string_view text, int first) {
         if (heading && image::toUpperAscii(heading->front()) == "BANK-CH")
             skipped = 1;
     }
-    if (std::string beyond = beyondLastMemory(first, lines.size() - skipped); !beyond.empty())
+    if (Outcome beyond = beyondLastMemory(first, lines.size() - skipped); !beyond)
         return refused(std::move(beyond));
     PastedRows rows;
     for (std::size_t n = skipped; n < lines.size(); ++n) {
         const auto fields = csvFields(lines[n], separator);
         if (!fields)
-            return refused(lineNumbered(n + 1, "a quoted field is not closed"));
-        if (fields->size() < kCellCount)
-            return refused(lineNumbered(n + 1, std::to_string(fields->size()) +
-                                                   " cells; a memory row has 12, BANK-CH to Name"));
+            return refused(n + 1, Failure(FailureKind::UnclosedQuote));
+        if (fields->size() < kCellCount) {
+            Failure cells(FailureKind::TooFewCells);
+            cells.number = static_cast<int>(fields->size());
+            return refused(n + 1, std::move(cells));
+        }
         const int memory = first + static_cast<int>(n - skipped);
         CsvLineRecord line = csvLineRecord(*fields, memory);
         if (!line.ok())
-            return refused(lineNumbered(n + 1, line.reason));
+            return refused(n + 1, line.problem.why());
         rows.records.push_back(std::move(line.record));
     }
     return rows;
@@ -83,13 +91,13 @@ PastedRows pastedText(std::string_view text, int first) {
 
 PastedRows pastedRecords(std::string_view text, int first) {
     const std::vector<std::string_view> lines = pastedLines(text);
-    if (std::string beyond = beyondLastMemory(first, lines.size()); !beyond.empty())
+    if (Outcome beyond = beyondLastMemory(first, lines.size()); !beyond)
         return refused(std::move(beyond));
     PastedRows rows;
     for (std::size_t n = 0; n < lines.size(); ++n) {
         if (lines[n] != image::kEmptyRecord &&
             !image::isHexOfLength(lines[n], static_cast<std::size_t>(image::kLineHexChars)))
-            return refused(lineNumbered(n + 1, "not a memory record"));
+            return refused(n + 1, Failure(FailureKind::NotARecord));
         rows.records.emplace_back(lines[n]);
     }
     return rows;

@@ -4,6 +4,7 @@
 // and the raw records for pasting back into this program exactly.
 
 #include "image/clone_image.h"
+#include "image/outcome.h"
 
 #include <string>
 #include <string_view>
@@ -23,9 +24,10 @@ std::string copiedRecords(const image::CloneImage& image, int first, int last);
 /// The records that pasting gives memories first, first + 1, ..., or why nothing may be pasted.
 struct PastedRows {
     std::vector<std::string> records;
-    std::string reason; // "line 3: frequency "abc" is not 0.1 .. 1299.999999 MHz"
+    /// Why not: "line 3: frequency "abc" is not 0.1 .. 1299.999999 MHz".
+    Outcome problem = Outcome::success();
 
-    bool ok() const { return reason.empty(); }
+    bool ok() const { return problem.ok(); }
 };
 
 /// Rows of the CSV list pasted as text: tab-separated when the text holds a tab, else

@@ -37,7 +37,7 @@ Outcome readCloneFile(const QString& path, image::CloneImage& image, image::Link
     if (!path.isEmpty() && path == settingsFilePath)
         return readSettingsFile(path, link);
     if (!isStandardStream(path) && !hasCloneExtension(path))
-        return Outcome::failure("Can't open the file.");
+        return wrongFileName(path);
     std::string text;
     if (Outcome read = readTextFile(path, text); !read)
         return read;

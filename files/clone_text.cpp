@@ -271,7 +271,7 @@ Outcome parseCloneText(std::string_view text, image::CloneImage& image, image::L
     // Every file the program saves starts with DATE; a text without a single line of this file
     // (prose, another program's data) would otherwise load as a receiver with every memory free.
     if (!loader.sawKnownKey())
-        return Outcome::failure("not a clone file");
+        return Outcome::failure(FailureKind::NotCloneFile);
     image = std::move(loaded);
     link = loadedLink;
     report = std::move(loadedReport);

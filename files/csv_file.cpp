@@ -17,12 +17,12 @@ Outcome exportCsv(const QString& path, const image::CloneImage& image,
 CsvImport importCsv(const QString& path) {
     CsvImport result;
     if (!isStandardStream(path) && !hasCsvExtension(path)) {
-        result.reason = "Can't open the file.";
+        result.outcome = wrongFileName(path);
         return result;
     }
     std::string text;
     if (Outcome read = readTextFile(path, text); !read) {
-        result.reason = read.reason();
+        result.outcome = read;
         return result;
     }
     return parseCsv(text);

@@ -20,9 +20,8 @@ Outcome exportCsv(const QString& path, const image::CloneImage& image,
                   const std::vector<std::string>& labels,
                   const std::function<void(int row)>& progress = {});
 
-/// Reads and parses a file; a path without the ".csv" extension (any case) gives ok = false,
-/// errorLine 0 and "Can't open the file."; a file that cannot be read gives ok = false,
-/// errorLine 0 and the system's reason.
+/// Reads and parses a file; a path without the ".csv" extension (any case) fails with
+/// WrongFileName, a file that cannot be read with the system's reason.
 CsvImport importCsv(const QString& path);
 
 } // namespace r36::files

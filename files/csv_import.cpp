@@ -113,19 +113,24 @@ public:
             return std::nullopt;
         std::string record = image::encodeRecord(m_channel);
         if (!image::isHexOfLength(record, image::kLineHexChars)) {
-            m_reason = "the memory cannot be stored";
+            m_problem = Failure(FailureKind::Unstorable);
             return std::nullopt;
         }
         return record;
     }
 
-    const std::string& reason() const { return m_reason; }
+    const Failure& problem() const { return m_problem; }
 
 private:
     std::string_view field(Field f) const { return m_fields[f]; }
 
-    bool fail(std::string_view what, Field f, std::string_view expected) {
-        m_reason = std::string(what) + " " + shownValue(field(f)) + " " + std::string(expected);
+    // `what` and `expected` are translation keys (their words are listed where messages are
+    // made): the message is made at the edge.
+    bool fail(std::string_view what, Field f, std::string_view expected,
+              FailureKind kind = FailureKind::BadField) {
+        m_problem = Failure(kind);
+        m_problem.names = {std::string(what), std::string(expected)};
+        m_problem.value = shownValue(field(f));
         return false;
     }
 
@@ -136,15 +141,14 @@ private:
         const auto megahertz = plainMegahertz(field(f));
         if (!megahertz) {
             if (const auto corrected = decimalCommaCorrected(field(f)))
-                m_reason = std::string(what) + " " + shownValue(field(f)) +
-                           ": a decimal comma? write " + *corrected;
+                fail(what, f, *corrected, FailureKind::DecimalComma);
             else
                 fail(what, f, "is not a number of MHz, like 145.020000");
             return std::nullopt;
         }
         const double hz = std::round(*megahertz * 1e6);
         if (!(hz >= minimum && hz < limit)) {
-            fail(what, f, "is not " + std::string(range));
+            fail(what, f, range, FailureKind::OutOfRange);
             return std::nullopt;
         }
         return static_cast<std::uint32_t>(hz);
@@ -316,14 +320,21 @@ private:
     const std::vector<std::string>& m_fields;
     int m_memory;
     image::MemoryChannel m_channel;
-    std::string m_reason;
+    Failure m_problem;
 };
 
-CsvImport failure(int errorLine, std::string reason) {
+CsvImport failure(Failure why) {
     CsvImport result;
-    result.errorLine = errorLine;
-    result.reason = std::move(reason);
+    result.outcome = Outcome::failure(std::move(why));
     return result;
+}
+
+/// Line `line` cannot be stored, for the reason `problem`.
+CsvImport damagedLine(int line, Failure problem) {
+    Failure damaged(FailureKind::DamagedLine);
+    damaged.line = line;
+    damaged.parts = {std::move(problem)};
+    return failure(std::move(damaged));
 }
 
 } // namespace
@@ -361,12 +372,12 @@ CsvLineRecord csvLineRecord(const std::vector<std::string>& fields, int memory) 
     if (padded.size() < kFieldCount)
         padded.resize(kFieldCount);
     if (padded[kFrequencyField].empty())
-        return {std::string(image::kEmptyRecord), {}}; // a free memory
+        return {std::string(image::kEmptyRecord), Outcome::success()}; // a free memory
     LineComposer composer(padded, memory);
     std::optional<std::string> record = composer.compose();
     if (!record)
-        return {{}, composer.reason()};
-    return {std::move(*record), {}};
+        return {{}, Outcome::failure(composer.problem())};
+    return {std::move(*record), Outcome::success()};
 }
 
 CsvImport parseCsv(const std::string& text) {
@@ -384,22 +395,21 @@ CsvImport parseCsv(const std::string& text) {
         const int memory = n - 1;
         const auto fields = csvFields(lines[static_cast<std::size_t>(n)]);
         if (!fields)
-            return failure(n + 1,
-                           "line " + std::to_string(n + 1) + ": a quoted field is not closed");
+            return damagedLine(n + 1, Failure(FailureKind::UnclosedQuote));
         CsvLineRecord line = csvLineRecord(*fields, memory);
         if (!line.ok())
-            return failure(n + 1, "line " + std::to_string(n + 1) + ": " + line.reason);
+            return damagedLine(n + 1, line.problem.why());
         records[static_cast<std::size_t>(memory)] = std::move(line.record);
     }
-    if (lineCount < kCsvLineCount)
-        return failure(lineCount + 1, "the file ends after line " + std::to_string(lineCount) +
-                                          "; a channel list has " + std::to_string(kCsvLineCount) +
-                                          " lines");
-    if (lineCount > kCsvLineCount)
-        return failure(kCsvLineCount + 1,
-                       "the file has more than " + std::to_string(kCsvLineCount) + " lines");
+    if (lineCount < kCsvLineCount || lineCount > kCsvLineCount) {
+        // The line the message shows is the first one missing, or the first one too many.
+        Failure wrongLength(lineCount < kCsvLineCount ? FailureKind::IncompleteFile
+                                                      : FailureKind::TooManyLines);
+        wrongLength.line = std::min(lineCount, kCsvLineCount) + 1;
+        wrongLength.number = kCsvLineCount;
+        return failure(std::move(wrongLength));
+    }
     CsvImport result;
-    result.ok = true;
     result.records = std::move(records);
     return result;
 }

@@ -3,6 +3,7 @@
 // The CSV channel list as text, without files or Qt: the export's lines and the import's parser.
 
 #include "image/clone_image.h"
+#include "image/outcome.h"
 
 #include <functional>
 #include <optional>
@@ -45,18 +46,21 @@ std::optional<std::vector<std::string>> csvFields(std::string_view line, char se
 /// also be "?" and two hex digits, the export's text for a byte beyond its list.
 struct CsvLineRecord {
     std::string record;
-    std::string reason; // "frequency "abc" is not 0.1 .. 1299.999999 MHz"
+    /// Why not, when not: "frequency "abc" is not 0.1 .. 1299.999999 MHz".
+    Outcome problem = Outcome::success();
 
-    bool ok() const { return reason.empty(); }
+    bool ok() const { return problem.ok(); }
 };
 CsvLineRecord csvLineRecord(const std::vector<std::string>& fields, int memory);
 
 /// Result of parsing a CSV file into new records for memories 0..1720.
 struct CsvImport {
-    bool ok = false;
-    int errorLine = 0;                // the number the message shows ("Error at line" + errorLine)
-    std::string reason;               // why, for the detailed text
+    /// A DamagedLine, IncompleteFile or TooManyLines failure's `line` is the number the message
+    /// shows ("Error at line" + line).
+    Outcome outcome = Outcome::success();
     std::vector<std::string> records; // 1721 records when ok
+
+    bool ok() const { return outcome.ok(); }
 };
 
 /// Parses CSV text; nothing is applied to any image. Line k (k >= 2) gives memory k - 2; a line

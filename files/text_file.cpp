@@ -1,5 +1,6 @@
 #include "text_file.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSaveFile>
 
@@ -9,9 +10,11 @@
 namespace r36::files {
 namespace {
 
-Outcome failure(const char* what, const QString& path, const QString& reason) {
-    return Outcome::failure(std::string(what) + " " + path.toStdString() + ": " +
-                            reason.toStdString());
+Outcome failure(FailureKind kind, const QString& path, const QString& reason) {
+    Failure failure(kind);
+    failure.path = path.toStdString();
+    failure.systemText = reason.toStdString();
+    return Outcome::failure(std::move(failure));
 }
 
 QString shownName(const QString& path, const char* stream) {
@@ -23,14 +26,22 @@ Outcome writeStandardOutput(std::string_view text) {
     std::fflush(stdout); // what the program printed before comes first
     QFile file;
     if (!file.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return failure("Cannot write", QStringLiteral("standard output"), file.errorString());
+        return failure(FailureKind::CannotWrite, QStringLiteral("standard output"),
+                       file.errorString());
     if (file.write(text.data(), static_cast<qint64>(text.size())) !=
         static_cast<qint64>(text.size()))
-        return failure("Cannot write", QStringLiteral("standard output"), file.errorString());
+        return failure(FailureKind::CannotWrite, QStringLiteral("standard output"),
+                       file.errorString());
     return Outcome::success();
 }
 
 } // namespace
+
+Outcome wrongFileName(const QString& path) {
+    Failure failure(FailureKind::WrongFileName);
+    failure.path = path.toStdString();
+    return Outcome::failure(std::move(failure));
+}
 
 bool isStandardStream(const QString& path) {
     return path == QLatin1String(kStandardStream);
@@ -42,12 +53,18 @@ Outcome refuseUnlessRegular(const QString& path) {
     const fs::file_status status = fs::status(QFile::encodeName(path).toStdString(), error);
     if (error || !fs::exists(status) || fs::is_regular_file(status))
         return Outcome::success(); // what else is wrong, opening it says
-    const char* kind = fs::is_directory(status)                                     ? "a folder"
-                       : fs::is_fifo(status)                                        ? "a FIFO"
-                       : fs::is_socket(status)                                      ? "a socket"
-                       : fs::is_block_file(status) || fs::is_character_file(status) ? "a device"
-                                                                                    : "not a file";
-    return Outcome::failure(path.toStdString() + " is " + kind + ", not a regular file");
+    // Translation keys: the message is made at the edge.
+    const char* kind =
+        fs::is_directory(status) ? QT_TRANSLATE_NOOP("r36::files::TextFile", "a folder")
+        : fs::is_fifo(status)    ? QT_TRANSLATE_NOOP("r36::files::TextFile", "a FIFO")
+        : fs::is_socket(status)  ? QT_TRANSLATE_NOOP("r36::files::TextFile", "a socket")
+        : fs::is_block_file(status) || fs::is_character_file(status)
+            ? QT_TRANSLATE_NOOP("r36::files::TextFile", "a device")
+            : QT_TRANSLATE_NOOP("r36::files::TextFile", "not a file");
+    Failure failure(FailureKind::NotRegularFile);
+    failure.path = path.toStdString();
+    failure.value = kind;
+    return Outcome::failure(std::move(failure));
 }
 
 Outcome readTextFile(const QString& path, std::string& text) {
@@ -58,10 +75,12 @@ Outcome readTextFile(const QString& path, std::string& text) {
         if (Outcome regular = refuseUnlessRegular(path); !regular)
             return regular;
     if (!(standardInput ? file.open(stdin, QIODevice::ReadOnly) : file.open(QIODevice::ReadOnly)))
-        return failure("Cannot read", shownName(path, "standard input"), file.errorString());
+        return failure(FailureKind::CannotRead, shownName(path, "standard input"),
+                       file.errorString());
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        return failure("Cannot read", shownName(path, "standard input"), file.errorString());
+        return failure(FailureKind::CannotRead, shownName(path, "standard input"),
+                       file.errorString());
     text.assign(bytes.constData(), static_cast<std::size_t>(bytes.size()));
     return Outcome::success();
 }
@@ -75,7 +94,7 @@ Outcome writeTextFileAtomically(const QString& path, std::string_view text) {
     // Unbuffered, so a short write (disk full, file-size limit) shows here: a buffered QSaveFile
     // flushes inside commit() and can rename a truncated file over the old one.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return failure("Cannot create", path, file.errorString());
+        return failure(FailureKind::CannotCreate, path, file.errorString());
     // A short write is retried, so the system's reason for stopping (disk full, file too large)
     // is the one reported.
     const char* data = text.data();
@@ -85,13 +104,13 @@ Outcome writeTextFileAtomically(const QString& path, std::string_view text) {
         if (written <= 0) {
             const QString reason = file.errorString();
             file.cancelWriting();
-            return failure("Cannot write", path, reason);
+            return failure(FailureKind::CannotWrite, path, reason);
         }
         data += written;
         remaining -= written;
     }
     if (!file.commit())
-        return failure("Cannot write", path, file.errorString());
+        return failure(FailureKind::CannotWrite, path, file.errorString());
     return Outcome::success();
 }
 

@@ -21,6 +21,9 @@ bool isStandardStream(const QString& path);
 /// replaces or fills it. Symbolic links are followed; a missing path passes.
 Outcome refuseUnlessRegular(const QString& path);
 
+/// The failure of a file refused for its name: it lacks the extension of its kind.
+Outcome wrongFileName(const QString& path);
+
 /// Reads the whole file as bytes; "-" reads standard input. Fails, leaving `text` empty, for a
 /// path that is not a regular file (refuseUnlessRegular) or with the system's reason. Fails with
 /// the system's reason ("Cannot read x.R36: No such file or directory") and leaves `text` empty.

@@ -13,10 +13,10 @@ namespace {
 
 constexpr int kLastUserMemory = image::kUserMemoryCount - 1; // 1699
 
-Outcome withStep(const std::string& step, const Outcome& outcome) {
-    if (outcome)
-        return outcome;
-    return Outcome::failure(step + ": " + outcome.reason());
+using Command = FailureStep::Command;
+
+FailureStep commandStep(Command command) {
+    return FailureStep::of(command);
 }
 
 using Step = std::function<Outcome()>;
@@ -32,14 +32,14 @@ Step show(const std::function<void()>& hook) {
 
 /// Greets the receiver and runs the steps in order until one fails. The reason names the
 /// command and the step.
-Outcome runCommand(RadioLink& link, const std::string& command, const std::vector<Step>& steps) {
+Outcome runCommand(RadioLink& link, Command command, const std::vector<Step>& steps) {
     const Outcome greeted = link.connectRadio();
     if (!greeted)
-        return withStep(command, greeted);
+        return greeted.within(commandStep(command));
     for (const Step& step : steps) {
         const Outcome done = step();
         if (!done)
-            return withStep(command, done);
+            return done.within(commandStep(command));
     }
     return Outcome::success();
 }
@@ -47,7 +47,7 @@ Outcome runCommand(RadioLink& link, const std::string& command, const std::vecto
 } // namespace
 
 Outcome CloneTransfer::readAll() {
-    return runCommand(m_link, "Read all",
+    return runCommand(m_link, Command::ReadAll,
                       {[this] { return readBankTable(); }, [this] { return readBankLinks(); },
                        [this] { return readPsLinks(); }, [this] { return m_link.connectRadio(); },
                        [this] { return readSysBlock(); }, show(m_hooks.showSysBlock),
@@ -59,7 +59,7 @@ Outcome CloneTransfer::readAll() {
 }
 
 Outcome CloneTransfer::writeAll() {
-    return runCommand(m_link, "Write all",
+    return runCommand(m_link, Command::WriteAll,
                       {[this] { return writeBankTable(); }, [this] { return writeBankLinks(); },
                        [this] { return writePsLinks(); }, [this] { return m_link.connectRadio(); },
                        [this] { return writeSysBlock(); }, [this] { return writeSys3Block(); },
@@ -70,7 +70,7 @@ Outcome CloneTransfer::writeAll() {
 }
 
 Outcome CloneTransfer::readThisPage() {
-    return runCommand(m_link, "Read This Page",
+    return runCommand(m_link, Command::ReadThisPage,
                       {[this] { return readSysBlock(); }, show(m_hooks.showSysBlock),
                        [this] { return readSys3Block(); }, show(m_hooks.showSys3Block),
                        [this] {
@@ -79,7 +79,7 @@ Outcome CloneTransfer::readThisPage() {
 }
 
 Outcome CloneTransfer::writeThisPage() {
-    return runCommand(m_link, "Write This Page",
+    return runCommand(m_link, Command::WriteThisPage,
                       {[this] { return writeSysBlock(); }, [this] { return writeSys3Block(); },
                        [this] {
                            return writeRemoconId();
@@ -87,7 +87,7 @@ Outcome CloneTransfer::writeThisPage() {
 }
 
 Outcome CloneTransfer::bankRead() {
-    return runCommand(m_link, "Bank Read",
+    return runCommand(m_link, Command::BankRead,
                       {[this] { return readBankTable(); }, [this] { return readBankLinks(); },
                        [this] {
                            return readPsLinks();
@@ -95,7 +95,7 @@ Outcome CloneTransfer::bankRead() {
 }
 
 Outcome CloneTransfer::bankWrite() {
-    return runCommand(m_link, "Bank Write",
+    return runCommand(m_link, Command::BankWrite,
                       {[this] { return writeBankTable(); }, [this] { return writeBankLinks(); },
                        [this] {
                            return writePsLinks();
@@ -103,22 +103,25 @@ Outcome CloneTransfer::bankWrite() {
 }
 
 Outcome CloneTransfer::readSelected(int first, int last) {
-    return selectedCommand("Read selected memory", first, last, Direction::Read);
+    return selectedCommand(FailureStep::Command::ReadSelected, first, last, Direction::Read);
 }
 
 Outcome CloneTransfer::writeSelected(int first, int last) {
-    return selectedCommand("Write selected memory", first, last, Direction::Write);
+    return selectedCommand(FailureStep::Command::WriteSelected, first, last, Direction::Write);
 }
 
-Outcome CloneTransfer::selectedCommand(const std::string& command, int first, int last,
+Outcome CloneTransfer::selectedCommand(FailureStep::Command command, int first, int last,
                                        Direction direction) {
     // Checked before the greeting: an index outside the user memories must never be sent.
     if (first > last)
-        return Outcome::failure(command + ": no memory selected");
-    if (first < 0 || last > kLastUserMemory)
-        return Outcome::failure(command + ": memories " + std::to_string(first) + ".." +
-                                std::to_string(last) + " are outside 0.." +
-                                std::to_string(kLastUserMemory));
+        return Outcome::failure(
+            Failure(FailureKind::NoMemorySelected).within(commandStep(command)));
+    if (first < 0 || last > kLastUserMemory) {
+        Failure outside(FailureKind::MemoriesOutside);
+        outside.number = first;
+        outside.limit = last;
+        return Outcome::failure(outside.within(commandStep(command)));
+    }
     return runCommand(m_link, command, {[=, this] {
                           return memoryLoop(first, last, direction, true);
                       }});

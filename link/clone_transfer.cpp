@@ -23,14 +23,6 @@ using image::PieceKind;
 
 constexpr int kMaxWriteBytes = image::kLineBytes; // the receiver writes 1..32 bytes
 
-std::string at(std::uint32_t address) {
-    return " at " + hexAddress(address);
-}
-
-std::string quoted(const QString& text) {
-    return QStringLiteral("\"%1\"").arg(text).toStdString();
-}
-
 bool isHexText(const std::string& text) {
     for (char c : text)
         if (!image::hexDigitValue(c))
@@ -57,25 +49,33 @@ struct LineRead {
     Outcome outcome = Outcome::success();
 };
 
-LineRead readLine(RadioLink& link, const std::string& what, std::uint32_t address) {
+FailureStep reading(const Piece& what, std::uint32_t address) {
+    return {FailureStep::Kind::Reading, {}, what, address};
+}
+
+LineRead readLine(RadioLink& link, const Piece& what, std::uint32_t address) {
     const QString reply = link.transact(QString::fromStdString(readCommand(address)));
-    const std::string step = "reading " + what + at(address);
+    const FailureStep step = reading(what, address);
     if (reply.isEmpty())
-        return {{}, Outcome::failure(step + ": " + link.lastError().toStdString())};
+        return {{}, Outcome::failure(link.failureWithin(step))};
     const std::string text = reply.toStdString();
-    if (text.size() != static_cast<std::size_t>(image::kLineHexChars))
-        return {{},
-                Outcome::failure(step + ": bad reply, " + std::to_string(text.size()) +
-                                 " characters instead of 64")};
+    if (text.size() != static_cast<std::size_t>(image::kLineHexChars)) {
+        Failure length(FailureKind::BadReplyLength);
+        length.number = static_cast<int>(text.size());
+        return {{}, Outcome::failure(length.within(step))};
+    }
     // A line with a non-hex character would reach the image and later the receiver.
-    if (!isHexText(text))
-        return {{}, Outcome::failure(step + ": bad reply, not hexadecimal: " + quoted(reply))};
+    if (!isHexText(text)) {
+        Failure garbled(FailureKind::NotHexadecimal);
+        garbled.value = text;
+        return {{}, Outcome::failure(garbled.within(step))};
+    }
     return {text, Outcome::success()};
 }
 
 /// Four lines from `base`; all four are always requested, even after a failed one. The joined
 /// text, or the first failure.
-LineRead readFourLines(RadioLink& link, const std::string& what, std::uint32_t base) {
+LineRead readFourLines(RadioLink& link, const Piece& what, std::uint32_t base) {
     LineRead joined;
     for (std::uint32_t line = 0; line < 4; ++line) {
         const LineRead one = readLine(link, what, base + line * image::kLineBytes);
@@ -83,8 +83,12 @@ LineRead readFourLines(RadioLink& link, const std::string& what, std::uint32_t b
             joined.outcome = one.outcome;
         joined.text += one.text;
     }
-    if (joined.outcome && joined.text.size() != static_cast<std::size_t>(image::kFourLineHexChars))
-        joined.outcome = Outcome::failure("reading " + what + at(base) + ": bad reply length");
+    if (joined.outcome &&
+        joined.text.size() != static_cast<std::size_t>(image::kFourLineHexChars)) {
+        Failure length(FailureKind::BadReplyLength);
+        length.number = -1; // the block as a whole
+        joined.outcome = Outcome::failure(length.within(reading(what, base)));
+    }
     return joined;
 }
 
@@ -94,11 +98,14 @@ using Acknowledged = std::function<void(const Piece& piece)>;
 
 Outcome writePiece(RadioLink& link, const Acknowledged& acknowledged, const Piece& what,
                    std::uint32_t address, const std::string& data, int maxBytes) {
-    const std::string step = "writing " + image::pieceText(what) + at(address);
+    const FailureStep step{FailureStep::Kind::Writing, {}, what, address};
     if (data.empty() || data.size() % 2 != 0 ||
-        data.size() > static_cast<std::size_t>(2 * maxBytes) || !isHexText(data))
-        return Outcome::failure(step + ": data \"" + data + "\" is not 1 to " +
-                                std::to_string(maxBytes) + " bytes of hexadecimal text; not sent");
+        data.size() > static_cast<std::size_t>(2 * maxBytes) || !isHexText(data)) {
+        Failure unsent(FailureKind::BadData);
+        unsent.value = data;
+        unsent.number = maxBytes;
+        return Outcome::failure(unsent.within(step));
+    }
     const QString reply =
         link.transact(QString::fromStdString("VK~F" + hexAddress(address) + "W" + data));
     if (reply == QLatin1String("OK")) {
@@ -107,8 +114,10 @@ Outcome writePiece(RadioLink& link, const Acknowledged& acknowledged, const Piec
         return Outcome::success();
     }
     if (reply.isEmpty())
-        return Outcome::failure(step + ": " + link.lastError().toStdString());
-    return Outcome::failure(step + ": receiver answered " + quoted(reply) + " instead of \"OK\"");
+        return Outcome::failure(link.failureWithin(step));
+    Failure refused(FailureKind::RefusedReply);
+    refused.value = reply.toStdString();
+    return Outcome::failure(refused.within(step));
 }
 
 /// Characters [first, first + count) of a block, or what exists of them.
@@ -145,8 +154,8 @@ void CloneTransfer::stored(const Piece& piece) {
 
 Outcome CloneTransfer::readSysBlock() {
     const Piece whole{PieceKind::SysBlockPart, Piece::kWhole};
-    const LineRead block = readFourLines(m_link, image::pieceText(whole),
-                                         image::sysBlockBase(m_link.state().radioVersion));
+    const LineRead block =
+        readFourLines(m_link, whole, image::sysBlockBase(m_link.state().radioVersion));
     if (!block.outcome)
         return block.outcome;
     m_image.sysBlock = block.text;
@@ -157,7 +166,7 @@ Outcome CloneTransfer::readSysBlock() {
 
 Outcome CloneTransfer::readSys3Block() {
     const Piece whole{PieceKind::Sys3Block, Piece::kWhole};
-    const LineRead line = readLine(m_link, image::pieceText(whole), image::kSys3Address);
+    const LineRead line = readLine(m_link, whole, image::kSys3Address);
     if (!line.outcome)
         return line.outcome;
     m_image.sys3Block = line.text;
@@ -167,7 +176,7 @@ Outcome CloneTransfer::readSys3Block() {
 
 Outcome CloneTransfer::readRemoconId() {
     const Piece whole{PieceKind::RemoconId, Piece::kWhole};
-    const LineRead line = readLine(m_link, image::pieceText(whole), image::kRemoconIdAddress);
+    const LineRead line = readLine(m_link, whole, image::kRemoconIdAddress);
     if (!line.outcome)
         return line.outcome;
     m_image.remoconId = line.text.substr(0, image::kRemoconIdHexChars);
@@ -179,7 +188,7 @@ Outcome CloneTransfer::readRemoconId() {
 
 Outcome CloneTransfer::readBankTable() {
     const Piece whole{PieceKind::BankTablePart, Piece::kWhole};
-    const LineRead block = readFourLines(m_link, image::pieceText(whole), image::kBankTableArea);
+    const LineRead block = readFourLines(m_link, whole, image::kBankTableArea);
     if (!block.outcome)
         return block.outcome;
     m_image.bankTable = block.text.substr(0, image::kBankTableHexChars);
@@ -203,7 +212,7 @@ void sliceLinkSlots(const std::string& area, std::array<std::string, N>& entries
 
 Outcome CloneTransfer::readBankLinks() {
     const Piece whole{PieceKind::BankLinkGroup, Piece::kWhole};
-    const LineRead area = readFourLines(m_link, image::pieceText(whole), image::kBankLinkArea);
+    const LineRead area = readFourLines(m_link, whole, image::kBankLinkArea);
     if (!area.outcome)
         return area.outcome;
     sliceLinkSlots(area.text, m_image.bankLink);
@@ -213,7 +222,7 @@ Outcome CloneTransfer::readBankLinks() {
 
 Outcome CloneTransfer::readPsLinks() {
     const Piece whole{PieceKind::PsLinkGroup, Piece::kWhole};
-    const LineRead area = readFourLines(m_link, image::pieceText(whole), image::kPsLinkArea);
+    const LineRead area = readFourLines(m_link, whole, image::kPsLinkArea);
     if (!area.outcome)
         return area.outcome;
     sliceLinkSlots(area.text, m_image.psLink);
@@ -223,7 +232,7 @@ Outcome CloneTransfer::readPsLinks() {
 
 Outcome CloneTransfer::readMemory(int memory) {
     const Piece one{PieceKind::Memory, memory};
-    const LineRead line = readLine(m_link, image::pieceText(one), image::memoryAddress(memory));
+    const LineRead line = readLine(m_link, one, image::memoryAddress(memory));
     if (!line.outcome)
         return line.outcome;
     m_image.memRecord[static_cast<std::size_t>(memory)] = line.text;

@@ -71,7 +71,7 @@ public:
 private:
     void stored(const image::Piece& piece);
     enum class Direction { Read, Write };
-    Outcome selectedCommand(const std::string& command, int first, int last, Direction direction);
+    Outcome selectedCommand(FailureStep::Command command, int first, int last, Direction direction);
     /// Memories first..last with progress; `selected` picks the selected-rows progress range.
     Outcome memoryLoop(int first, int last, Direction direction, bool selected);
 

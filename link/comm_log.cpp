@@ -55,15 +55,38 @@ bool writeAll(QFile& file, const QByteArray& text) {
     return true;
 }
 
-QString cannotWriteText(const QString& path, const QString& reason) {
-    return QStringLiteral("cannot write %1: %2").arg(path, reason);
+Failure cannotWriteLog(const QString& path, const QString& reason) {
+    Failure failure(FailureKind::LogNotWritten);
+    failure.path = path.toStdString();
+    failure.systemText = reason.toStdString();
+    return failure;
 }
 
 Outcome cannotWrite(const QString& path, const QString& reason) {
-    return Outcome::failure(cannotWriteText(path, reason).toStdString());
+    return Outcome::failure(cannotWriteLog(path, reason));
 }
 
 } // namespace
+
+void CommLog::setWording(Wording wording) {
+    const QMutexLocker lock(&m_mutex);
+    m_wording = std::move(wording);
+}
+
+QString CommLog::worded(const Failure& failure) const {
+    // Without words (a test of the link alone) the kind still tells what happened.
+    return m_wording ? m_wording(failure)
+                     : QStringLiteral("failure %1").arg(static_cast<int>(failure.kind));
+}
+
+void CommLog::addTrouble(const Failure& failure, const QString& received) {
+    QString text;
+    {
+        const QMutexLocker lock(&m_mutex);
+        text = worded(failure);
+    }
+    add(Kind::Trouble, received.isEmpty() ? text : text + QStringLiteral("; received ") + received);
+}
 
 CommLog::CommLog() : m_started(QDateTime::currentDateTime()) {
     m_clock.start();
@@ -83,8 +106,8 @@ Outcome CommLog::endLiveFile() {
         m_writer.join(); // after it wrote what was left
     const QMutexLocker lock(&m_mutex);
     m_live = false;
-    if (!m_liveFailure.isEmpty())
-        return Outcome::failure(m_liveFailure.toStdString());
+    if (m_liveFailure)
+        return Outcome::failure(*m_liveFailure);
     return Outcome::success();
 }
 
@@ -159,8 +182,8 @@ void CommLog::writeLive() {
         if (!written) {
             m_live = false;
             m_unwritten.clear();
-            m_liveFailure = cannotWriteText(m_liveFile->fileName(), m_liveFile->errorString());
-            push(Kind::Trouble, m_liveFailure);
+            m_liveFailure = cannotWriteLog(m_liveFile->fileName(), m_liveFile->errorString());
+            push(Kind::Trouble, worded(*m_liveFailure));
             return;
         }
     }

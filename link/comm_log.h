@@ -11,6 +11,8 @@
 
 #include <cstddef>
 #include <deque>
+#include <functional>
+#include <optional>
 #include <memory>
 #include <thread>
 
@@ -47,6 +49,14 @@ public:
     /// With a live file, a thread of the log's own writes and flushes the line within a
     /// twentieth of a second, so neither the formatting nor a slow disk holds up the transfer.
     void add(Kind kind, const QString& text);
+    /// A Trouble line for `failure`, in the words setWording() gives, with what came instead of a
+    /// reply (`received`) when anything did.
+    void addTrouble(const Failure& failure, const QString& received = {});
+
+    /// How failures are worded in the log: in English, whatever language the window speaks.
+    /// The link cannot make the words itself; whoever owns the log gives them.
+    using Wording = std::function<QString(const Failure&)>;
+    void setWording(Wording wording);
     /// The lines of the ring, formatted as a saved log shows them (without the header).
     QStringList lines() const;
 
@@ -73,6 +83,7 @@ private:
     void push(Kind kind, const QString& text); // with m_mutex held
     void writeLive();                          // the live file's thread
     QString header() const;
+    QString worded(const Failure& failure) const; // with m_mutex held
 
     mutable QMutex m_mutex;
     QElapsedTimer m_clock;
@@ -87,7 +98,8 @@ private:
     std::size_t m_unwrittenDropped = 0;
     QWaitCondition m_unwrittenWaiting;
     std::unique_ptr<QFile> m_liveFile;
-    QString m_liveFailure; // why the live file stopped taking lines; empty: it did not
+    std::optional<Failure> m_liveFailure; // why the live file stopped taking lines
+    Wording m_wording;
     std::thread m_writer;
 };
 

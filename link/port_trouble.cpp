@@ -2,86 +2,38 @@
 
 #include "port_names.h"
 
-#include <QCoreApplication>
-
-// The window shows these texts in the user's language; the command line, which installs no
-// catalogue, keeps them in English.
 namespace r36::link {
 
-namespace {
-
-QString absentText(const OpenFailure& failure, const QString& label) {
-    QString message =
-        failure.device.isEmpty()
-            ? QCoreApplication::translate("r36::link::PortTrouble",
-                                          "cannot open %1: no serial device stands for it "
-                                          "(QBR36_COM%2=/dev/... names one).")
-                  .arg(label)
-                  .arg(failure.commPort)
-            : QCoreApplication::translate("r36::link::PortTrouble",
-                                          "cannot open %1: the device does not exist (is the "
-                                          "cable plugged in?).")
-                  .arg(label);
-    // The ports there are tell the user which COM number to choose instead.
-    if (failure.present.isEmpty())
-        return message + QCoreApplication::translate("r36::link::PortTrouble",
-                                                     " No serial ports were found.");
-    return message + QCoreApplication::translate("r36::link::PortTrouble", " Ports found: %1.")
-                         .arg(failure.present.join(QLatin1String(", ")));
-}
-
-} // namespace
-
-QString openFailureText(const OpenFailure& failure) {
+Failure openFailureOf(const OpenFailure& failure) {
+    Failure why;
     const QString label = portLabel(failure.commPort, failure.device);
-    if (label.isEmpty())
-        return QCoreApplication::translate("r36::link::PortTrouble",
-                                           "cannot open the port: no serial port found");
+    why.device = label.toStdString();
+    why.number = failure.commPort;
+    why.systemText = failure.systemText.toStdString();
+    if (label.isEmpty()) {
+        why.kind = FailureKind::NoSerialPort;
+        return why;
+    }
     switch (failure.trouble) {
     case PortTrouble::NoDevice:
-        return absentText(failure, label);
-    case PortTrouble::NoPermission: {
-        // Membership of a new group reaches only the processes of a new login.
-        const QString group = failure.group.isEmpty() ? QStringLiteral("dialout") : failure.group;
-        return QCoreApplication::translate(
-                   "r36::link::PortTrouble",
-                   "cannot open %1: permission denied. Your user must be in the "
-                   "group \"%2\" that owns the device: run `sudo usermod -aG %2 "
-                   "$USER`, then log out and in again.")
-            .arg(label, group);
-    }
+        why.kind =
+            failure.device.isEmpty() ? FailureKind::PortUnassigned : FailureKind::PortMissing;
+        // The ports there are tell the user which COM number to choose instead.
+        for (const QString& port : failure.present)
+            why.names.push_back(port.toStdString());
+        break;
+    case PortTrouble::NoPermission:
+        why.kind = FailureKind::PermissionDenied;
+        why.value = failure.group.isEmpty() ? "dialout" : failure.group.toStdString();
+        break;
     case PortTrouble::Busy:
-        return QCoreApplication::translate(
-                   "r36::link::PortTrouble",
-                   "cannot open %1: another program is using it; close that program "
-                   "and try again.")
-            .arg(label);
+        why.kind = FailureKind::PortBusy;
+        break;
     case PortTrouble::Other:
+        why.kind = FailureKind::PortError;
         break;
     }
-    return QCoreApplication::translate("r36::link::PortTrouble", "cannot open %1: %2")
-        .arg(label, failure.systemText);
-}
-
-QString noReplyText(const QString& port, int baud, const QString& unreadable) {
-    const QString what =
-        unreadable.isEmpty()
-            ? QCoreApplication::translate("r36::link::PortTrouble",
-                                          "no reply from the receiver on %1 at %2 bps.")
-                  .arg(port)
-                  .arg(baud)
-            : QCoreApplication::translate("r36::link::PortTrouble",
-                                          "no readable reply from the receiver on %1 at %2 bps "
-                                          "(%3).")
-                  .arg(port)
-                  .arg(baud)
-                  .arg(unreadable);
-    return what + QLatin1Char(' ') +
-           QCoreApplication::translate(
-               "r36::link::PortTrouble",
-               "Check that the cable is plugged in at both ends, that the receiver is switched on, "
-               "that the speed is the receiver's (Speed menu, or --speed) and that the port is "
-               "the one the cable is on (Port menu, or --port).");
+    return why;
 }
 
 } // namespace r36::link

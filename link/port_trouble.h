@@ -1,5 +1,7 @@
 #pragma once
 
+#include "image/failure.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -9,7 +11,7 @@ namespace r36::link {
 enum class PortTrouble { NoDevice, NoPermission, Busy, Other };
 
 /// What the message of a failed open is made of, gathered by the serial transport from the port
-/// and the system, so the message can be built (and checked) without a port.
+/// and the system, so the failure can be built (and checked) without a port.
 struct OpenFailure {
     PortTrouble trouble = PortTrouble::Other;
     QString device;      // empty: the COM number reaches no device
@@ -19,12 +21,8 @@ struct OpenFailure {
     QString systemText;  // the port's own words, for the other troubles
 };
 
-/// "cannot open COM3 (/dev/ttyUSB2): ...": what went wrong and what the user can do about it.
-QString openFailureText(const OpenFailure& failure);
-
-/// "no reply from the receiver on COM1 (/dev/ttyUSB0) at 115200 bps. Check ...": a greeting that
-/// got no answer, or only `unreadable` (why what came could not be read; empty: nothing came),
-/// with what the user can check.
-QString noReplyText(const QString& port, int baud, const QString& unreadable);
+/// The failure of an open: its kind, the port as the user chose it ("COM3 (/dev/ttyUSB2)"),
+/// and what the message needs to say what to do (the ports there are, the group to join).
+Failure openFailureOf(const OpenFailure& failure);
 
 } // namespace r36::link

@@ -54,9 +54,9 @@ RadioLink::RadioLink(Transport& transport, image::LinkState& state, QObject* par
 bool RadioLink::openPort() {
     if (m_transport.isOpen())
         return true;
-    QString reason;
-    if (!m_transport.open(reason)) {
-        m_lastError = reason;
+    Failure why;
+    if (!m_transport.open(why)) {
+        m_lastFailure = why;
         return false;
     }
     if (m_log)
@@ -102,14 +102,17 @@ QString RadioLink::transact(const QString& command) {
     // Repeating a read changes nothing, and a write sends the same bytes to the same address;
     // a refusal ("NG") is a reply and never gets here.
     ++m_repeated;
-    const QString firstError = m_lastError;
+    const Failure first = m_lastFailure.value_or(Failure(FailureKind::NotFramed));
     if (m_log)
         m_log->add(CommLog::Kind::Trouble, QStringLiteral("sending the command again"));
     const QString again = attempt(command, true, outOfStep);
-    if (again.isEmpty() && outOfStep)
-        m_lastError = firstError == m_lastError
-                          ? m_lastError + QStringLiteral(", sent twice")
-                          : firstError + QStringLiteral("; sent again: ") + m_lastError;
+    if (again.isEmpty() && outOfStep && m_lastFailure) {
+        const Failure second = *m_lastFailure;
+        const bool alike = first.kind == second.kind && first.number == second.number;
+        Failure both(alike ? FailureKind::SentTwice : FailureKind::SentAgain);
+        both.parts = alike ? std::vector<Failure>{second} : std::vector<Failure>{first, second};
+        m_lastFailure = both;
+    }
     return again;
 }
 
@@ -119,11 +122,8 @@ QString RadioLink::attempt(const QString& command, bool repeat, bool& outOfStep)
     if (m_log) {
         if (!reply.isEmpty())
             m_log->add(CommLog::Kind::Received, reply);
-        else if (collected.isEmpty())
-            m_log->add(CommLog::Kind::Trouble, m_lastError);
-        else // what came instead of a reply is the heart of a bug report
-            m_log->add(CommLog::Kind::Trouble, m_lastError + QStringLiteral("; received ") +
-                                                   QString::fromLatin1(collected));
+        else if (m_lastFailure) // what came instead of a reply is the heart of a bug report
+            m_log->addTrouble(*m_lastFailure, QString::fromLatin1(collected));
     }
     return reply;
 }
@@ -133,14 +133,14 @@ QString RadioLink::exchange(const QString& command, bool repeat, QByteArray& col
     outOfStep = false;
     if (m_inTransaction) {
         // Window events run while a command waits; a second command would take its reply.
-        m_lastError = QStringLiteral("another command is still waiting for its reply");
+        fail(FailureKind::LinkBusy);
         return {};
     }
-    m_lastError.clear();
+    m_lastFailure.reset();
     m_silent = Silence::None;
     // The second sending belongs to the command already under way: a stop waits for it.
     if (m_stopRequested && !repeat) {
-        m_lastError = QStringLiteral("cancelled");
+        fail(FailureKind::Cancelled);
         return {};
     }
     if (!openPort())
@@ -161,7 +161,7 @@ QString RadioLink::exchange(const QString& command, bool repeat, QByteArray& col
 
     enum class End { Waiting, Complete, OutOfStep, TimedOut, PortFailed };
     End end = End::Waiting;
-    QString portFailure;
+    std::optional<Failure> portFailure;
     QEventLoop loop;
     QTimer timer;
     timer.setSingleShot(true);
@@ -180,8 +180,8 @@ QString RadioLink::exchange(const QString& command, bool repeat, QByteArray& col
             finish(End::Complete);
     });
     const auto failConnection =
-        connect(&m_transport, &Transport::failed, &loop, [&](const QString& reason) {
-            portFailure = reason;
+        connect(&m_transport, &Transport::failed, &loop, [&](const Failure& why) {
+            portFailure = why;
             finish(End::PortFailed);
         });
     connect(&timer, &QTimer::timeout, &loop, [&] { finish(End::TimedOut); });
@@ -194,8 +194,9 @@ QString RadioLink::exchange(const QString& command, bool repeat, QByteArray& col
     if (!written) {
         disconnect(readConnection);
         disconnect(failConnection);
-        m_lastError = QStringLiteral("port error: ") +
-                      (portFailure.isEmpty() ? QStringLiteral("cannot send") : portFailure);
+        Failure broke(FailureKind::PortBroke);
+        broke.parts = {portFailure.value_or(Failure(FailureKind::CannotSend))};
+        m_lastFailure = broke;
         return {};
     }
     if (end == End::Waiting) {
@@ -208,9 +209,12 @@ QString RadioLink::exchange(const QString& command, bool repeat, QByteArray& col
     disconnect(failConnection);
 
     switch (end) {
-    case End::PortFailed:
-        m_lastError = QStringLiteral("port error: ") + portFailure;
+    case End::PortFailed: {
+        Failure broke(FailureKind::PortBroke);
+        broke.parts = {portFailure.value_or(Failure(FailureKind::CannotSend))};
+        m_lastFailure = broke;
         return {};
+    }
     case End::Complete:
     case End::OutOfStep:
     case End::TimedOut:
@@ -224,7 +228,7 @@ QString RadioLink::exchange(const QString& command, bool repeat, QByteArray& col
     const QByteArray reply =
         collected.startsWith(sent) ? replyText(collected, commandLength) : QByteArray();
     if (!reply.isEmpty()) {
-        m_lastError.clear();
+        m_lastFailure.reset();
         // Bytes after the reply line came with it: the late answer to an earlier sending,
         // so more may follow. The next command waits for the line to go quiet.
         if (const QByteArray extra = collected.mid(replyEnd(collected, commandLength));
@@ -240,57 +244,72 @@ QString RadioLink::exchange(const QString& command, bool repeat, QByteArray& col
     }
     if (collected.startsWith(sent) && replyEnd(collected, commandLength) >= 0) {
         // A framed line with nothing in it is the receiver's answer, not trouble on the line.
-        m_lastError = QStringLiteral("empty reply");
+        fail(FailureKind::EmptyReply);
         return {};
     }
     outOfStep = true;
     m_outOfStep = true;
     m_silent = Silence::Unreadable;
 
-    const QString waited = QString::number(m_timeout.count()) + QStringLiteral(" ms");
+    const int waited = static_cast<int>(m_timeout.count());
     if ((sent + "\r\n").startsWith(collected)) {
-        m_lastError = QStringLiteral("no reply within ") + waited; // at most the echo came
+        fail(FailureKind::NoReply, waited); // at most the echo came
         m_silent = Silence::NoReply;
     } else if (!echoAgrees(collected, sent))
-        m_lastError = QStringLiteral("reply not framed (no echo of the command)");
+        fail(FailureKind::NoEcho);
     else if (end == End::TimedOut)
-        m_lastError = QStringLiteral("reply not framed (no CR LF within ") + waited + ')';
+        fail(FailureKind::NoLineEnd, waited);
     else
-        m_lastError = QStringLiteral("reply not framed");
+        fail(FailureKind::NotFramed);
     return {};
+}
+
+void RadioLink::fail(FailureKind kind, int number) {
+    Failure why(kind);
+    why.number = number;
+    m_lastFailure = why;
+}
+
+Failure RadioLink::failureWithin(const FailureStep& step) const {
+    return m_lastFailure.value_or(Failure(FailureKind::NotFramed)).within(step);
 }
 
 Outcome RadioLink::connectRadio() {
     if (!openPort()) {
         if (m_log)
-            m_log->add(CommLog::Kind::Trouble, m_lastError);
-        return Outcome::failure(m_lastError.toStdString());
+            m_log->addTrouble(*m_lastFailure);
+        return Outcome::failure(*m_lastFailure);
     }
 
     const QString greeting = transact(kGreeting);
     if (greeting != QLatin1String("OK")) {
         // Silence or gibberish at the greeting: the wrong port or speed, a cable, a receiver
         // switched off. Say which port and speed were tried and what to check.
-        if (greeting.isEmpty() && m_silent != Silence::None)
-            return Outcome::failure(
-                noReplyText(m_transport.label(), baudRate(m_state.commSpeed),
-                            m_silent == Silence::NoReply ? QString() : m_lastError)
-                    .toStdString());
+        if (greeting.isEmpty() && m_silent != Silence::None) {
+            Failure silent(FailureKind::NoGreetingReply);
+            silent.device = m_transport.label().toStdString();
+            silent.number = baudRate(m_state.commSpeed);
+            if (m_silent != Silence::NoReply && m_lastFailure)
+                silent.parts = {*m_lastFailure};
+            return Outcome::failure(silent);
+        }
         if (greeting.isEmpty())
-            return Outcome::failure("greeting: " + m_lastError.toStdString());
-        m_lastError = QStringLiteral("greeting answered \"%1\" instead of \"OK\"").arg(greeting);
-        return Outcome::failure(m_lastError.toStdString());
+            return Outcome::failure(failureWithin(FailureStep::of(FailureStep::Kind::Greeting)));
+        Failure refused(FailureKind::GreetingRefused);
+        refused.value = greeting.toStdString();
+        m_lastFailure = refused;
+        return Outcome::failure(refused);
     }
 
     const QString version = transact(kVersionQuery);
     if (version.isEmpty())
-        return Outcome::failure("version query: " + m_lastError.toStdString());
+        return Outcome::failure(failureWithin(FailureStep::of(FailureStep::Kind::VersionQuery)));
+    Failure badVersion(FailureKind::BadVersion);
+    badVersion.value = version.toStdString();
     if (!isVersionReply(version)) {
         // It names the backups and picks the settings block's address: a garbled one must not.
-        m_lastError = QStringLiteral("version reply \"%1\" is not three digits, \"-\" and two "
-                                     "digits, like 002-06")
-                          .arg(version);
-        return Outcome::failure(m_lastError.toStdString());
+        m_lastFailure = badVersion;
+        return Outcome::failure(badVersion);
     }
     // "002-06" -> "00206" -> 206; the number ends where the digits do, halves go to even.
     const QString digits =
@@ -298,8 +317,9 @@ Outcome RadioLink::connectRadio() {
     const double value = std::nearbyint(image::numericValue(digits.toStdString()));
     if (value < std::numeric_limits<std::int16_t>::min() ||
         value > std::numeric_limits<std::int16_t>::max()) {
-        m_lastError = QStringLiteral("version reply \"%1\" is out of range").arg(version);
-        return Outcome::failure(m_lastError.toStdString());
+        badVersion.kind = FailureKind::VersionOutOfRange;
+        m_lastFailure = badVersion;
+        return Outcome::failure(badVersion);
     }
     m_state.radioVersion = static_cast<std::int16_t>(value);
     return Outcome::success();

@@ -8,6 +8,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <optional>
 
 namespace r36::link {
 
@@ -31,7 +32,7 @@ public:
 
     /// The reply text, or empty text when no well-formed reply came within the time-out (twice:
     /// the command is repeated once), the port could not be opened or broke, or a stop was
-    /// requested. lastError() says which. A transact started from a window event while another
+    /// requested. lastFailure() says which. A transact started from a window event while another
     /// one waits fails at once.
     QString transact(const QString& command);
 
@@ -44,10 +45,13 @@ public:
     /// Closes the port if it is open.
     void disconnectRadio();
 
-    /// Why the last transact returned empty text (or the greeting failed), for messages.
-    const QString& lastError() const { return m_lastError; }
+    /// Why the last transact returned empty text (or the greeting failed); nothing after a
+    /// reply.
+    const std::optional<Failure>& lastFailure() const { return m_lastFailure; }
+    /// lastFailure() inside `step`, for the block operations that report it.
+    Failure failureWithin(const FailureStep& step) const;
 
-    /// Makes every following transact fail at once ("cancelled") until clearStop(). A
+    /// Makes every following transact fail at once (Cancelled) until clearStop(). A
     /// command already waiting gets its reply first, so a write in flight is never left
     /// unjudged. Safe to call from any thread.
     void requestStop() { m_stopRequested = true; }
@@ -71,7 +75,7 @@ private:
     QString attempt(const QString& command, bool repeat, bool& outOfStep);
     /// attempt() without its log lines; `collected` gets every byte that arrived.
     QString exchange(const QString& command, bool repeat, QByteArray& collected, bool& outOfStep);
-    /// Opens the transport unless it is open; false with m_lastError set.
+    /// Opens the transport unless it is open; false with m_lastFailure set.
     bool openPort();
     /// Waits until the line has been quiet for a few character times (bounded) and discards
     /// what arrived, logging it with `why`.
@@ -80,7 +84,8 @@ private:
     Transport& m_transport;
     image::LinkState& m_state;
     std::chrono::milliseconds m_timeout = kReplyTimeout;
-    QString m_lastError;
+    std::optional<Failure> m_lastFailure;
+    void fail(FailureKind kind, int number = 0);
     std::atomic<bool> m_stopRequested = false;
     bool m_inTransaction = false;
     // How the last exchange failed when the receiver gave no usable answer at all.

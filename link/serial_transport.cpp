@@ -17,32 +17,39 @@ SerialTransport::SerialTransport(QObject* parent)
             [this](QSerialPort::SerialPortError error) {
                 // An unplugged cable makes the port report ReadError over and over while it
                 // stays open: close on the first one and report it once.
-                const QString reason = failureReason(error);
-                if (reason.isEmpty() || !m_port->isOpen() || m_broken)
+                const std::optional<Failure> broken = brokenBy(error);
+                if (!broken || !m_port->isOpen() || m_broken)
                     return;
                 m_broken = true;
                 // The port's own notifier is running this: close once it has returned.
                 QMetaObject::invokeMethod(this, &SerialTransport::close, Qt::QueuedConnection);
-                emit failed(reason);
+                emit failed(*broken);
             });
 }
 
-QString SerialTransport::failureReason(int error) const {
+std::optional<Failure> SerialTransport::brokenBy(int error) const {
     // The system's text after a hang-up is often a stale errno ("Inappropriate ioctl for
     // device"), so a read failure is described by what it means for the user.
+    Failure broken;
     switch (static_cast<QSerialPort::SerialPortError>(error)) {
     case QSerialPort::ReadError:
-        return QStringLiteral("cannot read from %1 (is the cable unplugged?)").arg(m_device);
+        broken.kind = FailureKind::PortReadLost;
+        break;
     case QSerialPort::WriteError:
-        return QStringLiteral("cannot write to %1: %2").arg(m_device, m_port->errorString());
+        broken.kind = FailureKind::PortWriteFailed;
+        broken.systemText = m_port->errorString().toStdString();
+        break;
     case QSerialPort::ResourceError:
-        return QStringLiteral("%1 is no longer available (is the cable unplugged?)").arg(m_device);
+        broken.kind = FailureKind::PortGone;
+        break;
     default:
-        return {}; // not one that breaks the connection
+        return std::nullopt; // not one that breaks the connection
     }
+    broken.device = m_device.toStdString();
+    return broken;
 }
 
-QString SerialTransport::openFailureReason(int error) const {
+Failure SerialTransport::openFailure(int error) const {
     OpenFailure failure;
     failure.device = m_device;
     failure.commPort = m_commPort;
@@ -76,7 +83,7 @@ QString SerialTransport::openFailureReason(int error) const {
 #endif
     if (failure.trouble == PortTrouble::NoDevice)
         failure.present = presentPorts();
-    return openFailureText(failure);
+    return openFailureOf(failure);
 }
 
 SerialTransport::~SerialTransport() = default;
@@ -87,13 +94,13 @@ void SerialTransport::setPort(const QString& device, int commSpeed, int commPort
     m_baud = baudRate(commSpeed);
 }
 
-bool SerialTransport::open(QString& reason) {
+bool SerialTransport::open(Failure& why) {
     if (m_broken)
         close();
     if (m_port->isOpen())
         return true;
     if (m_device.isEmpty()) {
-        reason = openFailureReason(QSerialPort::DeviceNotFoundError);
+        why = openFailure(QSerialPort::DeviceNotFoundError);
         return false;
     }
     m_port->setPortName(m_device);
@@ -104,7 +111,7 @@ bool SerialTransport::open(QString& reason) {
     m_port->setParity(QSerialPort::NoParity);
     m_port->setStopBits(QSerialPort::OneStop);
     if (!m_port->open(QIODevice::ReadWrite)) {
-        reason = openFailureReason(m_port->error());
+        why = openFailure(m_port->error());
         m_port->clearError();
         return false;
     }

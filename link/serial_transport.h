@@ -3,6 +3,7 @@
 #include "transport.h"
 
 #include <memory>
+#include <optional>
 
 class QSerialPort;
 
@@ -24,7 +25,7 @@ public:
 
     /// Fails with the reason and what to do: no such device (with the ports there are), no
     /// permission (with the group to join), a port another program holds, or the port's own words.
-    [[nodiscard]] bool open(QString& reason) override;
+    [[nodiscard]] bool open(Failure& why) override;
     void close() override;
     bool isOpen() const override;
     QByteArray readAll() override;
@@ -33,10 +34,10 @@ public:
     QString label() const override;
 
 private:
-    /// Our text for a port error that breaks the connection; empty for any other error.
-    QString failureReason(int error) const;
-    /// Why the open that just failed with `error` failed, and what to do about it.
-    QString openFailureReason(int error) const;
+    /// A port error that breaks the connection; nothing for any other error.
+    std::optional<Failure> brokenBy(int error) const;
+    /// Why the open that just failed with `error` failed.
+    Failure openFailure(int error) const;
 
     std::unique_ptr<QSerialPort> m_port;
     QString m_device;

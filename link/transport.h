@@ -1,5 +1,7 @@
 #pragma once
 
+#include "image/failure.h"
+
 #include <QByteArray>
 #include <QObject>
 #include <QString>
@@ -16,9 +18,9 @@ public:
     using QObject::QObject;
     ~Transport() override = default;
 
-    /// Opens the pipe; on failure returns false and sets `reason`, which says what to do
-    /// ("cannot open COM1 (/dev/ttyUSB0): another program is using it; close that program...").
-    [[nodiscard]] virtual bool open(QString& reason) = 0;
+    /// Opens the pipe; on failure returns false and sets `why` (the port missing, busy, not
+    /// permitted, with what the message needs to say what to do).
+    [[nodiscard]] virtual bool open(Failure& why) = 0;
     virtual void close() = 0;
     virtual bool isOpen() const = 0;
     /// Everything received so far, without waiting.
@@ -39,7 +41,7 @@ public:
 
 signals:
     void readyRead();
-    void failed(const QString& reason);
+    void failed(const r36::Failure& why);
 };
 
 } // namespace r36::link

@@ -34,8 +34,11 @@ QString defaultBackupFolder() {
 Outcome saveBackup(const QString& folder, const image::CloneImage& image,
                    const image::LinkState& link, QString* path) {
     QDir dir(folder);
-    if (!dir.mkpath(QStringLiteral(".")))
-        return Outcome::failure("cannot create the folder " + folder.toStdString());
+    if (!dir.mkpath(QStringLiteral("."))) {
+        Failure folderless(FailureKind::CannotCreateFolder);
+        folderless.path = folder.toStdString();
+        return Outcome::failure(std::move(folderless));
+    }
     const QString stem = QDateTime::currentDateTime().toString(kTimeFormat) +
                          QStringLiteral("_v%1").arg(link.radioVersion);
     QString name = stem + QStringLiteral(".R36");

@@ -1,6 +1,7 @@
 #include "companion.h"
 
 #include "files/clone_file.h"
+#include "files/text_file.h"
 #include "image/memory_areas.h"
 
 #include <QTimer>
@@ -19,7 +20,7 @@ Session::OpenReport Companion::load(const QString& path, image::CloneImage& imag
     Session::OpenReport report;
     if (!files::hasCloneExtension(path)) {
         report.notCloneName = true;
-        report.outcome = Outcome::failure("Can't open the file.");
+        report.outcome = files::wrongFileName(path);
         return report;
     }
     image = image::freshImage();

@@ -1,5 +1,6 @@
 #include "session.h"
 
+#include "failure_text.h"
 #include "transfer_worker.h"
 #include "undo_step.h"
 
@@ -19,6 +20,9 @@ namespace r36::session {
 
 Session::Session(Options options, QObject* parent)
     : QObject(parent), m_options(std::move(options)), m_commLog(std::make_unique<link::CommLog>()) {
+    // The log is a record for bug reports: English, whatever language the window speaks.
+    m_commLog->setWording(
+        [](const Failure& failure) { return failureText(failure, Wording::English); });
     m_transport = m_options.transport;
     if (!m_transport) {
         m_ownTransport = std::make_unique<link::SerialTransport>();
@@ -172,7 +176,7 @@ Session::OpenReport Session::open(const QString& path) {
     }
     if (!files::isStandardStream(path) && !files::hasCloneExtension(path)) {
         report.notCloneName = true;
-        report.outcome = Outcome::failure("Can't open the file.");
+        report.outcome = files::wrongFileName(path);
         return report;
     }
     files::CloneFileReport loaded;
@@ -216,12 +220,10 @@ Outcome Session::save(const QString& path) {
     return saved;
 }
 
-Outcome Session::importCsv(const QString& path, int* errorLine) {
+Outcome Session::importCsv(const QString& path) {
     files::CsvImport imported = files::importCsv(path);
-    if (errorLine)
-        *errorLine = imported.errorLine;
-    if (!imported.ok)
-        return Outcome::failure(imported.reason);
+    if (!imported.ok())
+        return imported.outcome;
     recorded(tr("Import"), [&] {
         if (imported.records.size() == static_cast<std::size_t>(image::kMemoryCount))
             m_image.memRecord = std::move(imported.records);

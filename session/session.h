@@ -114,8 +114,8 @@ public:
     /// File > Save: the settings page is stored into the blocks, then the file is written.
     Outcome save(const QString& path);
     /// File > Import: every record replaced when the whole file is good; nothing otherwise.
-    /// `errorLine` is the failing line, 0 when the file could not be read at all.
-    Outcome importCsv(const QString& path, int* errorLine = nullptr);
+    /// A failure's `line` is the failing line, 0 when the file could not be read at all.
+    Outcome importCsv(const QString& path);
     /// File > Export; `progress` gets each row written.
     Outcome exportCsv(const QString& path, const std::function<void(int row)>& progress = {});
 
@@ -242,7 +242,7 @@ signals:
                           const r36::session::TransferStep& step);
     void transferFinished(const r36::session::TransferResult& result);
     /// A Read all succeeded but its backup could not be saved.
-    void backupFailed(const QString& reason);
+    void backupFailed(const r36::Failure& why);
 
 private:
     friend class UndoStep;

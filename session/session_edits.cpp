@@ -79,8 +79,17 @@ void Session::clearMemories(int first, int last) {
 
 namespace {
 
+/// An edit refused for the memories `labels` name.
+Outcome refusedFor(FailureKind kind, const QString& labels) {
+    Failure refused(kind);
+    refused.value = labels.toStdString();
+    return Outcome::failure(std::move(refused));
+}
+
 Outcome outsideUserMemories(int memory) {
-    return Outcome::failure("memory " + std::to_string(memory) + " is not a user memory");
+    Failure outside(FailureKind::NotUserMemory);
+    outside.number = memory;
+    return Outcome::failure(std::move(outside));
 }
 
 } // namespace
@@ -91,8 +100,7 @@ Outcome Session::insertEmptyMemory(int memory) {
     const int last = image::memoryGroup(m_image.bankTable, memory).second;
     auto& records = m_image.memRecord;
     if (image::isRecordInUse(records[static_cast<std::size_t>(last)]))
-        return Outcome::failure(labelRange(last, last).toStdString() +
-                                ", the last of its bank or area, is in use; nothing moved");
+        return refusedFor(FailureKind::LastMemoryInUse, labelRange(last, last));
     recorded(tr("Insert empty memory"), [&] {
         for (int m = last; m > memory; --m)
             records[static_cast<std::size_t>(m)] = records[static_cast<std::size_t>(m - 1)];
@@ -124,8 +132,8 @@ Outcome Session::moveMemory(int memory, int direction) {
     const auto [first, last] = image::memoryGroup(m_image.bankTable, memory);
     const int other = memory + (direction < 0 ? -1 : 1);
     if (other < first || other > last)
-        return Outcome::failure(labelRange(memory, memory).toStdString() + " is at the " +
-                                (direction < 0 ? "top" : "bottom") + " of its bank or area");
+        return refusedFor(direction < 0 ? FailureKind::AtTopOfGroup : FailureKind::AtBottomOfGroup,
+                          labelRange(memory, memory));
     recorded(direction < 0 ? tr("Move up") : tr("Move down"), [&] {
         std::swap(m_image.memRecord[static_cast<std::size_t>(memory)],
                   m_image.memRecord[static_cast<std::size_t>(other)]);

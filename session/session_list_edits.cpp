@@ -21,17 +21,19 @@ constexpr std::size_t kRowsRefreshedOneByOne = 100;
 } // namespace
 
 Outcome Session::sortMemories(int first, int last, image::SortKey key, bool descending) {
+    Failure refused(FailureKind::NotUserMemories);
+    refused.number = first;
+    refused.limit = last;
     if (first < 0 || last < first || last > image::lastStoredMemory)
-        return Outcome::failure("memories " + std::to_string(first) + ".." + std::to_string(last) +
-                                " are not user memories");
+        return Outcome::failure(std::move(refused));
     const auto group = image::memoryGroup(m_image.bankTable, first);
-    if (first == last)
+    if (first == last) {
         std::tie(first, last) = group;
-    else if (image::memoryGroup(m_image.bankTable, last) != group)
-        return Outcome::failure("memories " + std::to_string(first) + ".." + std::to_string(last) +
-                                " span more than one bank or area; select memories within " +
-                                std::to_string(group.first) + ".." + std::to_string(group.second) +
-                                " to sort them");
+    } else if (image::memoryGroup(m_image.bankTable, last) != group) {
+        refused.kind = FailureKind::SortAcrossGroups;
+        refused.names = {std::to_string(group.first), std::to_string(group.second)};
+        return Outcome::failure(std::move(refused));
+    }
     std::vector<int> memories(static_cast<std::size_t>(last - first + 1));
     std::iota(memories.begin(), memories.end(), first);
     return sortMemorySet(memories, key, descending);

@@ -12,10 +12,12 @@ Outcome Session::moveMemories(int first, int last, int target) {
     const int targetLast = target + last - first;
     const auto group = image::memoryGroup(m_image.bankTable, std::max(first, 0));
     if (first < 0 || last < first || last > image::lastStoredMemory || target < group.first ||
-        targetLast > group.second || image::memoryGroup(m_image.bankTable, last) != group)
-        return Outcome::failure(labelRange(first, last).toStdString() +
-                                " move only within their bank or area, " +
-                                labelRange(group.first, group.second).toStdString());
+        targetLast > group.second || image::memoryGroup(m_image.bankTable, last) != group) {
+        Failure refused(FailureKind::MoveOutsideGroup);
+        refused.value = labelRange(first, last).toStdString();
+        refused.names = {labelRange(group.first, group.second).toStdString()};
+        return Outcome::failure(std::move(refused));
+    }
     if (target == first)
         return Outcome::success();
     const DocumentState before = state();

@@ -71,8 +71,9 @@ bool Session::startWriteChanges(Transfer scope, int first, int last) {
         QMetaObject::invokeMethod(
             this,
             [this] {
-                emit transferFinished({Transfer::WriteChanges, TransferResult::Status::Complete,
-                                       tr("Nothing differs.")});
+                TransferResult nothingSent;
+                nothingSent.kind = Transfer::WriteChanges;
+                emit transferFinished(nothingSent);
             },
             Qt::QueuedConnection);
         return true;
@@ -128,7 +129,7 @@ void Session::onTransferEnded(const TransferResult& result, const image::CloneIm
         const Outcome saved =
             saveBackup(m_options.backupFolder, image::imageOfHoldings(holdings, m_image), link);
         if (!saved)
-            emit backupFailed(QString::fromStdString(saved.reason()));
+            emit backupFailed(saved.why());
     }
     // What the transfer changed (reads, flags cleared before writing) is taken over; what the
     // user's side changed meanwhile (a tab-guard reset) stays.

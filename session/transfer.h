@@ -2,9 +2,13 @@
 
 // The transfer commands and how one of them ended, as the session reports it.
 
+#include "image/failure.h"
+
 #include <QCoreApplication>
 #include <QMetaType>
 #include <QString>
+
+#include <vector>
 
 namespace r36::session {
 
@@ -46,8 +50,11 @@ struct TransferResult {
 
     Transfer kind = Transfer::ReadAll;
     Status status = Status::Complete;
-    /// Why it failed, or where it stopped and what reached the receiver; empty on success.
-    QString reason;
+    /// Why it failed or where it stopped (Cancelled); nothing to say on success. The words come
+    /// from failureText() and stoppedText().
+    Failure failure;
+    /// What the receiver acknowledged, in the order it was sent.
+    std::vector<image::Piece> written;
     /// Commands sent a second time after a time-out or a reply out of step.
     int repeated = 0;
     /// What was done: the memories moved (the pieces for Write changes), the receiver's version

@@ -6,6 +6,9 @@
 #include "link/clone_transfer.h"
 #include "link/radio_link.h"
 
+#include <QtGlobal>
+
+#include <memory>
 #include <vector>
 
 namespace r36::session {
@@ -31,7 +34,8 @@ Outcome operate(link::CloneTransfer& transfer, const image::Piece& piece, bool w
     case PieceKind::Memory:
         return write ? transfer.writeMemory(piece.index) : transfer.readMemory(piece.index);
     }
-    return Outcome::failure("unknown piece");
+    Q_UNREACHABLE(); // every kind is handled above
+    return Outcome::success();
 }
 
 /// Runs the plan's operations (writes or reads), in Write all's order, until one fails.
@@ -56,7 +60,7 @@ Outcome writePlanned(link::RadioLink& radio, link::CloneTransfer& transfer,
     Outcome outcome = radio.connectRadio();
     if (outcome)
         outcome = runPlan(transfer, plan, true, progress);
-    return outcome ? outcome : Outcome::failure("Write changes: " + outcome.reason());
+    return outcome.within(FailureStep::of(FailureStep::Command::WriteChanges));
 }
 
 Outcome readBack(link::RadioLink& radio, const image::CloneImage& image,
@@ -74,20 +78,14 @@ Outcome readBack(link::RadioLink& radio, const image::CloneImage& image,
     read.radioVersion = radio.state().radioVersion;
     holdings.takeKnown(read);
     if (!outcome)
-        return Outcome::failure("verifying: " + outcome.reason());
-    const image::Difference differs = image::difference(read, written.acknowledgedPieces());
-    if (differs.empty())
+        return outcome.within(FailureStep::of(FailureStep::Kind::Verifying));
+    auto differs =
+        std::make_shared<image::Difference>(image::difference(read, written.acknowledgedPieces()));
+    if (differs->empty())
         return Outcome::success();
-    std::string text = "verify after writing found " + differs.countsText() +
-                       " that the receiver holds otherwise:";
-    for (const image::Change& change : differs.changes) {
-        text += "\n" + change.mismatchText();
-        // The one-byte write goes to the block's own address; this receiver did not take it
-        // as PROTCT's byte.
-        if (change.piece.kind == PieceKind::Sys3Block)
-            text += " (the PROTCT change did not stick on the receiver)";
-    }
-    return Outcome::failure(text);
+    Failure mismatch(FailureKind::ReceiverDiffers);
+    mismatch.difference = std::move(differs);
+    return Outcome::failure(std::move(mismatch));
 }
 
 } // namespace r36::session

@@ -37,28 +37,6 @@ void TransferWorker::post(std::function<void()> call) {
     QMetaObject::invokeMethod(&m_receiver, std::move(call), Qt::QueuedConnection);
 }
 
-namespace {
-
-// How a transact refused after a stop ends a reason. A command that was in flight when the stop
-// came and failed on its own (no reply, a refusal) is reported as the failure it is.
-const std::string kCancelled = ": cancelled";
-
-bool endsWith(const std::string& text, const std::string& tail) {
-    return text.size() >= tail.size() &&
-           text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
-}
-
-/// "Read all: reading memory 500 at 04280: cancelled" -> "reading memory 500 at 04280".
-std::string stoppedAt(const std::string& reason) {
-    std::string step = reason;
-    if (endsWith(step, kCancelled))
-        step.resize(step.size() - kCancelled.size());
-    const auto colon = step.find(": ");
-    return colon == std::string::npos ? step : step.substr(colon + 2);
-}
-
-} // namespace
-
 void TransferWorker::run(const TransferRequest& request) {
     image::CloneImage image = request.image;
     image::ReceiverHoldings holdings = request.holdings;
@@ -139,8 +117,9 @@ void TransferWorker::run(const TransferRequest& request) {
         memoriesDone = done;
         writeProgress(0, total, done, {TransferStep::Kind::Piece, done, total});
     });
-    const bool cancelled =
-        !outcome && radio.stopRequested() && endsWith(outcome.reason(), kCancelled);
+    // A command that was in flight when the stop came and failed on its own (no reply, a
+    // refusal) is reported as the failure it is.
+    const bool cancelled = !outcome && outcome.why().cancelled();
     if (verifying && !cancelled && !written.empty()) {
         const int from = barMaximum;
         const Outcome checked = readBack(radio, image, tracker, holdings, [&](int done, int total) {
@@ -148,10 +127,14 @@ void TransferWorker::run(const TransferRequest& request) {
                          from + done * readBackSteps / std::max(total, 1),
                          {TransferStep::Kind::Verify, done, total});
         });
-        if (!checked)
-            outcome = Outcome::failure(
-                (outcome ? transferName(request.kind).toStdString() : outcome.reason()) + ": " +
-                checked.reason());
+        if (!checked && outcome) {
+            outcome =
+                checked.within(FailureStep::of(static_cast<FailureStep::Command>(request.kind)));
+        } else if (!checked) {
+            Failure both(FailureKind::AfterFailure);
+            both.parts = {outcome.why(), checked.why()};
+            outcome = Outcome::failure(both);
+        }
     }
     radio.disconnectRadio();
     if (!holdings.knowsNothing())
@@ -163,58 +146,16 @@ void TransferWorker::run(const TransferRequest& request) {
     result.count = memoriesDone;
     result.radioVersion = m_state.radioVersion;
     result.verified = verifying && !written.empty() && outcome;
+    result.written = written;
     if (outcome) {
         result.status = TransferResult::Status::Complete;
-    } else if (cancelled) {
-        result.status = TransferResult::Status::Cancelled;
-        // The sentences are the worker's own; the step and the pieces stay as the link names them.
-        QString text =
-            tr("Stopped before %1.").arg(QString::fromStdString(stoppedAt(outcome.reason())));
-        if (command.writes)
-            text += written.empty()
-                        ? tr(" Nothing reached the receiver.")
-                        : tr(" The receiver took %1.")
-                              .arg(QString::fromStdString(describeWrittenPieces(written)));
-        else
-            text += tr(" Everything read before it is kept.");
-        result.reason = text;
     } else {
-        result.status = TransferResult::Status::Failed;
-        result.reason = QString::fromStdString(outcome.reason());
+        result.status =
+            cancelled ? TransferResult::Status::Cancelled : TransferResult::Status::Failed;
+        result.failure = outcome.why();
     }
     post([this, result, ended = quiet ? request.image : image, version = m_state.radioVersion,
           holdings] { m_events.finished(result, ended, version, holdings); });
-}
-
-std::string describeWrittenPieces(const std::vector<image::Piece>& pieces) {
-    std::vector<std::string> parts;
-    for (std::size_t i = 0; i < pieces.size();) {
-        const image::Piece& first = pieces[i];
-        std::size_t j = i + 1;
-        if (image::isNumberedKind(first.kind)) {
-            // A run of consecutive numbers of one kind: "memories 0..499".
-            while (j < pieces.size() && pieces[j].kind == first.kind &&
-                   pieces[j].index == pieces[j - 1].index + 1)
-                ++j;
-            const int last = pieces[j - 1].index;
-            parts.push_back(j - i == 1
-                                ? image::pieceText(first)
-                                : image::pluralNoun(first.kind) + " " +
-                                      std::to_string(first.index) + ".." + std::to_string(last));
-        } else {
-            // The parts of one block: "the bank table (4 writes)".
-            while (j < pieces.size() && pieces[j].kind == first.kind)
-                ++j;
-            const std::size_t count = j - i;
-            parts.push_back(image::pieceText(first) +
-                            (count == 1 ? "" : " (" + std::to_string(count) + " writes)"));
-        }
-        i = j;
-    }
-    std::string text;
-    for (std::size_t k = 0; k < parts.size(); ++k)
-        text += (k == 0 ? "" : ", ") + parts[k];
-    return text;
 }
 
 } // namespace r36::session

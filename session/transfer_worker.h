@@ -80,8 +80,4 @@ private:
     link::RadioLink* m_radio = nullptr; // a child, so it moves to the worker's thread with it
 };
 
-/// "the bank table (4 writes), bank-link groups 1..10, memories 0..499": the pieces the
-/// receiver acknowledged, in order, consecutive memories and groups joined.
-std::string describeWrittenPieces(const std::vector<image::Piece>& pieces);
-
 } // namespace r36::session

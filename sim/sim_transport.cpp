@@ -17,9 +17,9 @@ SimTransport::SimTransport(ReceiverSimulator& receiver, QObject* parent)
     connect(m_timer, &QTimer::timeout, this, &SimTransport::deliverDue);
 }
 
-bool SimTransport::open(QString& reason) {
-    if (!m_openFailure.isEmpty()) {
-        reason = m_openFailure;
+bool SimTransport::open(Failure& why) {
+    if (m_openFailure) {
+        why = *m_openFailure;
         return false;
     }
     if (!m_open) {
@@ -86,8 +86,13 @@ void SimTransport::deliverDue() {
         m_pending.erase(m_pending.begin());
         if (next.vanish) {
             close();
-            m_openFailure = QStringLiteral("cannot open the simulated receiver: unplugged");
-            emit failed(QStringLiteral("the simulated receiver's cable was pulled"));
+            Failure unplugged(FailureKind::PortError);
+            unplugged.device = "the simulated receiver";
+            unplugged.systemText = "unplugged";
+            m_openFailure = unplugged;
+            Failure pulled(FailureKind::PortGone);
+            pulled.device = "the simulated receiver";
+            emit failed(pulled);
         } else {
             m_inbox += next.bytes;
             emit readyRead();

@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <map>
+#include <optional>
 
 class QTimer;
 
@@ -21,9 +22,9 @@ public:
     void setBaudRate(int baud) { m_baud = baud; }
     /// While set, open() fails with this reason (empty: opens normally). A pulled cable
     /// (Fault::Kind::PortVanishes) sets it; clear it to plug the cable in again.
-    void setOpenFailure(const QString& reason) { m_openFailure = reason; }
+    void setOpenFailure(const Failure& why) { m_openFailure = why; }
 
-    [[nodiscard]] bool open(QString& reason) override;
+    [[nodiscard]] bool open(Failure& why) override;
     void close() override;
     bool isOpen() const override { return m_open; }
     QByteArray readAll() override;
@@ -44,7 +45,7 @@ private:
     ReceiverSimulator& m_receiver;
     int m_baud = 0;
     bool m_open = false;
-    QString m_openFailure;
+    std::optional<Failure> m_openFailure;
     QByteArray m_inbox;
     // By due time; equal times keep their order. One timer, a child, so it moves with the
     // transport to whichever thread uses it.

@@ -47,6 +47,490 @@
     </message>
 </context>
 <context>
+    <name>r36::Failure</name>
+    <message>
+        <source>greeting</source>
+        <translation>挨拶</translation>
+    </message>
+    <message>
+        <source>version query</source>
+        <translation>バージョン問い合わせ</translation>
+    </message>
+    <message>
+        <source>reading %1 at %2</source>
+        <translation>%1 (%2) の読み込み</translation>
+    </message>
+    <message>
+        <source>writing %1 at %2</source>
+        <translation>%1 (%2) の書き込み</translation>
+    </message>
+    <message>
+        <source>verifying</source>
+        <translation>照合</translation>
+    </message>
+    <message>
+        <source>remote key ID %1</source>
+        <translation>リモートキー ID %1</translation>
+    </message>
+    <message>
+        <source>1 memory</source>
+        <translation>メモリー 1 件</translation>
+    </message>
+    <message>
+        <source>%1 memories</source>
+        <translation>メモリー %1 件</translation>
+    </message>
+    <message>
+        <source>1 bank</source>
+        <translation>バンク 1 件</translation>
+    </message>
+    <message>
+        <source>%1 banks</source>
+        <translation>バンク %1 件</translation>
+    </message>
+    <message>
+        <source>1 bank-link group</source>
+        <translation>バンクリンクグループ 1 件</translation>
+    </message>
+    <message>
+        <source>%1 bank-link groups</source>
+        <translation>バンクリンクグループ %1 件</translation>
+    </message>
+    <message>
+        <source>1 PS-link group</source>
+        <translation>PS リンクグループ 1 件</translation>
+    </message>
+    <message>
+        <source>%1 PS-link groups</source>
+        <translation>PS リンクグループ %1 件</translation>
+    </message>
+    <message>
+        <source>1 setting</source>
+        <translation>設定 1 件</translation>
+    </message>
+    <message>
+        <source>%1 settings</source>
+        <translation>設定 %1 件</translation>
+    </message>
+    <message>
+        <source>1 remote key ID</source>
+        <translation>リモートキー ID 1 件</translation>
+    </message>
+    <message>
+        <source>%1 remote key IDs</source>
+        <translation>リモートキー ID %1 件</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>verify after writing found %1 that the receiver holds otherwise:</source>
+        <translation>書き込み後の照合で、受信機の内容が書き込んだものと異なる項目が見つかりました (%1):</translation>
+    </message>
+    <message>
+        <source>%1: the receiver holds %2, %3 was written</source>
+        <translation>%1: 受信機の内容は %2、書き込んだのは %3</translation>
+    </message>
+    <message>
+        <source> (the PROTCT change did not stick on the receiver)</source>
+        <translation> (PROTCT の変更が受信機に反映されませんでした)</translation>
+    </message>
+    <message>
+        <source>%1 %2 is not %3</source>
+        <translation>%1 %2 は %3 の範囲外です</translation>
+    </message>
+    <message>
+        <source>%1 %2: a decimal comma? write %3</source>
+        <translation>%1 %2: 小数点にコンマが使われていませんか? %3 と書いてください</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <translation>%1 %2: %3</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>%1 を読み込めません: %2</translation>
+    </message>
+    <message>
+        <source>Cannot create %1: %2</source>
+        <translation>%1 を作成できません: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 に書き込めません: %2</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not a regular file</source>
+        <translation>%1 は%2で、通常のファイルではありません</translation>
+    </message>
+    <message>
+        <source>Can&apos;t open the file.</source>
+        <translation>ファイルを開けません。</translation>
+    </message>
+    <message>
+        <source>not a clone file</source>
+        <translation>クローンファイルではありません</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>%1 行目: %2</translation>
+    </message>
+    <message>
+        <source>the file ends after line %1; a channel list has %2 lines</source>
+        <translation>ファイルが %1 行目で終わっています。チャンネルリストは %2 行です</translation>
+    </message>
+    <message>
+        <source>the file has more than %1 lines</source>
+        <translation>ファイルが %1 行を超えています</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1 に書き込めません: %2</translation>
+    </message>
+    <message>
+        <source>cannot create the folder %1</source>
+        <translation>フォルダー %1 を作成できません</translation>
+    </message>
+    <message>
+        <source>a quoted field is not closed</source>
+        <translation>引用符で囲まれたフィールドが閉じていません</translation>
+    </message>
+    <message>
+        <source>the memory cannot be stored</source>
+        <translation>このメモリーは保存できません</translation>
+    </message>
+    <message>
+        <source>%1 cells; a memory row has 12, BANK-CH to Name</source>
+        <translation>セルが %1 個です。メモリーの行は BANK-CH から Name までの 12 個です</translation>
+    </message>
+    <message>
+        <source>not a memory record</source>
+        <translation>メモリーのレコードではありません</translation>
+    </message>
+    <message>
+        <source>the clipboard holds no memory rows</source>
+        <translation>クリップボードにメモリーの行がありません</translation>
+    </message>
+    <message>
+        <source>%1 rows from memory %2 would run past memory %3</source>
+        <translation>メモリー %2 からの %1 行はメモリー %3 を超えてしまいます</translation>
+    </message>
+    <message>
+        <source>port error: %1</source>
+        <translation>ポートエラー: %1</translation>
+    </message>
+    <message>
+        <source>cannot read from %1 (is the cable unplugged?)</source>
+        <translation>%1 から読み込めません (ケーブルが抜けていませんか?)</translation>
+    </message>
+    <message>
+        <source>cannot write to %1: %2</source>
+        <translation>%1 へ書き込めません: %2</translation>
+    </message>
+    <message>
+        <source>%1 is no longer available (is the cable unplugged?)</source>
+        <translation>%1 が使えなくなりました (ケーブルが抜けていませんか?)</translation>
+    </message>
+    <message>
+        <source>cannot send</source>
+        <translation>送信できません</translation>
+    </message>
+    <message>
+        <source>another command is still waiting for its reply</source>
+        <translation>別のコマンドが応答を待っています</translation>
+    </message>
+    <message>
+        <source>no reply within %1 ms</source>
+        <translation>%1 ms 以内に応答がありません</translation>
+    </message>
+    <message>
+        <source>reply not framed (no echo of the command)</source>
+        <translation>応答の形式が不正です (コマンドのエコーがありません)</translation>
+    </message>
+    <message>
+        <source>reply not framed (no CR LF within %1 ms)</source>
+        <translation>応答の形式が不正です (%1 ms 以内に CR LF がありません)</translation>
+    </message>
+    <message>
+        <source>reply not framed</source>
+        <translation>応答の形式が不正です</translation>
+    </message>
+    <message>
+        <source>empty reply</source>
+        <translation>空の応答</translation>
+    </message>
+    <message>
+        <source>%1, sent twice</source>
+        <translation>%1 (2 回送信)</translation>
+    </message>
+    <message>
+        <source>%1; sent again: %2</source>
+        <translation>%1。再送: %2</translation>
+    </message>
+    <message>
+        <source>greeting answered &quot;%1&quot; instead of &quot;OK&quot;</source>
+        <translation>挨拶への応答が &quot;OK&quot; ではなく &quot;%1&quot; でした</translation>
+    </message>
+    <message>
+        <source>version reply &quot;%1&quot; is not three digits, &quot;-&quot; and two digits, like 002-06</source>
+        <translation>バージョン応答 &quot;%1&quot; が 002-06 のような 3 桁・&quot;-&quot;・2 桁の形ではありません</translation>
+    </message>
+    <message>
+        <source>version reply &quot;%1&quot; is out of range</source>
+        <translation>バージョン応答 &quot;%1&quot; が範囲外です</translation>
+    </message>
+    <message>
+        <source>bad reply length</source>
+        <translation>応答の長さが不正です</translation>
+    </message>
+    <message>
+        <source>bad reply, %1 characters instead of 64</source>
+        <translation>不正な応答: 64 文字ではなく %1 文字です</translation>
+    </message>
+    <message>
+        <source>bad reply, not hexadecimal: &quot;%1&quot;</source>
+        <translation>不正な応答: 16 進数ではありません: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>receiver answered &quot;%1&quot; instead of &quot;OK&quot;</source>
+        <translation>受信機の応答が &quot;OK&quot; ではなく &quot;%1&quot; でした</translation>
+    </message>
+    <message>
+        <source>data &quot;%1&quot; is not 1 to %2 bytes of hexadecimal text; not sent</source>
+        <translation>データ &quot;%1&quot; は 1～%2 バイトの 16 進テキストではないため、送信しませんでした</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>中止されました</translation>
+    </message>
+    <message>
+        <source>no memory selected</source>
+        <translation>メモリーが選択されていません</translation>
+    </message>
+    <message>
+        <source>memories %1..%2 are outside 0..%3</source>
+        <translation>メモリー %1..%2 は 0..%3 の範囲外です</translation>
+    </message>
+    <message>
+        <source>memory %1 is not a user memory</source>
+        <translation>メモリー %1 はユーザーメモリーではありません</translation>
+    </message>
+    <message>
+        <source>memories %1..%2 are not user memories</source>
+        <translation>メモリー %1..%2 はユーザーメモリーではありません</translation>
+    </message>
+    <message>
+        <source>%1, the last of its bank or area, is in use; nothing moved</source>
+        <translation>バンクまたはエリアの最後の %1 が使用中のため、何も移動していません</translation>
+    </message>
+    <message>
+        <source>%1 is at the top of its bank or area</source>
+        <translation>%1 はバンクまたはエリアの先頭です</translation>
+    </message>
+    <message>
+        <source>%1 is at the bottom of its bank or area</source>
+        <translation>%1 はバンクまたはエリアの末尾です</translation>
+    </message>
+    <message>
+        <source>%1 move only within their bank or area, %2</source>
+        <translation>%1 は自分のバンクまたはエリア (%2) の中でしか移動できません</translation>
+    </message>
+    <message>
+        <source>memories %1..%2 span more than one bank or area; select memories within %3..%4 to sort them</source>
+        <translation>メモリー %1..%2 は複数のバンクまたはエリアにまたがっています。並べ替えるには %3..%4 の範囲で選択してください</translation>
+    </message>
+    <message>
+        <source>the bank table</source>
+        <translation>バンクテーブル</translation>
+    </message>
+    <message>
+        <source>the settings block</source>
+        <translation>設定ブロック</translation>
+    </message>
+    <message>
+        <source>the third settings block</source>
+        <translation>第 3 設定ブロック</translation>
+    </message>
+    <message>
+        <source>the remote key IDs</source>
+        <translation>リモートキー ID</translation>
+    </message>
+    <message>
+        <source>the bank links</source>
+        <translation>バンクリンク</translation>
+    </message>
+    <message>
+        <source>bank-link group %1</source>
+        <translation>バンクリンクグループ %1</translation>
+    </message>
+    <message>
+        <source>the program-scan links</source>
+        <translation>プログラムスキャンリンク</translation>
+    </message>
+    <message>
+        <source>program-scan-link group %1</source>
+        <translation>プログラムスキャンリンクグループ %1</translation>
+    </message>
+    <message>
+        <source>memory %1</source>
+        <translation>メモリー %1</translation>
+    </message>
+    <message>
+        <source>memories %1..%2</source>
+        <translation>メモリー %1..%2</translation>
+    </message>
+    <message>
+        <source>bank-link groups %1..%2</source>
+        <translation>バンクリンクグループ %1..%2</translation>
+    </message>
+    <message>
+        <source>program-scan-link groups %1..%2</source>
+        <translation>プログラムスキャンリンクグループ %1..%2</translation>
+    </message>
+    <message>
+        <source>%1 (%2 writes)</source>
+        <translation>%1 (%2 回の書き込み)</translation>
+    </message>
+</context>
+<context>
+    <name>r36::files::CsvLine</name>
+    <message>
+        <source>frequency</source>
+        <translation>周波数</translation>
+    </message>
+    <message>
+        <source>offset</source>
+        <translation>オフセット</translation>
+    </message>
+    <message>
+        <source>mode</source>
+        <translation>モード</translation>
+    </message>
+    <message>
+        <source>step</source>
+        <translation>ステップ</translation>
+    </message>
+    <message>
+        <source>shift</source>
+        <translation>シフト</translation>
+    </message>
+    <message>
+        <source>subtone</source>
+        <translation>サブトーン</translation>
+    </message>
+    <message>
+        <source>CTCSS tone</source>
+        <translation>CTCSS トーン</translation>
+    </message>
+    <message>
+        <source>DCS code</source>
+        <translation>DCS コード</translation>
+    </message>
+    <message>
+        <source>train tone</source>
+        <translation>トレイントーン</translation>
+    </message>
+    <message>
+        <source>skip</source>
+        <translation>スキップ</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>名前</translation>
+    </message>
+    <message>
+        <source>is not a number of MHz, like 145.020000</source>
+        <translation>は 145.020000 のような MHz の数値ではありません</translation>
+    </message>
+    <message>
+        <source>is only allowed in PRG memories</source>
+        <translation>は PRG メモリーでしか使えません</translation>
+    </message>
+    <message>
+        <source>is not FM, AM or WFM</source>
+        <translation>は FM、AM、WFM のいずれでもありません</translation>
+    </message>
+    <message>
+        <source>is not a step of the receiver</source>
+        <translation>は受信機のステップではありません</translation>
+    </message>
+    <message>
+        <source>is not OFF, + or -</source>
+        <translation>は OFF、+、- のいずれでもありません</translation>
+    </message>
+    <message>
+        <source>is not OFF, Train, CTCSS, REV or DCS</source>
+        <translation>は OFF、Train、CTCSS、REV、DCS のいずれでもありません</translation>
+    </message>
+    <message>
+        <source>is not a tone of the receiver</source>
+        <translation>は受信機のトーンではありません</translation>
+    </message>
+    <message>
+        <source>is not a code of the receiver</source>
+        <translation>は受信機のコードではありません</translation>
+    </message>
+    <message>
+        <source>is not a train tone of the receiver</source>
+        <translation>は受信機のトレイントーンではありません</translation>
+    </message>
+    <message>
+        <source>is not &quot;*&quot; or empty</source>
+        <translation>は &quot;*&quot; でも空欄でもありません</translation>
+    </message>
+    <message>
+        <source>is longer than six characters</source>
+        <translation>は 6 文字を超えています</translation>
+    </message>
+    <message>
+        <source>holds a character that is not printable ASCII</source>
+        <translation>に印字可能な ASCII 以外の文字が含まれています</translation>
+    </message>
+</context>
+<context>
+    <name>r36::files::TextFile</name>
+    <message>
+        <source>a folder</source>
+        <translation>フォルダー</translation>
+    </message>
+    <message>
+        <source>a FIFO</source>
+        <translation>FIFO</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>ソケット</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>デバイス</translation>
+    </message>
+    <message>
+        <source>not a file</source>
+        <translation>ファイル以外のもの</translation>
+    </message>
+</context>
+<context>
+    <name>r36::image::Difference</name>
+    <message>
+        <source>empty</source>
+        <translation>空き</translation>
+    </message>
+    <message>
+        <source>not read</source>
+        <translation>未読み込み</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation>読み取り不能</translation>
+    </message>
+</context>
+<context>
     <name>r36::link::PortTrouble</name>
     <message>
         <source>cannot open %1: no serial device stands for it (QBR36_COM%2=/dev/... names one).</source>
@@ -292,10 +776,6 @@
     <message>
         <source>Move memories</source>
         <translation>メモリーの移動</translation>
-    </message>
-    <message>
-        <source>Nothing differs.</source>
-        <translation>違いはありません。</translation>
     </message>
     <message>
         <source>Edit %1</source>

@@ -7,6 +7,7 @@
 
 #include "image/memory_areas.h"
 #include "session/memory_clipboard.h"
+#include "session/failure_text.h"
 #include "session/session.h"
 
 #include <QAction>
@@ -123,7 +124,7 @@ void EditCommands::selectMemories(int first, int last, int current) {
 
 bool EditCommands::report(const Outcome& outcome) {
     if (!outcome)
-        m_status.showMessage(QString::fromStdString(outcome.reason()));
+        m_status.showMessage(session::failureText(outcome.why()));
     return outcome.ok();
 }
 
@@ -211,7 +212,8 @@ void EditCommands::paste() {
         return;
     const session::PastedRows rows = session::pastedMemories(*data, first);
     if (!rows.ok()) {
-        m_status.showMessage(tr("Nothing pasted: %1").arg(QString::fromStdString(rows.reason)));
+        m_status.showMessage(
+            tr("Nothing pasted: %1").arg(session::failureText(rows.problem.why())));
         return;
     }
     const int last = first + static_cast<int>(rows.records.size()) - 1;

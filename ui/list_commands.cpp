@@ -8,6 +8,7 @@
 #include "image/list_check.h"
 #include "image/memory_areas.h"
 #include "image/memory_fields.h"
+#include "session/failure_text.h"
 #include "session/list_edits.h"
 #include "session/session.h"
 
@@ -197,7 +198,7 @@ void ListCommands::sort() {
     m_status.showMessage(
         sorted
             ? tr("Memories sorted by %1").arg(choice.lines[line]) + EditReports::leftHidden(hidden)
-            : tr("Nothing sorted: %1").arg(QString::fromStdString(sorted.reason())));
+            : tr("Nothing sorted: %1").arg(session::failureText(sorted.why())));
 }
 
 void ListCommands::setField() {

@@ -19,6 +19,7 @@
 
 #include "session/backups.h"
 #include "session/port_entries.h"
+#include "session/failure_text.h"
 #include "session/session.h"
 
 #include <QActionGroup>
@@ -74,8 +75,8 @@ MainWindow::MainWindow(Options options, QWidget* parent)
     if (!m_options.commLogPath.isEmpty()) {
         // Told once the window shows: a log that is not written is no reason not to start.
         if (const Outcome live = m_session->logCommunicationTo(m_options.commLogPath); !live)
-            QTimer::singleShot(0, this, [this, reason = live.reason()] {
-                showError(tr("Error"), tr("Can't write the communication log."), reason);
+            QTimer::singleShot(0, this, [this, why = live.why()] {
+                showError(tr("Error"), tr("Can't write the communication log."), why);
             });
     }
 
@@ -165,9 +166,10 @@ void MainWindow::wireSession() {
     });
     connect(s, &session::Session::transferProgress, m_transferBar, &TransferBar::showProgress);
     connect(s, &session::Session::transferFinished, this, &MainWindow::transferFinished);
-    connect(s, &session::Session::backupFailed, this, [this](const QString& reason) {
+    connect(s, &session::Session::backupFailed, this, [this](const Failure& why) {
         m_dialogs->message(this, UserDialogs::Icon::Warning, tr("Caution"),
-                           tr("The backup of the receiver could not be saved."), reason);
+                           tr("The backup of the receiver could not be saved."),
+                           session::failureText(why));
     });
     connect(m_transferBar, &TransferBar::cancelRequested, s, &session::Session::cancelTransfer);
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
@@ -240,17 +242,16 @@ void MainWindow::refreshPortDevices() {
 
 void MainWindow::choosePort(int commPort) {
     if (const Outcome saved = m_session->choosePort(commPort); !saved)
-        showError(tr("Error"), tr("Can't save the port and speed."), saved.reason());
+        showError(tr("Error"), tr("Can't save the port and speed."), saved.why());
 }
 
 void MainWindow::chooseSpeed(int commSpeed) {
     if (const Outcome saved = m_session->chooseSpeed(commSpeed); !saved)
-        showError(tr("Error"), tr("Can't save the port and speed."), saved.reason());
+        showError(tr("Error"), tr("Can't save the port and speed."), saved.why());
 }
 
-void MainWindow::showError(const QString& title, const QString& text, const std::string& reason) {
-    m_dialogs->message(this, UserDialogs::Icon::Critical, title, text,
-                       QString::fromStdString(reason));
+void MainWindow::showError(const QString& title, const QString& text, const Failure& why) {
+    m_dialogs->message(this, UserDialogs::Icon::Critical, title, text, session::failureText(why));
 }
 
 // ---- Busy state and transfers --------------------------------------------------------------
@@ -276,12 +277,12 @@ void MainWindow::transferFinished(const session::TransferResult& result) {
                                TransferTexts::completeText(result));
         } else if (result.status == Status::Cancelled) {
             m_dialogs->message(this, UserDialogs::Icon::Warning, tr("Cancelled"), tr("Cancelled"),
-                               result.reason);
+                               session::resultText(result));
         } else {
             m_dialogs->message(this, UserDialogs::Icon::Critical,
                                session::isWholeImageTransfer(result.kind) ? tr("Error")
                                                                           : tr(" Error"),
-                               tr("Error"), result.reason);
+                               tr("Error"), session::resultText(result));
         }
     }
     setTransferControls(true);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "image/failure.h"
 #include "image/program_constants.h"
 #include "session/transport.h"
 
@@ -126,9 +127,12 @@ private:
     void onTabChanged(int index);
     void openMemoryEditor(int memory);
     void openLinkDialog(bool bankLink);
+    /// The partition problem in the status bar, until it is mended or another message comes.
+    void showPartitionProblem();
     void showVersion();
     int runDialog(QDialog& dialog);
-    void showError(const QString& title, const QString& text, const std::string& reason = {});
+    /// A critical message whose detail is `why` in the user's language.
+    void showError(const QString& title, const QString& text, const Failure& why);
 
     /// The file dialogs, opening in the folder last used; a name typed without an extension
     /// gets `suffix`. Empty: cancelled.
@@ -163,6 +167,7 @@ private:
 
     bool m_closeRequested = false;
     bool m_switchingTabBack = false;
+    bool m_partitionProblemShown = false;
     int m_currentTab = 0; // 0 = none yet, 1 = Memory, 2 = Settings
 
     QTabBar* m_tabs = nullptr;

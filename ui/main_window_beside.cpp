@@ -12,6 +12,7 @@
 
 #include "session/backups.h"
 #include "session/companion.h"
+#include "session/failure_text.h"
 #include "session/file_problems.h"
 #include "session/session.h"
 
@@ -52,7 +53,7 @@ template <typename Report> void MainWindow::showBeside(const Report& opened, con
             this, UserDialogs::Icon::Critical, tr("Error"), tr("Can't open the file."),
             opened.notCloneName
                 ? tr("%1: the name does not end in .R36").arg(QDir::toNativeSeparators(path))
-                : QString::fromStdString(opened.outcome.reason()));
+                : session::failureText(opened.outcome.why()));
         return;
     }
     m_tabs->setCurrentIndex(0); // the pane lies beside the memory list

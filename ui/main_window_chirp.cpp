@@ -64,7 +64,7 @@ void MainWindow::exportChirpFile() {
     const Outcome exported =
         session::exportChirpCsv(path, m_session->image(), m_session->labels(), notes);
     if (!exported) {
-        showError(tr("Error"), tr("Can't write the file."), exported.reason());
+        showError(tr("Error"), tr("Can't write the file."), exported.why());
         return;
     }
     statusBar()->showMessage(tr("Saved to %1").arg(QDir::toNativeSeparators(path)));

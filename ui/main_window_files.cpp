@@ -11,6 +11,7 @@
 #include "window_state.h"
 
 #include "session/chirp_lists.h"
+#include "session/failure_text.h"
 #include "session/file_names.h"
 #include "session/file_problems.h"
 #include "session/session.h"
@@ -86,7 +87,7 @@ bool MainWindow::openClonePath(const QString& path, bool asRestore) {
             this, UserDialogs::Icon::Critical, tr("Error"), tr("Can't open the file."),
             report.notCloneName
                 ? tr("%1: the name does not end in .R36").arg(QDir::toNativeSeparators(path))
-                : QString::fromStdString(report.outcome.reason()));
+                : session::failureText(report.outcome.why()));
         return false;
     }
     if (report.settingsOnly)
@@ -121,7 +122,7 @@ bool MainWindow::saveCloneFileAs() {
 
 bool MainWindow::saveCloneTo(const QString& path) {
     if (const Outcome saved = m_session->save(path); !saved) {
-        showError(tr("Error"), tr("Can't save the file."), saved.reason());
+        showError(tr("Error"), tr("Can't save the file."), saved.why());
         return false;
     }
     if (path != m_session->settingsFilePath())
@@ -153,14 +154,17 @@ void MainWindow::importCsvPath(const QString& path) {
         importChirpPath(path);
         return;
     }
-    int errorLine = 0;
-    const Outcome imported = m_session->importCsv(path, &errorLine);
+    const Outcome imported = m_session->importCsv(path);
     if (!imported) {
         // Nothing of a failed import is applied: the image, the grid and the title stay.
+        const Failure& why = imported.why();
+        const int errorLine = why.line;
         const QString text =
             errorLine > 0 ? tr("Error at line%1").arg(errorLine) : tr("Can't open the file.");
-        showError(tr("Error"), text,
-                  imported.reason() == "Can't open the file." ? std::string() : imported.reason());
+        // A file refused for its name has nothing to add to the title.
+        m_dialogs->message(this, UserDialogs::Icon::Critical, tr("Error"), text,
+                           why.kind == FailureKind::WrongFileName ? QString()
+                                                                  : session::failureText(why));
         return;
     }
     fileTaken(path);
@@ -180,7 +184,7 @@ void MainWindow::exportCsvFile() {
         path, [this](int row) { m_transferBar->showRows(row, image::kUserMemoryCount); });
     m_transferBar->transferEnded();
     if (!exported)
-        showError(tr("Error"), tr("Can't write the file."), exported.reason());
+        showError(tr("Error"), tr("Can't write the file."), exported.why());
 }
 
 void MainWindow::saveCommLog() {
@@ -188,7 +192,7 @@ void MainWindow::saveCommLog() {
     if (path.isEmpty())
         return;
     if (const Outcome saved = m_session->saveCommLog(path); !saved)
-        showError(tr("Error"), tr("Can't save the communication log."), saved.reason());
+        showError(tr("Error"), tr("Can't save the communication log."), saved.why());
 }
 
 } // namespace r36::ui

@@ -91,11 +91,13 @@ void MainWindow::wireMemoryPageHints() {
     });
     connect(partition, &PartitionEditor::statusMessage, this,
             [this](const QString& text) { statusBar()->showMessage(text); });
+    // Any other message, or none, replaces the problem; only the problem itself is cleared.
+    connect(statusBar(), &QStatusBar::messageChanged, this,
+            [this] { m_partitionProblemShown = false; });
     connect(m_session.get(), &session::Session::partitionChanged, this, [this] {
-        const QString problem = partitionProblem(*m_session);
-        if (!problem.isEmpty())
-            statusBar()->showMessage(problem);
-        else if (statusBar()->currentMessage().startsWith(partitionProblemLead()))
+        if (!m_session->partitionValid())
+            showPartitionProblem();
+        else if (m_partitionProblemShown)
             statusBar()->clearMessage();
     });
 }
@@ -180,10 +182,15 @@ void MainWindow::openMemoryEditor(int memory) {
     m_memoryPage->grid()->setFocus();
 }
 
+void MainWindow::showPartitionProblem() {
+    statusBar()->showMessage(partitionProblem(*m_session));
+    m_partitionProblemShown = true;
+}
+
 void MainWindow::openLinkDialog(bool bankLink) {
     // Bank links need a valid partition to know which banks exist.
     if (bankLink && !m_session->partitionValid()) {
-        statusBar()->showMessage(partitionProblem(*m_session));
+        showPartitionProblem();
         m_memoryPage->grid()->setFocus();
         return;
     }

@@ -96,7 +96,7 @@ void MainWindow::buildMenus() {
     m_verifyAction->setChecked(m_session->verifyAfterWriting());
     connect(m_verifyAction, &QAction::toggled, this, [this](bool verify) {
         if (const Outcome saved = m_session->setVerifyAfterWriting(verify); !saved)
-            showError(tr("Error"), tr("Can't save the settings file."), saved.reason());
+            showError(tr("Error"), tr("Can't save the settings file."), saved.why());
     });
 
     QMenu* help = menuBar()->addMenu(tr("Help(&H)"));

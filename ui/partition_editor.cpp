@@ -115,10 +115,6 @@ void PartitionEditor::showPartition() {
     m_write->setToolTip(problem);
 }
 
-QString partitionProblemLead() {
-    return PartitionEditor::tr("The bank counts total %1; they must total %2").section(u'%', 0, 0);
-}
-
 QString partitionProblem(const session::Session& session) {
     if (session.partitionValid())
         return {};

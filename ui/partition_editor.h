@@ -17,8 +17,6 @@ namespace r36::ui {
 /// Why the partition cannot be used (Bank Write, Bank-Link): "The bank counts total 990; they
 /// must total 1000"; empty while the displayed total is 1000.
 QString partitionProblem(const session::Session& session);
-/// The problem's text up to its first number, to recognise it in the status bar.
-QString partitionProblemLead();
 
 /// The bank partition box: 50 count boxes (`txtPartition<bank>`) in five columns "0x".."4x" by
 /// rows "0".."9", the displayed total (`total_mem`) and the "Bank Read", "Bank Write" and

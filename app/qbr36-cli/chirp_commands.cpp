@@ -4,6 +4,8 @@
 #include "files/chirp_csv_import.h"
 #include "image/memory_areas.h"
 #include "session/chirp_texts.h"
+#include "image/value_lists.h"
+#include "session/failure_text.h"
 #include "session/session.h"
 
 #include <algorithm>
@@ -57,7 +59,8 @@ Outcome importChirpCommand(const Invocation& invocation, session::Session& sessi
     if (!invocation.into.isEmpty()) {
         const session::Session::OpenReport report = session.open(invocation.into);
         if (!report.outcome)
-            return Outcome::failure(text(invocation.into) + ": " + report.outcome.reason());
+            return Outcome::failure(text(invocation.into) + ": " +
+                                    session::englishText(report.outcome.why()));
         for (const files::SkippedLine& skipped : report.skipped)
             output.warnings.push_back(text(invocation.into) + " line " +
                                       std::to_string(skipped.lineNumber) + ": " + skipped.reason +
@@ -83,7 +86,9 @@ Outcome importChirpCommand(const Invocation& invocation, session::Session& sessi
         return Outcome::failure(text(session::placementRefusalText(placed, session.labels())) +
                                 nothingWritten);
     const Outcome saved = session.save(invocation.paths[1]);
-    return saved ? saved : Outcome::failure(text(invocation.paths[1]) + ": " + saved.reason());
+    return saved ? saved
+                 : Outcome::failure(text(invocation.paths[1]) + ": " +
+                                    session::englishText(saved.why()));
 }
 
 Outcome exportChirpCommand(const Invocation& invocation, session::Session& session,
@@ -92,7 +97,7 @@ Outcome exportChirpCommand(const Invocation& invocation, session::Session& sessi
     const QString& out = invocation.paths[1];
     if (Outcome written = files::exportChirpCsv(out, session.image(), session.labels(), notes);
         !written)
-        return Outcome::failure(text(out) + ": " + written.reason());
+        return Outcome::failure(text(out) + ": " + session::englishText(written.why()));
     for (const files::ChirpExportNote& note : notes)
         output.warnings.push_back(
             text(session::chirpExportNoteText(note, session.image(), session.labels())));

@@ -11,6 +11,7 @@
 #include "image/program_constants.h"
 #include "link/port_names.h"
 #include "session/backups.h"
+#include "session/failure_text.h"
 #include "session/file_problems.h"
 #include "session/session.h"
 
@@ -19,6 +20,7 @@
 #include <QRegularExpression>
 
 #include <array>
+#include <optional>
 
 namespace r36::cli {
 
@@ -38,11 +40,11 @@ Outcome interrupted(const std::string& where) {
     return Outcome::failure("Interrupted " + where + ".");
 }
 
-/// The reason of a file operation with the file named, unless the reason names it already.
+/// The failure of a file operation with the file named, unless its sentence names it already.
 Outcome aboutFile(const QString& path, const Outcome& outcome) {
-    if (outcome || outcome.reason().find(text(path)) != std::string::npos)
+    if (outcome || session::namesFile(outcome.why(), path))
         return outcome;
-    return Outcome::failure(text(path) + ": " + outcome.reason());
+    return Outcome::failure(text(path) + ": " + session::englishText(outcome.why()));
 }
 
 /// Every problem of a clone file, each naming the file: "x.R36: line 3: MR record is ...".
@@ -79,12 +81,13 @@ Outcome resolvePort(const QString& port, QString& device, int& commPort) {
 
 /// Why a cancelled transfer stopped. A read names the file it did not write instead of what
 /// the session kept, which ends with the program.
-std::string cancelledText(Transfer kind, const QString& reason, const QString& unwritten) {
-    if (kind != Transfer::ReadAll)
-        return text(session::transferName(kind)) + " cancelled. " + text(reason);
-    const qsizetype sentenceEnd = reason.indexOf(QLatin1String(". "));
-    const QString where = sentenceEnd < 0 ? reason : reason.left(sentenceEnd + 1);
-    return "Read all cancelled. " + text(where) + " " + text(unwritten) + " was not written.";
+std::string cancelledText(const TransferResult& result, const QString& unwritten) {
+    constexpr auto english = session::Wording::English;
+    if (result.kind != Transfer::ReadAll)
+        return text(session::transferName(result.kind)) + " cancelled. " +
+               text(session::resultText(result, english));
+    return "Read all cancelled. " + text(session::stoppedWhereText(result.failure, english)) + " " +
+           text(unwritten) + " was not written.";
 }
 
 /// A whole-receiver transfer over the port of the invocation, run to its end on this thread's
@@ -126,11 +129,11 @@ Outcome transfer(Session& session, Transfer kind, const Invocation& invocation, 
                                       text(session::completeText(result.repeated)));
         return Outcome::success();
     case TransferResult::Status::Failed:
-        return Outcome::failure(text(result.reason));
+        return Outcome::failure(result.failure);
     case TransferResult::Status::Cancelled:
         break;
     }
-    return Outcome::failure(cancelledText(kind, result.reason, unwritten));
+    return Outcome::failure(cancelledText(result, unwritten));
 }
 
 Outcome openCloneFile(Session& session, const QString& path, Session::OpenReport& report) {
@@ -176,16 +179,16 @@ Outcome writeCommand(const Invocation& invocation, Session& session, StopSignals
     // The backup, and what the receiver holds for Write changes: one Read all that leaves the
     // opened file as it is.
     if (invocation.backup || (invocation.changes && invocation.changesFrom.isEmpty())) {
-        QString backupFailure;
+        std::optional<Failure> backupFailure;
         QObject::connect(&session, &Session::backupFailed,
-                         [&backupFailure](const QString& reason) { backupFailure = reason; });
+                         [&backupFailure](const Failure& why) { backupFailure = why; });
         if (Outcome read = transfer(session, Transfer::ReadAll, invocation, stop, output, {},
                                     [&session] { return session.startReceiverRead(); });
             !read)
             return read;
-        if (!backupFailure.isEmpty())
+        if (backupFailure)
             return Outcome::failure("the backup could not be saved, so nothing was sent: " +
-                                    text(backupFailure));
+                                    session::englishText(*backupFailure));
         if (stop.received())
             return interrupted("after reading the receiver; nothing was sent");
     }

@@ -1,6 +1,7 @@
 #include "file_paths.h"
 
 #include "files/text_file.h"
+#include "session/failure_text.h"
 
 #include <QDir>
 #include <QFile>
@@ -76,7 +77,8 @@ Outcome checkPaths(const Invocation& invocation) {
         if (files::isStandardStream(path))
             continue;
         if (Outcome regular = files::refuseUnlessRegular(path); !regular)
-            return Outcome::failure(regular.reason() + "; give a file, or - for standard " +
+            return Outcome::failure(session::englishText(regular.why()) +
+                                    "; give a file, or - for standard " +
                                     (paths.inputs.contains(path) ? "input" : "output"));
     }
     for (qsizetype k = 0; k < paths.outputs.size(); ++k) {

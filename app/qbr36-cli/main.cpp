@@ -8,6 +8,7 @@
 #include "image/program_constants.h"
 #include "link/comm_log.h"
 #include "session/backups.h"
+#include "session/failure_text.h"
 #include "session/session.h"
 
 #include <QCoreApplication>
@@ -93,7 +94,7 @@ int main(int argc, char* argv[]) {
         r36::session::Session session(options);
         if (!invocation.logPath.isEmpty())
             if (const r36::Outcome live = session.commLog().writeAlongTo(invocation.logPath); !live)
-                outcome = r36::Outcome::failure("--log: " + live.reason());
+                outcome = r36::Outcome::failure("--log: " + r36::session::englishText(live.why()));
         if (outcome)
             outcome = r36::cli::runCommand(invocation, session, stop, output);
         if (!invocation.logPath.isEmpty())
@@ -102,14 +103,14 @@ int main(int argc, char* argv[]) {
     // The exit status keeps meaning the command; a log that stopped half way is a warning.
     if (!log)
         output.warnings.push_back("the log " + invocation.logPath.toStdString() +
-                                  " is incomplete: " + log.reason());
+                                  " is incomplete: " + r36::session::englishText(log.why()));
     for (const std::string& warning : output.warnings)
         std::fprintf(stderr, "qbr36-cli: %s\n", warning.c_str());
     std::fputs(output.standardOutput.c_str(), stdout);
     // diff: 0 equal, 1 different, 2 trouble, as diff(1).
     const bool diff = invocation.command == r36::cli::Command::Diff;
     if (!outcome) {
-        std::fprintf(stderr, "qbr36-cli: %s\n", outcome.reason().c_str());
+        std::fprintf(stderr, "qbr36-cli: %s\n", r36::session::englishText(outcome.why()).c_str());
         return diff ? 2 : 1;
     }
     return diff && output.differs ? 1 : 0;

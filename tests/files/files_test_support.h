@@ -2,6 +2,7 @@
 
 // Shared by the file suites: sample files, scratch folders and a receiver image in real use.
 
+#include "support/failure_words.h"
 #include "support/test_files.h"
 
 #include "files/clone_file.h"

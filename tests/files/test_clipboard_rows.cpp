@@ -13,7 +13,7 @@ namespace {
 
 TEST(PastedText, ASpreadsheetsTabSeparatedExportPastesByTheCsvRules) {
     const PastedRows rows = pastedText(fileBytes(dataPath("spreadsheet.tsv")), 1695);
-    ASSERT_TRUE(rows.ok()) << rows.reason;
+    ASSERT_TRUE(rows.ok()) << r36::test::english(rows.problem);
     ASSERT_EQ(rows.records.size(), 5u); // the heading line is no memory
     EXPECT_EQ(image::renderRecord(rows.records[1], 1696)[0], "145.500000MHz");
     EXPECT_EQ(image::renderRecord(rows.records[2], 1697)[10], "A\"B   ");
@@ -37,10 +37,11 @@ TEST(PastedText, CopiedRowsComeBackAndABadLineIsNamedWithNothingPasted) {
         {"x,\"145,FM", "line 1: a quoted field is not closed"},
         {"\r\n", "the clipboard holds no memory rows"}};
     for (const auto& [text, reason] : bad)
-        EXPECT_EQ(pastedText(text, 0).reason, reason);
-    EXPECT_EQ(pastedText(copied, 1699).reason,
+        EXPECT_EQ(r36::test::english(pastedText(text, 0).problem), reason);
+    EXPECT_EQ(r36::test::english(pastedText(copied, 1699).problem),
               "2 rows from memory 1699 would run past memory 1699");
-    EXPECT_EQ(pastedRecords("00\n01AB\n", 0).reason, "line 2: not a memory record");
+    EXPECT_EQ(r36::test::english(pastedRecords("00\n01AB\n", 0).problem),
+              "line 2: not a memory record");
 }
 
 } // namespace

@@ -26,7 +26,7 @@ protected:
     /// Reads a file into `image` and `link`: the failure's reason, empty on success.
     std::string load(const QString& file, const QString& settingsFile = {}) {
         report = {};
-        return readCloneFile(file, image, link, report, settingsFile).reason();
+        return r36::test::english(readCloneFile(file, image, link, report, settingsFile));
     }
 
     QTemporaryDir m_dir;
@@ -140,7 +140,7 @@ TEST_F(CloneFileTest, AFailedWriteLeavesThePreviousFileAsItWas) {
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previousHandler);
 
-    EXPECT_TRUE(holds(outcome.reason(), "keep.R36: File too large"));
+    EXPECT_TRUE(holds(r36::test::english(outcome), "keep.R36: File too large"));
     EXPECT_EQ(fileBytes(path("keep.R36")), "previous contents\r\n");
     EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files).size(), 1);
 }
@@ -198,7 +198,8 @@ TEST(CloneFileText, ADamagedLineIsSkippedWithItsReasonATextWithoutALineOfThisFil
         image::LinkState link{2, 0, 0};
         CloneFileReport report;
         const bool refused = reason == kRefused, skipped = reason && !refused;
-        EXPECT_EQ(parseCloneText(text, image, link, report).reason(), refused ? reason : "")
+        EXPECT_EQ(r36::test::english(parseCloneText(text, image, link, report)),
+                  refused ? reason : "")
             << text;
         EXPECT_EQ(image, refused ? realisticImage() : cleared) << text;
         EXPECT_EQ(link, (image::LinkState{2, 0, 0})) << text;

@@ -86,7 +86,7 @@ TEST(CsvRoundTrip, ExportThenImportLosesOnlyWhatTheListDoesNotShow) {
     const std::string first = fileBytes(dir.filePath("LIST.CSV"));
     EXPECT_EQ(first, csvText(image, kLabels));
     const CsvImport imported = importCsv(dir.filePath("LIST.CSV"));
-    ASSERT_TRUE(imported.ok) << imported.errorLine << " " << imported.reason;
+    ASSERT_TRUE(imported.ok()) << r36::test::english(imported.outcome);
     ASSERT_EQ(imported.records.size(), 1721u);
     for (int m = 0; m < image::kUserMemoryCount; ++m)
         EXPECT_EQ(imported.records[m], throughTheList(image.memRecord[m], m)) << m;
@@ -115,11 +115,10 @@ TEST_P(CsvLine, ImportsAsItShould) {
     const std::string label = kLabels[static_cast<std::size_t>(c.memory)] + ",";
     text.replace(text.find("\n" + label) + 1, label.size() + 10, label + c.fields);
     const CsvImport imported = parseCsv(text);
-    EXPECT_EQ(imported.errorLine, c.errorLine);
-    ASSERT_EQ(imported.ok, c.errorLine == 0) << imported.reason;
-    if (!imported.ok) {
-        EXPECT_TRUE(imported.reason.starts_with("line " + std::to_string(c.errorLine) + ": "))
-            << imported.reason;
+    EXPECT_EQ(imported.outcome.why().line, c.errorLine);
+    ASSERT_EQ(imported.ok(), c.errorLine == 0) << r36::test::english(imported.outcome);
+    if (!imported.ok()) {
+        EXPECT_EQ(imported.outcome.why().kind, FailureKind::DamagedLine);
         return;
     }
     image::CloneImage image = image::freshImage();
@@ -209,7 +208,7 @@ TEST(CsvLineRecord, NumbersAreDigitsWithOnePointAndTheUnitAndMessagesShowValuesS
     for (const auto& [frequency, offset, reason] : cases) {
         const CsvLineRecord record = csvLineRecord(
             {"", frequency, "FM", "5k", "off", "88.5", "023", "300", "OFF", offset, "", ""}, 0);
-        EXPECT_EQ(record.reason, reason);
+        EXPECT_EQ(r36::test::english(record.problem), reason);
         if (reason.empty()) {
             EXPECT_EQ(image::decodeRecord(record.record)->frequencyHz, 145'020'000u);
         }
@@ -218,19 +217,19 @@ TEST(CsvLineRecord, NumbersAreDigitsWithOnePointAndTheUnitAndMessagesShowValuesS
 
 TEST(CsvImport, TheLineCountMustBe1701) {
     const std::string full = csvText(image::freshImage(), kLabels);
-    EXPECT_EQ(parseCsv(full.substr(0, full.find("\r\n") + 2)).errorLine, 2);
-    EXPECT_EQ(parseCsv("").errorLine, 1);
-    EXPECT_EQ(parseCsv(full.substr(0, full.size() - 23)).errorLine, 1701); // last line cut
+    EXPECT_EQ(parseCsv(full.substr(0, full.find("\r\n") + 2)).outcome.why().line, 2);
+    EXPECT_EQ(parseCsv("").outcome.why().line, 1);
+    EXPECT_EQ(parseCsv(full.substr(0, full.size() - 23)).outcome.why().line, 1701); // cut
     const CsvImport longer =
         parseCsv(full + "PRESET,145MHz,FM,5KHz,OFF,88.5Hz,*023,300Hz,OFF,0,,*\r\n");
-    EXPECT_EQ(longer.errorLine, 1702);
+    EXPECT_EQ(longer.outcome.why().line, 1702);
     EXPECT_TRUE(longer.records.empty());
-    EXPECT_TRUE(parseCsv(full.substr(0, full.size() - 2)).ok) << "the last line end may lack";
+    EXPECT_TRUE(parseCsv(full.substr(0, full.size() - 2)).ok()) << "the last line end may lack";
 }
 
 TEST(CsvImport, TheSpreadsheetEditedSampleImports) {
     const CsvImport imported = importCsv(dataPath("edited.csv"));
-    ASSERT_TRUE(imported.ok) << imported.reason;
+    ASSERT_TRUE(imported.ok()) << r36::test::english(imported.outcome);
     const auto& r = imported.records;
     const std::tuple<int, std::size_t, const char*> shown[] = {
         {0, 0, "118.100000MHz"}, {0, 2, "25KHz"},   {1, 4, "100.0Hz"},          {2, 10, "*STAR "},
@@ -243,7 +242,7 @@ TEST(CsvImport, TheSpreadsheetEditedSampleImports) {
 
     // Saved again by a spreadsheet that quotes every cell it holds.
     const CsvImport quoted = importCsv(dataPath("quoted.csv"));
-    ASSERT_TRUE(quoted.ok) << quoted.reason;
+    ASSERT_TRUE(quoted.ok()) << r36::test::english(quoted.outcome);
     EXPECT_EQ(quoted.records, r);
 }
 
@@ -251,13 +250,13 @@ TEST(CsvFiles, OnlyCsvFilesThatCanBeReadAreImportedAndExportsSayWhyTheyFail) {
     QTemporaryDir dir;
     writeBytes(dir.filePath("list.txt"), csvText(image::freshImage(), kLabels));
     const CsvImport wrongName = importCsv(dir.filePath("list.txt"));
-    EXPECT_EQ(wrongName.reason, "Can't open the file.");
+    EXPECT_EQ(wrongName.outcome.why().kind, FailureKind::WrongFileName);
     const CsvImport missing = importCsv(dir.filePath("gone.csv"));
-    EXPECT_EQ(wrongName.errorLine, 0) << "no line to show";
-    EXPECT_EQ(missing.errorLine, 0);
-    EXPECT_TRUE(holds(missing.reason, "gone.csv"));
+    EXPECT_EQ(wrongName.outcome.why().line, 0) << "no line to show";
+    EXPECT_EQ(missing.outcome.why().line, 0);
+    EXPECT_TRUE(holds(r36::test::english(missing.outcome), "gone.csv"));
     const Outcome failed = exportCsv(dir.filePath("missing/out.csv"), image::freshImage(), kLabels);
-    EXPECT_TRUE(holds(failed.reason(), "out.csv"));
+    EXPECT_TRUE(holds(r36::test::english(failed), "out.csv"));
 }
 
 } // namespace

@@ -11,6 +11,7 @@
 #include "sim/pty_server.h"
 #include "sim/receiver_simulator.h"
 #include "sim/sim_transport.h"
+#include "support/failure_words.h"
 
 #include <QTimer>
 #include <QtCore/qtestsupport_core.h>

@@ -71,7 +71,7 @@ TEST_P(Faults, EndTheCommandAtTheirStepKeepingWhatCameBefore) {
     QObject::connect(transport.get(), &link::Transport::failed, [&] { ++failures; });
 
     const bool write = c.reason.starts_with("Write");
-    const std::string reason = (write ? transfer->writeAll() : transfer->readAll()).reason();
+    const std::string reason = test::english(write ? transfer->writeAll() : transfer->readAll());
     const bool detailed = c.reason.ends_with("..."); // the detail after it varies
     EXPECT_EQ(detailed ? reason.substr(0, c.reason.size() - 3) + "..." : reason, c.reason);
     // A pulled cable is reported once and closes the port at once.

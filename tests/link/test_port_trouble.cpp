@@ -5,6 +5,8 @@
 
 #include "link/port_trouble.h"
 
+#include <algorithm>
+
 using namespace r36;
 using link::PortTrouble;
 
@@ -33,7 +35,7 @@ TEST(PortTrouble, MessageSaysWhyAndWhatToDo) {
         {{PortTrouble::Other, "/dev/ttyS1", 0, "", {usb0}, "Input/output error"},
          "cannot open /dev/ttyS1: Input/output error"}};
     for (const auto& [failure, expected] : cases)
-        EXPECT_EQ(link::openFailureText(failure), expected);
+        EXPECT_EQ(QString::fromStdString(test::english(link::openFailureOf(failure))), expected);
 }
 
 TEST(PortTrouble, RealOpensOfAMissingAndAHeldPort) {
@@ -43,20 +45,20 @@ TEST(PortTrouble, RealOpensOfAMissingAndAHeldPort) {
     ASSERT_TRUE(server.start(reason)) << reason.toStdString();
     link::SerialTransport holder, second;
     holder.setPort(server.devicePath(), 0, 0);
-    ASSERT_TRUE(holder.open(reason)) << reason.toStdString();
+    Failure why;
+    ASSERT_TRUE(holder.open(why)) << test::english(why);
     second.setPort(server.devicePath(), 0, 2);
-    EXPECT_FALSE(second.open(reason));
-    EXPECT_TRUE(reason.contains(QLatin1String("another program is using it")))
-        << reason.toStdString();
+    EXPECT_FALSE(second.open(why));
+    EXPECT_EQ(why.kind, FailureKind::PortBusy) << test::english(why);
     // A named pseudo-terminal is among the ports the message offers instead.
     qputenv("QBR36_COM7", server.devicePath().toLocal8Bit());
     second.setPort(QStringLiteral("/dev/no-such-tty"), 0, 0);
-    EXPECT_FALSE(second.open(reason));
+    EXPECT_FALSE(second.open(why));
     qunsetenv("QBR36_COM7");
-    EXPECT_TRUE(reason.startsWith(QLatin1String("cannot open /dev/no-such-tty: the device does")))
-        << reason.toStdString();
-    EXPECT_TRUE(reason.contains(QStringLiteral("COM7 (%1)").arg(server.devicePath())))
-        << reason.toStdString();
+    EXPECT_EQ(why.kind, FailureKind::PortMissing);
+    EXPECT_EQ(why.device, "/dev/no-such-tty");
+    EXPECT_TRUE(std::ranges::count(why.names, "COM7 (" + server.devicePath().toStdString() + ")"))
+        << test::english(why);
 }
 
 } // namespace

@@ -36,23 +36,24 @@ TEST(Framing, JudgesTheCollectedText) {
 TEST_P(Link, AWaitRefusesAnotherCommandAndAStopWaitsForTheRepeatButRefusesTheNext) {
     ASSERT_FALSE(transport->isOpen()) << "transact opens the closed port itself";
     receiver.addFault({.kind = Kind::NoReply, .atCommand = 1});
-    QString nested, nestedError;
+    QString nested;
+    std::optional<Failure> nestedError;
     QTimer::singleShot(0, radio.get(), [&] { // during the wait
         nested = radio->transact(QStringLiteral("VK~VER"));
-        nestedError = radio->lastError();
+        nestedError = radio->lastFailure();
         radio->requestStop();
     });
     EXPECT_EQ(radio->transact(QStringLiteral("VK~QB-R36J")), QStringLiteral("OK"));
     EXPECT_EQ(radio->repeatedCommands(), 1);
     EXPECT_EQ(nested, QString());
-    EXPECT_EQ(nestedError, QStringLiteral("another command is still waiting for its reply"));
+    EXPECT_EQ(nestedError->kind, FailureKind::LinkBusy);
     EXPECT_EQ(radio->transact(QStringLiteral("VK~VER")), QString());
-    EXPECT_EQ(radio->lastError(), QStringLiteral("cancelled"));
+    EXPECT_TRUE(radio->lastFailure()->cancelled());
     EXPECT_EQ(log(), (std::vector<std::string>{"VK~QB-R36J", "VK~QB-R36J"}))
         << "nothing else was sent";
     radio->clearStop();
     EXPECT_EQ(radio->transact(QStringLiteral("VK~VER")), QStringLiteral("002-06"));
-    EXPECT_TRUE(radio->lastError().isEmpty());
+    EXPECT_FALSE(radio->lastFailure());
 }
 
 TEST_P(Link, VersionIsThreeDigitsDashTwoDigitsOrTheGreetingFails) {
@@ -66,11 +67,11 @@ TEST_P(Link, VersionIsThreeDigitsDashTwoDigitsOrTheGreetingFails) {
         state.radioVersion = 123;
         receiver.setVersion(reply);
         const Outcome greeted = radio->connectRadio();
-        EXPECT_EQ(greeted.ok(), accepted) << reply << ": " << greeted.reason();
+        EXPECT_EQ(greeted.ok(), accepted) << reply << ": " << test::english(greeted);
         if (!accepted && std::string(reply).size() == 6 && reply != std::string("999-99")) {
-            EXPECT_EQ(greeted.reason(), "version reply \"" + std::string(reply) +
-                                            "\" is not three digits, \"-\" and two digits, "
-                                            "like 002-06");
+            EXPECT_EQ(test::english(greeted), "version reply \"" + std::string(reply) +
+                                                  "\" is not three digits, \"-\" and two digits, "
+                                                  "like 002-06");
         }
         EXPECT_EQ(state.radioVersion, version) << reply;
         EXPECT_TRUE(transport->isOpen()) << "the port stays open whatever the result";

@@ -46,26 +46,26 @@ TEST_P(Recovery, TheNextCommandIsFramedAndReadsTheReceiver) {
     receiver.addFault({.kind = c.kind, .atCommand = 1, .lateBy = c.lateBy});
 
     const Outcome greeted = radio->connectRadio();
-    EXPECT_EQ(greeted.ok(), c.greets) << greeted.reason();
+    EXPECT_EQ(greeted.ok(), c.greets) << test::english(greeted);
     // A late answer to the first sending can also throw the next command out of step.
     EXPECT_GE(radio->repeatedCommands(), c.repeated);
     if (c.repeated == 0) {
         EXPECT_EQ(radio->repeatedCommands(), 0) << "nothing sent twice when nothing failed";
     }
     if (!c.greets) { // what the user reads: the port and speed tried, and what to check
-        EXPECT_EQ(greeted.reason(), "no reply from the receiver on " +
-                                        transport->label().toStdString() +
-                                        " at 115200 bps. Check that the cable is plugged in at "
-                                        "both ends, that the receiver is switched on, that the "
-                                        "speed is the receiver's (Speed menu, or --speed) and "
-                                        "that the port is the one the cable is on (Port menu, "
-                                        "or --port).");
+        EXPECT_EQ(test::english(greeted),
+                  "no reply from the receiver on " + transport->label().toStdString() +
+                      " at 115200 bps. Check that the cable is plugged in at "
+                      "both ends, that the receiver is switched on, that the "
+                      "speed is the receiver's (Speed menu, or --speed) and "
+                      "that the port is the one the cable is on (Port menu, "
+                      "or --port).");
     }
     // After a failed greeting the late pieces land in the next one; when a loaded machine
     // delays it until they straddle both of its sendings, that greeting fails too, and the
     // one after it (the port closed and opened again, the line quiet) must succeed.
     const bool connected = radio->connectRadio() || (!c.greets && radio->connectRadio());
-    ASSERT_TRUE(connected) << radio->lastError().toStdString();
+    ASSERT_TRUE(connected) << test::english(radio->lastFailure());
     EXPECT_EQ(radio->transact(QStringLiteral("VK~F00A00R")).toStdString(),
               receiverHex(receiver, 0x00A00, 32));
     EXPECT_EQ(radio->transact(QStringLiteral("VK~F00A00W01")), QStringLiteral("OK"));
@@ -126,7 +126,7 @@ TEST_P(RecoveringLink, LateAnswersLeftInTheClosedPortAreDiscardedWhenItOpens) {
     if (server) { // on a pseudo-terminal the answers wait in the port; in memory they are dropped
         ASSERT_TRUE(QTest::qWaitFor([&] { return server->bytesSent() > 0; }));
     }
-    ASSERT_TRUE(radio->connectRadio()) << radio->lastError().toStdString();
+    ASSERT_TRUE(radio->connectRadio()) << test::english(radio->lastFailure());
     EXPECT_EQ(radio->repeatedCommands(), 1) << "the greeting went through at once";
     if (server) {
         EXPECT_TRUE(commLog.lines().join('\n').contains(

@@ -129,7 +129,7 @@ TEST_P(RoundTrip, MalformedDataIsNeverSent) {
                                    std::string("01 2"), std::string(66, '0')}) {
         receiver.clearLog();
         image.memRecord[3] = bad;
-        EXPECT_EQ(transfer->writeSelected(3, 3).reason(),
+        EXPECT_EQ(test::english(transfer->writeSelected(3, 3)),
                   "Write selected memory: writing memory 3 at 00A60: data \"" + bad +
                       "\" is not 1 to 32 bytes of hexadecimal text; not sent");
         EXPECT_EQ(log(), (Texts{"VK~QB-R36J", "VK~VER"}));
@@ -137,8 +137,8 @@ TEST_P(RoundTrip, MalformedDataIsNeverSent) {
     // A link entry longer than its seven bytes would overwrite the next slot.
     image.bankLink[4] += "00";
     const Outcome links = transfer->bankWrite();
-    EXPECT_NE(links.reason().find("bank-link group 5 at 000A8"), std::string::npos)
-        << links.reason();
+    EXPECT_NE(test::english(links).find("bank-link group 5 at 000A8"), std::string::npos)
+        << test::english(links);
     EXPECT_EQ(startingWith(log(), "VK~F000").size(), 4u);
 }
 

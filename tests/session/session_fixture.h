@@ -7,6 +7,7 @@
 #include "session/transfer_worker.h"
 #include "sim/receiver_simulator.h"
 #include "sim/sim_transport.h"
+#include "support/failure_words.h"
 #include "support/test_files.h"
 
 #include "image/hex_text.h"

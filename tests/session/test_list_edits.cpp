@@ -49,7 +49,7 @@ TEST_F(ListEdits, SortingOneRowSortsItsBankAsOneStepLabelsStaying) {
     const auto [first, last] = image::memoryGroup(session->image().bankTable, 0);
     const Outcome across = session->sortMemories(last - 1, last + 1, image::SortKey::Name, false);
     EXPECT_FALSE(across);
-    EXPECT_TRUE(holds(across.reason(), "more than one bank or area"));
+    EXPECT_TRUE(holds(test::english(across), "more than one bank or area"));
     EXPECT_EQ(session->image(), before);
     EXPECT_EQ(first, 0);
 }

@@ -61,7 +61,7 @@ TEST_F(SafeWrites, VerifyNamesTheMemoryTheReceiverDroppedAndAPROTCTThatDidNotSti
     receiver.addFault({.kind = Kind::WriteDropped, .address = address(812)});
     const TransferResult result = writeChanges();
     EXPECT_EQ(result.status, Status::Failed);
-    const std::string reason = result.reason.toStdString();
+    const std::string reason = test::english(result);
     EXPECT_TRUE(holds(reason, "\nmemory 812: the receiver holds 145.000000MHz, 146.520000MHz was "
                               "written"));
     EXPECT_TRUE(holds(reason, "\nPROTCT: the receiver holds "));

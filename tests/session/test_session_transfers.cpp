@@ -80,7 +80,7 @@ TEST_F(Transfers, CancelDuringReadAllKeepsWhatWasReadAndLeavesTheRest) {
     const image::CloneImage before = session->image();
     const TransferResult result = run(Transfer::ReadAll);
     EXPECT_EQ(result.status, Status::Cancelled);
-    EXPECT_EQ(result.reason.toStdString(),
+    EXPECT_EQ(test::english(result),
               "Stopped before reading memory 502 at 048C0. Everything read before it is kept.");
     for (int memory = 0; memory < image::kMemoryCount; ++memory)
         ASSERT_EQ(session->image().memRecord[memory],
@@ -95,7 +95,7 @@ TEST_F(Transfers, ACommandThatFailsWhileTheCancelWaitsIsReportedAsItsFailure) {
     cancelAfter(2, Kind::NoReply, true); // the command in flight is sent again, and fails again
     const TransferResult result = run(Transfer::ReadAll);
     EXPECT_EQ(result.status, Status::Failed);
-    EXPECT_EQ(result.reason.toStdString(),
+    EXPECT_EQ(test::english(result),
               "Read all: reading memory 3 at 00A60: no reply within 1000 ms, sent twice");
 }
 
@@ -103,7 +103,7 @@ TEST_F(Transfers, ACancelledWriteSaysExactlyWhatTheReceiverTook) {
     cancelAfter(9, Kind::LateReply);
     const TransferResult result = run(Transfer::WriteAll);
     EXPECT_EQ(result.status, Status::Cancelled);
-    EXPECT_EQ(result.reason.toStdString(),
+    EXPECT_EQ(test::english(result),
               "Stopped before writing memory 11 at 00B60. The receiver took the bank table (4 "
               "writes), bank-link groups 1..10, program-scan-link groups 1..9, the settings block "
               "(4 writes), the third settings block, the remote key IDs, memories 0..10.");
@@ -149,7 +149,8 @@ TEST(WrittenPieces, AreListedInOrderWithRunsJoined) {
         {{memory(5), memory(4)}, "memory 5, memory 4"},
         {{keys, settings0, keys}, "the remote key IDs, the settings block, the remote key IDs"}};
     for (const auto& [pieces, text] : cases)
-        EXPECT_EQ(session::describeWrittenPieces(pieces), text) << text;
+        EXPECT_EQ(session::writtenPiecesText(pieces, session::Wording::English).toStdString(), text)
+            << text;
 }
 
 TEST_F(Transfers, ASelectionOutsideTheUserMemoriesIsRefusedBeforeTheGreeting) {
@@ -161,7 +162,7 @@ TEST_F(Transfers, ASelectionOutsideTheUserMemoriesIsRefusedBeforeTheGreeting) {
     for (const auto& [kind, first, last, reason] : cases) {
         const TransferResult result = run(kind, first, last);
         EXPECT_EQ(result.status, Status::Failed);
-        EXPECT_EQ(result.reason.toStdString(), reason);
+        EXPECT_EQ(test::english(result), reason);
     }
     EXPECT_TRUE(receiver.commandLog().empty());
 }

@@ -31,5 +31,16 @@ TEST_F(TranslationTest, JapaneseLocaleTranslatesTheMenusAndEnglishHasNoCatalogue
                                    QStringLiteral("ヘルプ(&H)")}));
 }
 
+TEST_F(TranslationTest, AFailureFromTheLinkReadsWhollyInJapanese) {
+    ASSERT_TRUE(ui::installTranslations(*qApp, QLocale(QLocale::Japanese, QLocale::Japan)));
+    openWindow();
+    // The third command reads memory 0; it fails twice, as sent and sent again.
+    m_receiver.addFault({sim::Fault::Kind::NoReply, 3, -1, true});
+    runToEnd([this] { session().startTransfer(session::Transfer::ReadSelected, 0, 0); });
+    EXPECT_EQ(lastMessage().details,
+              QStringLiteral("選択メモリーを読み込み: メモリー 0 (00A00) の読み込み: 200 ms "
+                             "以内に応答がありません (2 回送信)"));
+}
+
 } // namespace
 } // namespace r36::test
