@@ -146,7 +146,7 @@
     </message>
     <message>
         <source>%1 %2 %3</source>
-        <translation>%1 %2: %3</translation>
+        <translation>%1 %2 %3</translation>
     </message>
     <message>
         <source>Cannot read %1: %2</source>
