@@ -81,7 +81,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     image::CloneImage image = image::freshImage();
     image.memRecord = imported.records;
     const files::CsvImport again = files::parseCsv(files::csvText(image, labels()));
-    require(again.ok, "an exported list imports");
+    require(again.ok(), "an exported list imports");
     require(again.records == imported.records, "export and import round-trip");
     return 0;
 }
