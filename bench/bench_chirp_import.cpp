@@ -58,10 +58,9 @@ double millisecondsOf(const QElapsedTimer& timer) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::paintOffscreenWithoutDisplay();
     QApplication app(argc, argv);
-    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 7;
+    const int runs = bench::runsAsked(argc, argv, 7);
     QTemporaryDir dir;
     const QString path = dir.filePath("list.csv");
     QFile file(path);

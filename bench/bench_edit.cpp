@@ -48,10 +48,9 @@ double timed(QWidget& window, const std::function<void()>& action) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::paintOffscreenWithoutDisplay();
     QApplication app(argc, argv);
-    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 7;
+    const int runs = bench::runsAsked(argc, argv, 7);
     QTemporaryDir dir;
     ui::MainWindow::Options options;
     options.settingsFilePath = dir.filePath(QStringLiteral("QB-R36w.ini"));

@@ -143,10 +143,9 @@ void selectOne(QTableView& grid, int memory) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::paintOffscreenWithoutDisplay();
     QApplication app(argc, argv);
-    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 7;
+    const int runs = bench::runsAsked(argc, argv, 7);
     QTemporaryDir dir;
     BenchDialogs dialogs;
     ui::MainWindow::Options options;

@@ -1,11 +1,16 @@
 #pragma once
 
-// What the benchmarks share: a memory list in use and the median of their runs.
+// What the benchmarks share: a memory list in use, the median of their runs, and how the window
+// benchmarks start.
 
 #include "image/clone_image.h"
 #include "image/memory_record.h"
 
+#include <QByteArray>
+#include <QtGlobal>
+
 #include <algorithm>
+#include <cstdlib>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -24,6 +29,17 @@ inline std::vector<std::string> fullList(std::uint32_t seed) {
 inline double medianOf(std::vector<double> values) {
     std::nth_element(values.begin(), values.begin() + values.size() / 2, values.end());
     return values[values.size() / 2];
+}
+
+/// Before the QApplication: with no display the window benchmarks paint offscreen.
+inline void paintOffscreenWithoutDisplay() {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+/// The number of runs the command line asks for (its first argument), else `standard`.
+inline int runsAsked(int argc, char* argv[], int standard) {
+    return argc > 1 ? std::max(1, std::atoi(argv[1])) : standard;
 }
 
 } // namespace r36::bench
