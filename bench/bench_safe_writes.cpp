@@ -43,7 +43,7 @@ double median(std::vector<double> values) {
 bool finish(session::Session& session, const std::function<bool()>& start) {
     QEventLoop loop;
     session::TransferResult result;
-    QObject::connect(&session, &session::Session::transferFinished, &loop,
+    QObject::connect(&session.receiver(), &session::Receiver::transferFinished, &loop,
                      [&](const session::TransferResult& ended) {
                          result = ended;
                          loop.quit();
@@ -68,8 +68,9 @@ bool measure(int baud, const Case& c, double& wall, double& wire) {
         return false;
     }
     session::Session session({});
-    session.useDevice(server.devicePath(), 0, baud == 115200 ? 0 : 1);
-    if (!finish(session, [&] { return session.startTransfer(session::Transfer::ReadAll); }))
+    session.receiver().useDevice(server.devicePath(), 0, baud == 115200 ? 0 : 1);
+    if (!finish(session,
+                [&] { return session.receiver().startTransfer(session::Transfer::ReadAll); }))
         return false;
     for (int k = 0; k < kEditedMemories; ++k) {
         image::MemoryChannel channel;
@@ -77,14 +78,14 @@ bool measure(int baud, const Case& c, double& wall, double& wire) {
         channel.name = "BENCH";
         session.setMemory(150 * k + 10, image::encodeRecord(channel)); // 10: auto flags held
     }
-    (void)session.setVerifyAfterWriting(c.verify);
+    (void)session.receiver().setVerifyAfterWriting(c.verify);
     server.setBaudRate(baud);
     const qint64 sentBefore = server.bytesSent();
     QElapsedTimer timer;
     timer.start();
     const bool ok = finish(session, [&] {
-        return c.changesOnly ? session.startWriteChanges(session::Transfer::WriteAll)
-                             : session.startTransfer(session::Transfer::WriteAll);
+        return c.changesOnly ? session.receiver().startWriteChanges(session::Transfer::WriteAll)
+                             : session.receiver().startTransfer(session::Transfer::WriteAll);
     });
     wall = double(timer.nsecsElapsed()) / 1e9;
     wire = double(server.bytesSent() - sentBefore) * kBitsPerCharacter / double(baud);

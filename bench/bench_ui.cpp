@@ -184,7 +184,7 @@ double readAllSeconds(const QTemporaryDir& dir, bool throughWindow) {
         ui::MainWindow window(windowOptions(dir, dialogs));
         window.show();
         paint(window);
-        QSignalSpy finished(&window.session(), &session::Session::transferFinished);
+        QSignalSpy finished(&window.session().receiver(), &session::Receiver::transferFinished);
         timer.start();
         menuItem(window, "MenuComm", QStringLiteral("Read all"))->trigger();
         finished.wait(120000);

@@ -8,16 +8,16 @@
 
 namespace r36::session {
 
-Companion::Companion(Session& document, QObject* parent) : QObject(parent), m_document(document) {
+Companion::Companion(Document& document, QObject* parent) : QObject(parent), m_document(document) {
     // Only a comparison with the document follows its edits.
-    for (auto signal : {&Session::imageReplaced, &Session::labelsChanged, &Session::settingsChanged,
-                        &Session::partitionChanged})
+    for (auto signal : {&Document::imageReplaced, &Document::labelsChanged,
+                        &Document::settingsChanged, &Document::partitionChanged})
         connect(&m_document, signal, this, &Companion::documentEdited);
-    connect(&m_document, &Session::memoryChanged, this, &Companion::documentEdited);
+    connect(&m_document, &Document::memoryChanged, this, &Companion::documentEdited);
 }
 
-Session::OpenReport Companion::load(const QString& path, image::CloneImage& image) const {
-    Session::OpenReport report;
+Document::OpenReport Companion::load(const QString& path, image::CloneImage& image) const {
+    Document::OpenReport report;
     if (!files::hasCloneExtension(path)) {
         report.notCloneName = true;
         report.outcome = files::wrongFileName(path);
@@ -29,19 +29,19 @@ Session::OpenReport Companion::load(const QString& path, image::CloneImage& imag
     return report;
 }
 
-Session::OpenReport Companion::open(const QString& path) {
+Document::OpenReport Companion::open(const QString& path) {
     return openCompared(path, {});
 }
 
-Session::OpenReport Companion::openCompared(const QString& path, const QString& basePath) {
+Document::OpenReport Companion::openCompared(const QString& path, const QString& basePath) {
     std::optional<image::CloneImage> base;
     if (!basePath.isEmpty()) {
         base.emplace();
-        if (Session::OpenReport report = load(basePath, *base); !report.outcome)
+        if (Document::OpenReport report = load(basePath, *base); !report.outcome)
             return report;
     }
     image::CloneImage opened;
-    Session::OpenReport report = load(path, opened);
+    Document::OpenReport report = load(path, opened);
     if (!report.outcome)
         return report;
     m_image = std::move(opened);

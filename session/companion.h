@@ -4,7 +4,7 @@
 // compared with another backup: its memories, labels, settings and links, and how they differ
 // from what it is compared with, worded as the difference before a write words them.
 
-#include "session.h"
+#include "document.h"
 
 #include "image/clone_image.h"
 #include "image/image_difference.h"
@@ -22,16 +22,16 @@ namespace r36::session {
 class Companion : public QObject {
     Q_OBJECT
 public:
-    explicit Companion(Session& document, QObject* parent = nullptr);
+    explicit Companion(Document& document, QObject* parent = nullptr);
 
     /// Opens `path` read-only, compared with the document (which it follows as it is edited).
     /// Fails, changing nothing, as File > Open fails; a file that is not clean opens all the
     /// same and its report says what it lacked.
-    Session::OpenReport open(const QString& path);
+    Document::OpenReport open(const QString& path);
     /// Opens `path` compared with the clone file `basePath` instead (two backups: the newer
     /// beside, the older as the base, so the difference reads as what changed since); an
     /// empty `basePath` compares with the document, as open() does.
-    Session::OpenReport openCompared(const QString& path, const QString& basePath);
+    Document::OpenReport openCompared(const QString& path, const QString& basePath);
     void close();
 
     bool isOpen() const { return !m_path.isEmpty(); }
@@ -63,10 +63,10 @@ signals:
     void changed();
 
 private:
-    Session::OpenReport load(const QString& path, image::CloneImage& image) const;
+    Document::OpenReport load(const QString& path, image::CloneImage& image) const;
     void documentEdited();
 
-    Session& m_document;
+    Document& m_document;
     QString m_path, m_basePath;
     image::CloneImage m_image;
     std::optional<image::CloneImage> m_base; // empty: the document

@@ -1,6 +1,6 @@
 #include "list_report.h"
 
-#include "session.h"
+#include "document.h"
 
 #include "image/memory_record.h"
 
@@ -21,8 +21,8 @@ std::string sectionOfLabel(std::string_view label) {
 
 } // namespace
 
-ReportHeader reportHeader(const Session& session, QDate date) {
-    return {session.fileName(), session.linkState().radioVersion, date};
+ReportHeader reportHeader(const Document& document, QDate date) {
+    return {document.fileName(), document.linkState().radioVersion, date};
 }
 
 int ListReport::rowCount() const {
@@ -32,11 +32,11 @@ int ListReport::rowCount() const {
     return rows;
 }
 
-ListReport listReport(const Session& session, ReportScope scope, const std::vector<int>& selection,
-                      int currentMemory, QDate date) {
-    ListReport report{reportHeader(session, date), {}};
-    const std::vector<std::string>& labels = session.labels();
-    const std::vector<std::string>& records = session.image().memRecord;
+ListReport listReport(const Document& document, ReportScope scope,
+                      const std::vector<int>& selection, int currentMemory, QDate date) {
+    ListReport report{reportHeader(document, date), {}};
+    const std::vector<std::string>& labels = document.labels();
+    const std::vector<std::string>& records = document.image().memRecord;
     const int memories = std::min({image::kUserMemoryCount, static_cast<int>(labels.size()),
                                    static_cast<int>(records.size())});
     std::vector<bool> chosen(static_cast<std::size_t>(memories), scope != ReportScope::Selection);

@@ -12,7 +12,7 @@
 
 namespace r36::session {
 
-class Session;
+class Document;
 
 /// Which memories a printed list covers.
 enum class ReportScope {
@@ -39,7 +39,7 @@ struct ReportHeader {
 };
 
 /// Header values for a report printed on `date`.
-ReportHeader reportHeader(const Session& session, QDate date);
+ReportHeader reportHeader(const Document& document, QDate date);
 
 /// The printed list: the header's values and the sections that hold at least one row.
 struct ListReport {
@@ -53,7 +53,7 @@ struct ListReport {
 /// memories (any order); `currentMemory` is the grid's current row (-1: none, which leaves
 /// CurrentBank empty). A bank or area is a run of memories whose labels share the text before
 /// the "-" ("Bank03-000", "AT - 5"), so the sections follow the labels the grid shows.
-ListReport listReport(const Session& session, ReportScope scope, const std::vector<int>& selection,
-                      int currentMemory, QDate date);
+ListReport listReport(const Document& document, ReportScope scope,
+                      const std::vector<int>& selection, int currentMemory, QDate date);
 
 } // namespace r36::session

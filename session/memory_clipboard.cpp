@@ -1,16 +1,16 @@
 #include "memory_clipboard.h"
 
-#include "session.h"
+#include "document.h"
 
 #include <QMimeData>
 
 namespace r36::session {
 
-QMimeData* copiedMemories(const Session& session, const std::vector<int>& memories) {
+QMimeData* copiedMemories(const Document& document, const std::vector<int>& memories) {
     std::string text, records;
     for (const int memory : memories) {
-        text += files::copiedText(session.image(), session.labels(), memory, memory);
-        records += files::copiedRecords(session.image(), memory, memory);
+        text += files::copiedText(document.image(), document.labels(), memory, memory);
+        records += files::copiedRecords(document.image(), memory, memory);
     }
     auto* data = new QMimeData;
     data->setText(QString::fromStdString(text));

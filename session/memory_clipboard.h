@@ -11,7 +11,7 @@ class QMimeData;
 
 namespace r36::session {
 
-class Session;
+class Document;
 
 /// The records pasting gives memories first, first + 1, ..., or why nothing may be pasted.
 using PastedRows = files::PastedRows;
@@ -20,7 +20,7 @@ using PastedRows = files::PastedRows;
 /// text with the CSV list's columns for spreadsheets, and the raw records for pasting back into
 /// this program exactly (a paste gives them consecutive memories). The caller owns the result
 /// (QClipboard::setMimeData takes it).
-QMimeData* copiedMemories(const Session& session, const std::vector<int>& memories);
+QMimeData* copiedMemories(const Document& document, const std::vector<int>& memories);
 
 /// What pasting `data` at memory `first` gives: records copied here exactly, text from
 /// elsewhere read as the CSV list.

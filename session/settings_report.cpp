@@ -1,6 +1,6 @@
 #include "settings_report.h"
 
-#include "session.h"
+#include "document.h"
 
 #include "image/settings_block.h"
 
@@ -16,15 +16,15 @@ std::string choiceText(const image::SettingDef& setting, int position) {
 
 } // namespace
 
-SettingsReport settingsReport(const Session& session,
+SettingsReport settingsReport(const Document& document,
                               const std::vector<std::string_view>& groupOrder, QDate date) {
-    const image::SettingsSelections& page = session.settings();
+    const image::SettingsSelections& page = document.settings();
     const std::vector<image::SettingDef>& settings = image::sysSettings();
     const image::SettingDef& sys3 = image::sys3Setting();
     const std::string_view keyIdGroup =
         settings[static_cast<std::size_t>(image::settingIndexOfByte(image::kAreaByte))].group;
 
-    SettingsReport report{reportHeader(session, date), {}, page.tvText};
+    SettingsReport report{reportHeader(document, date), {}, page.tvText};
     for (const std::string_view caption : groupOrder) {
         SettingsReportGroup group{std::string(caption), {}, caption == keyIdGroup};
         // The third block's one list leads its group, as on the page.

@@ -13,7 +13,7 @@
 
 namespace r36::session {
 
-class Session;
+class Document;
 
 struct SettingsReportGroup {
     std::string title; // "<DISP>"
@@ -32,7 +32,7 @@ struct SettingsReport {
 
 /// The settings page's groups in `groupOrder` (captions as "<DISP>"; the page's reading
 /// order), each with its lists in the page's order; a caption no list names is left out.
-SettingsReport settingsReport(const Session& session,
+SettingsReport settingsReport(const Document& document,
                               const std::vector<std::string_view>& groupOrder, QDate date);
 
 } // namespace r36::session

@@ -1,14 +1,14 @@
 #include "undo_step.h"
 
-#include "session.h"
+#include "document.h"
 
 namespace r36::session {
 
-UndoStep::UndoStep(Session& session, const QString& text, DocumentChange change)
-    : QUndoCommand(text), m_session(session), m_change(std::move(change)) {}
+UndoStep::UndoStep(Document& document, const QString& text, DocumentChange change)
+    : QUndoCommand(text), m_document(document), m_change(std::move(change)) {}
 
 void UndoStep::undo() {
-    m_session.restore(m_change, false);
+    m_document.restore(m_change, false);
 }
 
 void UndoStep::redo() {
@@ -16,7 +16,7 @@ void UndoStep::redo() {
         m_done = false;
         return;
     }
-    m_session.restore(m_change, true);
+    m_document.restore(m_change, true);
 }
 
 } // namespace r36::session

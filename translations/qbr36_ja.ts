@@ -728,10 +728,14 @@
     </message>
 </context>
 <context>
-    <name>r36::session::Session</name>
+    <name>r36::session::Document</name>
     <message>
         <source>Import</source>
         <translation>インポート</translation>
+    </message>
+    <message>
+        <source>Edit %1</source>
+        <translation>%1 の編集</translation>
     </message>
     <message>
         <source>Clear memories</source>
@@ -774,20 +778,16 @@
         <translation>設定の変更</translation>
     </message>
     <message>
-        <source>Move memories</source>
-        <translation>メモリーの移動</translation>
-    </message>
-    <message>
-        <source>Edit %1</source>
-        <translation>%1 の編集</translation>
-    </message>
-    <message>
         <source>Sort</source>
         <translation>並べ替え</translation>
     </message>
     <message>
         <source>Set field</source>
         <translation>項目の一括設定</translation>
+    </message>
+    <message>
+        <source>Move memories</source>
+        <translation>メモリーの移動</translation>
     </message>
 </context>
 <context>

@@ -74,7 +74,8 @@ MainWindow::MainWindow(Options options, QWidget* parent)
                                   m_options.replyTimeout, m_options.backupFolder});
     if (!m_options.commLogPath.isEmpty()) {
         // Told once the window shows: a log that is not written is no reason not to start.
-        if (const Outcome live = m_session->logCommunicationTo(m_options.commLogPath); !live)
+        if (const Outcome live = m_session->receiver().logCommunicationTo(m_options.commLogPath);
+            !live)
             QTimer::singleShot(0, this, [this, why = live.why()] {
                 showError(tr("Error"), tr("Can't write the communication log."), why);
             });
@@ -154,30 +155,31 @@ void MainWindow::buildPages() {
 
 void MainWindow::wireSession() {
     session::Session* s = m_session.get();
+    session::Receiver* r = &m_session->receiver();
     connect(s, &session::Session::memoryChanged, m_model, &MemoryListModel::showMemoryRow);
     connect(s, &session::Session::imageReplaced, m_model, &MemoryListModel::showAllMemoryRows);
     connect(s, &session::Session::labelsChanged, m_model, &MemoryListModel::labelsChanged);
     connect(s, &session::Session::linkChoicesChanged, this, &MainWindow::showLinkChoices);
     connect(s, &session::Session::fileNameChanged, this,
             [this](const QString& path) { setWindowTitle(titleText(path)); });
-    connect(s, &session::Session::transferStarted, this, [this] {
+    connect(r, &session::Receiver::transferStarted, this, [this] {
         setTransferControls(false);
         m_transferBar->transferStarted();
     });
-    connect(s, &session::Session::transferProgress, m_transferBar, &TransferBar::showProgress);
-    connect(s, &session::Session::transferFinished, this, &MainWindow::transferFinished);
-    connect(s, &session::Session::backupFailed, this, [this](const Failure& why) {
+    connect(r, &session::Receiver::transferProgress, m_transferBar, &TransferBar::showProgress);
+    connect(r, &session::Receiver::transferFinished, this, &MainWindow::transferFinished);
+    connect(r, &session::Receiver::backupFailed, this, [this](const Failure& why) {
         m_dialogs->message(this, UserDialogs::Icon::Warning, tr("Caution"),
                            tr("The backup of the receiver could not be saved."),
                            session::failureText(why));
     });
-    connect(m_transferBar, &TransferBar::cancelRequested, s, &session::Session::cancelTransfer);
+    connect(m_transferBar, &TransferBar::cancelRequested, r, &session::Receiver::cancelTransfer);
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     escape->setContext(Qt::WindowShortcut);
     // Escape stops a transfer; otherwise it closes the file beside.
     connect(escape, &QShortcut::activated, this, [this] {
         if (m_session->transferRunning())
-            m_session->cancelTransfer();
+            m_session->receiver().cancelTransfer();
         else
             closeBeside();
     });
@@ -203,13 +205,13 @@ void MainWindow::wireCommands() {
     wire(m_memoryPage->psLinkButton(), Command::PsLink, [this] { openLinkDialog(false); });
     PartitionEditor* partition = m_memoryPage->partitionEditor();
     wire(partition->readButton(), Command::BankRead,
-         [this] { m_session->startTransfer(session::Transfer::BankRead); });
+         [this] { m_session->receiver().startTransfer(session::Transfer::BankRead); });
     wire(partition->writeButton(), Command::BankWrite,
          [this] { startWrite(static_cast<int>(session::Transfer::BankWrite)); });
     wire(partition->resetButton(), Command::ResetPartition,
          [this] { m_session->resetPartition(); });
     wire(m_settingsPage->readButton(), Command::ReadThisPage,
-         [this] { m_session->startTransfer(session::Transfer::ReadThisPage); });
+         [this] { m_session->receiver().startTransfer(session::Transfer::ReadThisPage); });
     wire(m_settingsPage->writeButton(), Command::WriteThisPage,
          [this] { startWrite(static_cast<int>(session::Transfer::WriteThisPage)); });
     connect(m_tabs, &QTabBar::currentChanged, this, &MainWindow::onTabChanged);
@@ -241,12 +243,12 @@ void MainWindow::refreshPortDevices() {
 }
 
 void MainWindow::choosePort(int commPort) {
-    if (const Outcome saved = m_session->choosePort(commPort); !saved)
+    if (const Outcome saved = m_session->receiver().choosePort(commPort); !saved)
         showError(tr("Error"), tr("Can't save the port and speed."), saved.why());
 }
 
 void MainWindow::chooseSpeed(int commSpeed) {
-    if (const Outcome saved = m_session->chooseSpeed(commSpeed); !saved)
+    if (const Outcome saved = m_session->receiver().chooseSpeed(commSpeed); !saved)
         showError(tr("Error"), tr("Can't save the port and speed."), saved.why());
 }
 
@@ -368,7 +370,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         // The same path as Cancel: the transfer ends at its next exchange, releases the port,
         // and then the window closes.
         m_closeRequested = true;
-        m_session->cancelTransfer();
+        m_session->receiver().cancelTransfer();
         event->ignore();
         return;
     }

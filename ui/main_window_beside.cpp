@@ -90,7 +90,7 @@ void MainWindow::copyFromBeside(const std::vector<int>& memories, int target) {
 }
 
 void MainWindow::openBackups() {
-    BackupsDialog dialog(session::listBackups(m_session->backupFolder()), this);
+    BackupsDialog dialog(session::listBackups(m_session->receiver().backupFolder()), this);
     const int command = runDialog(dialog);
     const std::vector<session::BackupEntry> chosen = dialog.selected();
     if (command == BackupsDialog::Compare && chosen.size() == 2)

@@ -191,7 +191,7 @@ void MainWindow::saveCommLog() {
     const QString path = askSaveName(logFilter(), QStringLiteral("log"));
     if (path.isEmpty())
         return;
-    if (const Outcome saved = m_session->saveCommLog(path); !saved)
+    if (const Outcome saved = m_session->receiver().saveCommLog(path); !saved)
         showError(tr("Error"), tr("Can't save the communication log."), saved.why());
 }
 

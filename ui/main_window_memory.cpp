@@ -120,7 +120,8 @@ void MainWindow::startSelected(bool write) {
     if (write)
         startWrite(static_cast<int>(session::Transfer::WriteSelected), shown.front(), shown.back());
     else
-        m_session->startTransfer(session::Transfer::ReadSelected, shown.front(), shown.back());
+        m_session->receiver().startTransfer(session::Transfer::ReadSelected, shown.front(),
+                                            shown.back());
     if (hidden > 0)
         statusBar()->showMessage(m_session->labelRange(shown.front(), shown.back()) +
                                  EditReports::leftHidden(hidden));

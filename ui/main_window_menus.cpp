@@ -86,16 +86,16 @@ void MainWindow::buildMenus() {
     const int writeAll = static_cast<int>(session::Transfer::WriteAll);
     add(comm, Command::WriteAll, tr("Write all(&W)"), [this, writeAll] { startWrite(writeAll); });
     add(comm, Command::ReadAll, tr("Read all(&R)"),
-        [this] { m_session->startTransfer(session::Transfer::ReadAll); });
+        [this] { m_session->receiver().startTransfer(session::Transfer::ReadAll); });
     add(comm, Command::WriteChanges, tr("Write changes"),
         [this, writeAll] { startWrite(writeAll); });
     comm->addSeparator();
     m_verifyAction = comm->addAction(tr("Verify after writing"));
     m_verifyAction->setObjectName(QStringLiteral("MenuVerify"));
     m_verifyAction->setCheckable(true);
-    m_verifyAction->setChecked(m_session->verifyAfterWriting());
+    m_verifyAction->setChecked(m_session->receiver().verifyAfterWriting());
     connect(m_verifyAction, &QAction::toggled, this, [this](bool verify) {
-        if (const Outcome saved = m_session->setVerifyAfterWriting(verify); !saved)
+        if (const Outcome saved = m_session->receiver().setVerifyAfterWriting(verify); !saved)
             showError(tr("Error"), tr("Can't save the settings file."), saved.why());
     });
 

@@ -14,7 +14,7 @@ void MainWindow::startWrite(int kind, int first, int last) {
     if (m_session->transferRunning())
         return;
     const auto command = static_cast<session::Transfer>(kind);
-    if (!m_session->receiverHoldings().knowsNothing()) {
+    if (!m_session->receiver().receiverHoldings().knowsNothing()) {
         showDifference(kind, first, last);
         return;
     }
@@ -25,15 +25,15 @@ void MainWindow::startWrite(int kind, int first, int last) {
                   "to keep a backup and to see what the write will change."),
                {},
                {tr("Read the receiver first"), tr("Write without reading"), tr("Cancel")}});
-    if (chosen == 0 && m_session->startReceiverRead())
+    if (chosen == 0 && m_session->receiver().startReceiverRead())
         m_pendingWrite = PendingWrite{kind, first, last};
     else if (chosen == 1)
-        m_session->startTransfer(command, first, last);
+        m_session->receiver().startTransfer(command, first, last);
 }
 
 void MainWindow::showDifference(int kind, int first, int last) {
     const auto command = static_cast<session::Transfer>(kind);
-    const image::Difference difference = m_session->differenceFor(command, first, last);
+    const image::Difference difference = m_session->receiver().differenceFor(command, first, last);
     QStringList lines;
     for (const image::Change& change : difference.changes)
         lines << QString::fromStdString(change.text());
@@ -57,9 +57,9 @@ void MainWindow::showDifference(int kind, int first, int last) {
                                  lines,
                                  {tr("Write changes"), tr("Write all"), tr("Cancel")}});
     if (chosen == 0 && !difference.empty())
-        m_session->startWriteChanges(command, first, last);
+        m_session->receiver().startWriteChanges(command, first, last);
     else if (chosen == 1)
-        m_session->startTransfer(command, first, last);
+        m_session->receiver().startTransfer(command, first, last);
 }
 
 } // namespace r36::ui

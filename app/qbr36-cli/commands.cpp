@@ -26,6 +26,7 @@ namespace r36::cli {
 
 namespace {
 
+using session::Receiver;
 using session::Session;
 using session::Transfer;
 using session::TransferResult;
@@ -101,24 +102,26 @@ Outcome transfer(Session& session, Transfer kind, const Invocation& invocation, 
     if (Outcome resolved = resolvePort(invocation.port, device, commPort); !resolved)
         return resolved;
     // The speed on the command line is the one the receiver is set to; it wins over a file's.
-    session.useDevice(device, commPort, invocation.commSpeed);
+    session.receiver().useDevice(device, commPort, invocation.commSpeed);
     if (stop.received())
         return interrupted("before " + text(session::transferName(kind)) +
                            " began; nothing was sent");
 
     QEventLoop loop;
     TransferResult result;
-    QObject::connect(&session, &Session::transferFinished, &loop, [&](const TransferResult& ended) {
-        result = ended;
-        loop.quit();
-    });
-    QObject::connect(&stop, &StopSignals::arrived, &loop, [&session] { session.cancelTransfer(); });
+    QObject::connect(&session.receiver(), &Receiver::transferFinished, &loop,
+                     [&](const TransferResult& ended) {
+                         result = ended;
+                         loop.quit();
+                     });
+    QObject::connect(&stop, &StopSignals::arrived, &loop,
+                     [&session] { session.receiver().cancelTransfer(); });
     if (output.progress)
-        QObject::connect(&session, &Session::transferProgress, &loop,
+        QObject::connect(&session.receiver(), &Receiver::transferProgress, &loop,
                          [&output](int, int maximum, int value, const TransferStep&) {
                              output.progress(value, maximum);
                          });
-    if (!(start ? start() : session.startTransfer(kind)))
+    if (!(start ? start() : session.receiver().startTransfer(kind)))
         return Outcome::failure("another transfer is running");
     loop.exec();
     switch (result.status) {
@@ -164,7 +167,9 @@ Outcome writeCommand(const Invocation& invocation, Session& session, StopSignals
         return Outcome::failure(problems.front() + " (" + problemCount(problems.size()) +
                                 "; nothing was sent, see qbr36-cli check)");
     }
-    session.setVerifyAfterWriting(invocation.verify).ok(); // no settings file: nothing to save
+    session.receiver()
+        .setVerifyAfterWriting(invocation.verify)
+        .ok(); // no settings file: nothing to save
     if (!invocation.changesFrom.isEmpty()) {
         image::CloneImage held = image::freshImage();
         image::LinkState link;
@@ -174,16 +179,16 @@ Outcome writeCommand(const Invocation& invocation, Session& session, StopSignals
                           files::readCloneFile(invocation.changesFrom, held, link, heldReport));
             !read)
             return read;
-        session.assumeReceiverHolds(held);
+        session.receiver().assumeReceiverHolds(held);
     }
     // The backup, and what the receiver holds for Write changes: one Read all that leaves the
     // opened file as it is.
     if (invocation.backup || (invocation.changes && invocation.changesFrom.isEmpty())) {
         std::optional<Failure> backupFailure;
-        QObject::connect(&session, &Session::backupFailed,
+        QObject::connect(&session.receiver(), &Receiver::backupFailed,
                          [&backupFailure](const Failure& why) { backupFailure = why; });
         if (Outcome read = transfer(session, Transfer::ReadAll, invocation, stop, output, {},
-                                    [&session] { return session.startReceiverRead(); });
+                                    [&session] { return session.receiver().startReceiverRead(); });
             !read)
             return read;
         if (backupFailure)
@@ -194,8 +199,9 @@ Outcome writeCommand(const Invocation& invocation, Session& session, StopSignals
     }
     if (!invocation.changes)
         return transfer(session, Transfer::WriteAll, invocation, stop, output);
-    return transfer(session, Transfer::WriteChanges, invocation, stop, output, {},
-                    [&session] { return session.startWriteChanges(Transfer::WriteAll); });
+    return transfer(session, Transfer::WriteChanges, invocation, stop, output, {}, [&session] {
+        return session.receiver().startWriteChanges(Transfer::WriteAll);
+    });
 }
 
 Outcome diffCommand(const Invocation& invocation, CommandOutput& output) {

@@ -93,12 +93,14 @@ int main(int argc, char* argv[]) {
             options.backupFolder = r36::session::defaultBackupFolder();
         r36::session::Session session(options);
         if (!invocation.logPath.isEmpty())
-            if (const r36::Outcome live = session.commLog().writeAlongTo(invocation.logPath); !live)
+            if (const r36::Outcome live =
+                    session.receiver().commLog().writeAlongTo(invocation.logPath);
+                !live)
                 outcome = r36::Outcome::failure("--log: " + r36::session::englishText(live.why()));
         if (outcome)
             outcome = r36::cli::runCommand(invocation, session, stop, output);
         if (!invocation.logPath.isEmpty())
-            log = session.commLog().endLiveFile();
+            log = session.receiver().commLog().endLiveFile();
     }
     // The exit status keeps meaning the command; a log that stopped half way is a warning.
     if (!log)

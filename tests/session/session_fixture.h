@@ -25,6 +25,7 @@
 namespace r36::testing_session {
 
 using r36::test::holds;
+using session::Receiver;
 using session::Session;
 using session::Transfer;
 using session::TransferResult;
@@ -36,7 +37,7 @@ public: // the table-driven steps use it from outside
         receiver.loadRealisticMemory();
         session = std::make_unique<Session>(Session::Options{
             settingsPath(), transport.get(), std::chrono::milliseconds{1000}, backupFolder()});
-        QObject::connect(session.get(), &Session::transferFinished,
+        QObject::connect(&session->receiver(), &Receiver::transferFinished,
                          [this](const TransferResult& result) { results.push_back(result); });
     }
 
@@ -45,7 +46,7 @@ public: // the table-driven steps use it from outside
 
     /// Runs a transfer to its end (the session refuses nothing here) and gives its result.
     TransferResult run(Transfer kind, int first = 0, int last = 0) {
-        return run([&] { return session->startTransfer(kind, first, last); });
+        return run([&] { return session->receiver().startTransfer(kind, first, last); });
     }
     TransferResult run(const std::function<bool()>& start) {
         const std::size_t before = results.size();

@@ -123,7 +123,7 @@ TEST_F(CompanionTest, TwoBackupsComparedReadAsWhatChangedSinceTheOlder) {
 
 TEST_F(CompanionTest, ARestoredBackupWritesExactlyItsDifferenceAndIsNeverSavedOver) {
     const QString backup = saved(other, "2026-12-01_10-00-00_v206.R36");
-    const image::WritePlan anyway = session->differenceFor(Transfer::WriteAll).plan();
+    const image::WritePlan anyway = session->receiver().differenceFor(Transfer::WriteAll).plan();
     session->setMemory(20, recordAt(150'000'000)); // an edit of the document, then discarded
     const Session::OpenReport restored = session->restoreBackup(backup);
     ASSERT_TRUE(restored.outcome.ok());
@@ -135,12 +135,13 @@ TEST_F(CompanionTest, ARestoredBackupWritesExactlyItsDifferenceAndIsNeverSavedOv
     for (const image::Change& change :
          image::difference(image::holdingsOfImage(document), image::holdingsOfImage(other)).changes)
         expected.add(change.piece);
-    EXPECT_EQ(session->differenceFor(Transfer::WriteAll).plan(), expected);
+    EXPECT_EQ(session->receiver().differenceFor(Transfer::WriteAll).plan(), expected);
 
-    ASSERT_TRUE(run([this] { return session->startWriteChanges(Transfer::WriteAll); }).ok());
+    ASSERT_TRUE(
+        run([this] { return session->receiver().startWriteChanges(Transfer::WriteAll); }).ok());
     EXPECT_EQ(receiverRecord(4), other.memRecord[4]);
     EXPECT_FALSE(image::isRecordInUse(receiverRecord(9)));
-    EXPECT_TRUE(session->differenceFor(Transfer::WriteAll).empty());
+    EXPECT_TRUE(session->receiver().differenceFor(Transfer::WriteAll).empty());
 }
 
 } // namespace

@@ -30,14 +30,14 @@ int address(int memory) {
 class SafeWrites : public SessionFixture {
 protected:
     void SetUp() override { ASSERT_TRUE(run(Transfer::ReadAll).ok()); }
-    const image::ReceiverHoldings& held() const { return session->receiverHoldings(); }
+    const image::ReceiverHoldings& held() const { return session->receiver().receiverHoldings(); }
     TransferResult writeChanges() {
-        return run([this] { return session->startWriteChanges(Transfer::WriteAll); });
+        return run([this] { return session->receiver().startWriteChanges(Transfer::WriteAll); });
     }
 };
 
 TEST_F(SafeWrites, ARefusedWriteLeavesWhatTheReceiverHoldsAtWhatWasAcknowledged) {
-    ASSERT_TRUE(session->setVerifyAfterWriting(false)); // no read-back to make up for it
+    ASSERT_TRUE(session->receiver().setVerifyAfterWriting(false)); // no read-back to make up for it
     for (int memory : {5, 10, 11})
         session->setMemory(memory, recordAt(150'000'000 + memory));
     receiver.addFault({.kind = Kind::WriteRefused, .address = address(10)});
@@ -67,14 +67,15 @@ TEST_F(SafeWrites, VerifyNamesTheMemoryTheReceiverDroppedAndAPROTCTThatDidNotSti
     EXPECT_TRUE(holds(reason, "\nPROTCT: the receiver holds "));
     EXPECT_TRUE(holds(reason, "the PROTCT change did not stick"));
     EXPECT_EQ(held().memories[812], receiverRecord(812)) << "taken from the read-back";
-    EXPECT_FALSE(session->differenceFor(Transfer::WriteAll).empty()) << "still to be written";
+    EXPECT_FALSE(session->receiver().differenceFor(Transfer::WriteAll).empty())
+        << "still to be written";
 }
 
 TEST_F(SafeWrites, WriteChangesSendsOnlyTheEditedMemoriesAndReadsThemBack) {
     // This receiver holds auto flags outside the PRG area: clearing them is a change.
-    EXPECT_EQ(session->differenceFor(Transfer::WriteAll).plan().memories.size(), 1u);
+    EXPECT_EQ(session->receiver().differenceFor(Transfer::WriteAll).plan().memories.size(), 1u);
     ASSERT_TRUE(run(Transfer::WriteAll).ok());
-    EXPECT_TRUE(session->differenceFor(Transfer::WriteAll).empty());
+    EXPECT_TRUE(session->receiver().differenceFor(Transfer::WriteAll).empty());
     std::vector<std::string> expected = {"VK~QB-R36J", "VK~VER"};
     for (int memory : {3, 700, 1699}) {
         session->setMemory(memory, recordAt(440'000'000 + memory));
@@ -83,11 +84,11 @@ TEST_F(SafeWrites, WriteChangesSendsOnlyTheEditedMemoriesAndReadsThemBack) {
     }
     for (int memory : {3, 700, 1699})
         expected.push_back("VK~F" + image::hexAddress(address(memory)) + "R");
-    EXPECT_EQ(session->differenceFor(Transfer::WriteAll).countsText(), "3 memories");
+    EXPECT_EQ(session->receiver().differenceFor(Transfer::WriteAll).countsText(), "3 memories");
     receiver.clearLog();
     EXPECT_TRUE(writeChanges().ok());
     EXPECT_EQ(receiver.commandLog(), expected);
-    EXPECT_TRUE(session->differenceFor(Transfer::WriteAll).empty());
+    EXPECT_TRUE(session->receiver().differenceFor(Transfer::WriteAll).empty());
     EXPECT_FALSE(session->hasUnsavedChanges());
     receiver.clearLog();
     EXPECT_TRUE(writeChanges().ok());
@@ -103,7 +104,7 @@ TEST_F(SafeWrites, EveryReadAllLeavesABackupAndNoneIsOverwritten) {
     file.close();
     session->setMemory(0, recordAt(100'000'000));
     receiver.memory()[address(1)] = 0; // memory 1 no longer in use
-    ASSERT_TRUE(run([this] { return session->startReceiverRead(); }).ok());
+    ASSERT_TRUE(run([this] { return session->receiver().startReceiverRead(); }).ok());
     EXPECT_EQ(session->image().memRecord[0], recordAt(100'000'000)) << "the image stays";
     EXPECT_EQ(held().memories[1], receiverRecord(1));
     const auto both = session::listBackups(backupFolder());
@@ -114,7 +115,7 @@ TEST_F(SafeWrites, EveryReadAllLeavesABackupAndNoneIsOverwritten) {
     EXPECT_EQ(both[0].radioVersion, 206);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), contents);
-    ASSERT_TRUE(session->choosePort(2));
+    ASSERT_TRUE(session->receiver().choosePort(2));
     EXPECT_TRUE(held().knowsNothing()) << "another port, perhaps another receiver";
 }
 

@@ -71,4 +71,15 @@ TEST_F(History, EveryKindOfStepUndoesAndRedoesExactlyWhatItChanged) {
     EXPECT_EQ(s.undoStack().count(), count) << "refusals and no change make no step";
 }
 
+TEST_F(History, UndoWaitsWhileATransferRunsAndTheTransferIsThenOneStep) {
+    const int index = session->undoStack().index();
+    ASSERT_TRUE(run([this] {
+                    const bool started = session->receiver().startTransfer(Transfer::ReadAll);
+                    session->undo(); // the read's results arrive into the document as it is
+                    return started;
+                }).ok());
+    EXPECT_EQ(session->undoStack().index(), index + 1);
+    EXPECT_EQ(session->undoStack().undoText(), QStringLiteral("Read all"));
+}
+
 } // namespace

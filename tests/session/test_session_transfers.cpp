@@ -24,11 +24,11 @@ protected:
                         .repeat = repeat};
         next.lateBy = std::chrono::milliseconds{700};
         receiver.addFault(next);
-        QObject::connect(session.get(), &Session::transferProgress,
+        QObject::connect(&session->receiver(), &Receiver::transferProgress,
                          [this, memory](int, int, int value, const session::TransferStep& step) {
                              if (value == memory &&
                                  step.kind == session::TransferStep::Kind::Memory)
-                                 session->cancelTransfer();
+                                 session->receiver().cancelTransfer();
                          });
     }
 };
@@ -37,9 +37,9 @@ TEST_F(Transfers, ReadAllFillsTheImageRowByRowAndAnotherTransferIsRefusedMeanwhi
     std::vector<int> changed;
     QObject::connect(session.get(), &Session::memoryChanged,
                      [&](int memory) { changed.push_back(memory); });
-    ASSERT_TRUE(session->startTransfer(Transfer::ReadAll));
+    ASSERT_TRUE(session->receiver().startTransfer(Transfer::ReadAll));
     EXPECT_TRUE(session->transferRunning());
-    EXPECT_FALSE(session->startTransfer(Transfer::WriteAll)) << "one transfer at a time";
+    EXPECT_FALSE(session->receiver().startTransfer(Transfer::WriteAll)) << "one transfer at a time";
     ASSERT_TRUE(QTest::qWaitFor([&] { return !results.empty(); }, 60000));
     ASSERT_EQ(results.size(), 1u) << "the refused one reports nothing";
     EXPECT_EQ(results[0].status, Status::Complete);
@@ -54,13 +54,13 @@ TEST_F(Transfers, ReadAllFillsTheImageRowByRowAndAnotherTransferIsRefusedMeanwhi
 
 TEST_F(Transfers, ReadAllLogsEveryExchangeFromTheGreetingToTheLastMemoryAsItGoes) {
     const QString path = dir.filePath(QStringLiteral("comm.log"));
-    ASSERT_TRUE(session->commLog().writeAlongTo(path));
+    ASSERT_TRUE(session->receiver().commLog().writeAlongTo(path));
     ASSERT_TRUE(run(Transfer::ReadAll).ok());
     // The file gets what the ring holds, after its two header lines and before the last newline.
     QStringList lines;
     ASSERT_TRUE(QTest::qWaitFor([&] {
         lines = QString::fromStdString(test::fileBytes(path)).split('\n');
-        return lines.mid(2, lines.size() - 3) == session->commLog().lines();
+        return lines.mid(2, lines.size() - 3) == session->receiver().commLog().lines();
     }));
     EXPECT_TRUE(lines[0].startsWith(QLatin1String("# QB-R36 Clone Utility")));
     QStringList exchanges; // "> command", "< reply": the time stripped, trouble kept
@@ -115,12 +115,12 @@ TEST_F(Transfers, AWriteThatFailsHalfWayLeavesKnownOnlyWhatTheReceiverTook) {
     receiver.addFault(
         {.kind = Kind::WriteRefused, .address = static_cast<int>(image::memoryAddress(300))});
     EXPECT_EQ(run(Transfer::WriteAll).status, Status::Failed);
-    const image::ReceiverHoldings& held = session->receiverHoldings();
+    const image::ReceiverHoldings& held = session->receiver().receiverHoldings();
     EXPECT_EQ(held.bankTable, receiverHex(0x100, 100)) << "written before the memories";
     EXPECT_EQ(held.memories[3], receiverRecord(3));
     for (int memory = 300; memory < image::kUserMemoryCount; ++memory)
         ASSERT_FALSE(held.memories[memory]) << memory;
-    EXPECT_EQ(session->differenceFor(Transfer::WriteAll).plan().memories.front(), 300);
+    EXPECT_EQ(session->receiver().differenceFor(Transfer::WriteAll).plan().memories.front(), 300);
 }
 
 TEST(WrittenPieces, AreListedInOrderWithRunsJoined) {

@@ -55,7 +55,7 @@ TEST_F(ClearAndResizeTest, AResizedBankTakesItsChannelsAlongWhenTheUserAgrees) {
 }
 
 TEST_F(ClearAndResizeTest, BankWriteListsTheChannelsThatOnlyChangedCountsMoveToAnotherLabel) {
-    session().assumeReceiverHolds(session().image());
+    session().receiver().assumeReceiverHolds(session().image());
     commitBox(9, QStringLiteral("55"));
     commitBox(16, QStringLiteral("20")); // no answer: only the counts change
     EXPECT_EQ(cell(750, 0), QStringLiteral("Bank09-050")) << "the labels follow at once";

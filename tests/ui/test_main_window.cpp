@@ -176,7 +176,7 @@ TEST_P(CommandTest, RunsItsCommandAndShowsHowItEnded) {
     const CommandCase c = GetParam();
     openWindow();
     // Wiring only: on this blank receiver the start-up PROTCT choice would not verify.
-    ASSERT_TRUE(session().setVerifyAfterWriting(false));
+    ASSERT_TRUE(session().receiver().setVerifyAfterWriting(false));
     selectRows(5, 6);
     const auto start = [&] {
         runToEnd([&] {

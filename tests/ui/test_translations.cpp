@@ -1,9 +1,11 @@
 // The Japanese catalogue is built into the program and chosen by the locale: the window's menus
-// then carry the Japanese titles with their accelerators.
+// then carry the Japanese titles with their accelerators, and the undo steps Japanese names.
 
 #include "window_fixture.h"
 
 #include "ui/translations.h"
+
+#include "image/clone_image.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -19,7 +21,7 @@ protected:
     void TearDown() override { qDeleteAll(qApp->findChildren<QTranslator*>()); }
 };
 
-TEST_F(TranslationTest, JapaneseLocaleTranslatesTheMenusAndEnglishHasNoCatalogue) {
+TEST_F(TranslationTest, JapaneseLocaleTranslatesTheMenusAndStepNamesAndEnglishHasNoCatalogue) {
     EXPECT_FALSE(ui::installTranslations(*qApp, QLocale(QLocale::English, QLocale::UnitedStates)));
     ASSERT_TRUE(ui::installTranslations(*qApp, QLocale(QLocale::Japanese, QLocale::Japan)));
     QStringList titles;
@@ -29,6 +31,12 @@ TEST_F(TranslationTest, JapaneseLocaleTranslatesTheMenusAndEnglishHasNoCatalogue
                                    QStringLiteral("表示(&V)"), QStringLiteral("ポート(&P)"),
                                    QStringLiteral("通信速度(&S)"), QStringLiteral("通信(&C)"),
                                    QStringLiteral("ヘルプ(&H)")}));
+    // The step names are the document's own texts, translated under its class name.
+    session().setMemory(0, session().image().memRecord[image::kUserMemoryCount]);
+    EXPECT_EQ(session().undoStack().undoText(),
+              QStringLiteral("%1 の編集").arg(session().labelRange(0, 0)));
+    session().clearMemories(0, 0);
+    EXPECT_EQ(session().undoStack().undoText(), QStringLiteral("メモリーのクリア"));
 }
 
 TEST_F(TranslationTest, AFailureFromTheLinkReadsWhollyInJapanese) {
@@ -36,7 +44,7 @@ TEST_F(TranslationTest, AFailureFromTheLinkReadsWhollyInJapanese) {
     openWindow();
     // The third command reads memory 0; it fails twice, as sent and sent again.
     m_receiver.addFault({sim::Fault::Kind::NoReply, 3, -1, true});
-    runToEnd([this] { session().startTransfer(session::Transfer::ReadSelected, 0, 0); });
+    runToEnd([this] { session().receiver().startTransfer(session::Transfer::ReadSelected, 0, 0); });
     EXPECT_EQ(lastMessage().details,
               QStringLiteral("選択メモリーを読み込み: メモリー 0 (00A00) の読み込み: 200 ms "
                              "以内に応答がありません (2 回送信)"));

@@ -98,7 +98,7 @@ protected:
     }
     /// Starts a command and, when it started a transfer, waits until its message was shown.
     void runToEnd(const std::function<void()>& start) {
-        QSignalSpy finished(&session(), &session::Session::transferFinished);
+        QSignalSpy finished(&session().receiver(), &session::Receiver::transferFinished);
         start();
         ASSERT_TRUE(finished.count() > 0 || !session().transferRunning() || finished.wait(60000));
     }

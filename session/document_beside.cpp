@@ -1,7 +1,7 @@
 // The document's side of a second file beside it and of the backups: records copied in from
 // it, and a backup restored as the document.
 
-#include "session.h"
+#include "document.h"
 
 #include "undo_step.h"
 
@@ -9,7 +9,7 @@
 
 namespace r36::session {
 
-bool Session::setMemoryRecords(const std::map<int, std::string>& records, const QString& what) {
+bool Document::setMemoryRecords(const std::map<int, std::string>& records, const QString& what) {
     if (records.empty() || records.begin()->first < 0 ||
         records.rbegin()->first > image::lastStoredMemory)
         return false;
@@ -25,7 +25,7 @@ bool Session::setMemoryRecords(const std::map<int, std::string>& records, const 
     return true;
 }
 
-Session::OpenReport Session::restoreBackup(const QString& path) {
+Document::OpenReport Document::restoreBackup(const QString& path) {
     OpenReport report = open(path);
     if (report.outcome) {
         // Save would otherwise write over the backup; it asks for a name instead.

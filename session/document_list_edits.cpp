@@ -1,7 +1,7 @@
 // Work on many memories at once: sorting a block, setting one field across a selection, and
 // clearing a scattered set (the duplicates); each one step of the undo history.
 
-#include "session.h"
+#include "document.h"
 
 #include "list_edits.h"
 #include "undo_step.h"
@@ -20,7 +20,7 @@ constexpr std::size_t kRowsRefreshedOneByOne = 100;
 
 } // namespace
 
-Outcome Session::sortMemories(int first, int last, image::SortKey key, bool descending) {
+Outcome Document::sortMemories(int first, int last, image::SortKey key, bool descending) {
     Failure refused(FailureKind::NotUserMemories);
     refused.number = first;
     refused.limit = last;
@@ -39,8 +39,8 @@ Outcome Session::sortMemories(int first, int last, image::SortKey key, bool desc
     return sortMemorySet(memories, key, descending);
 }
 
-Outcome Session::sortMemorySet(const std::vector<int>& memories, image::SortKey key,
-                               bool descending) {
+Outcome Document::sortMemorySet(const std::vector<int>& memories, image::SortKey key,
+                                bool descending) {
     if (memories.empty())
         return Outcome::success();
     const int first = memories.front(), last = memories.back();
@@ -64,8 +64,8 @@ Outcome Session::sortMemorySet(const std::vector<int>& memories, image::SortKey 
     return Outcome::success();
 }
 
-SetFieldReport Session::setField(const std::vector<int>& memories, int text,
-                                 const std::string& value) {
+SetFieldReport Document::setField(const std::vector<int>& memories, int text,
+                                  const std::string& value) {
     SetFieldReport report;
     std::vector<std::pair<int, std::string>> changes;
     for (const int m : memories) {
@@ -93,7 +93,7 @@ SetFieldReport Session::setField(const std::vector<int>& memories, int text,
     return report;
 }
 
-void Session::clearMemorySet(const std::vector<int>& memories) {
+void Document::clearMemorySet(const std::vector<int>& memories) {
     std::vector<int> cleared;
     for (const int m : memories)
         if (m >= 0 && m <= image::lastStoredMemory)

@@ -1,7 +1,7 @@
-// The session's edits of the document: memories, the partition, the link groups and the
+// The edits of the document: memories, the partition, the link groups and the
 // settings page, each one step of the undo history.
 
-#include "session.h"
+#include "document.h"
 
 #include "undo_step.h"
 
@@ -13,7 +13,7 @@ namespace r36::session {
 
 // ---- Memories by their labels --------------------------------------------------------------
 
-int Session::memoriesInUse(int first, int last) const {
+int Document::memoriesInUse(int first, int last) const {
     int inUse = 0;
     for (int memory = std::max(first, 0); memory <= std::min(last, image::lastStoredMemory);
          ++memory)
@@ -21,7 +21,7 @@ int Session::memoriesInUse(int first, int last) const {
     return inUse;
 }
 
-QString Session::labelRange(int first, int last) const {
+QString Document::labelRange(int first, int last) const {
     first = std::clamp(first, 0, image::lastStoredMemory);
     last = std::clamp(last, first, image::lastStoredMemory);
     const QString from = QString::fromStdString(m_labels[static_cast<std::size_t>(first)]);
@@ -39,7 +39,7 @@ QString Session::labelRange(int first, int last) const {
 
 // ---- Edits --------------------------------------------------------------------------------
 
-void Session::setMemory(int memory, const std::string& record) {
+void Document::setMemory(int memory, const std::string& record) {
     if (memory < 0 || memory > image::lastStoredMemory)
         return;
     recorded(tr("Edit %1").arg(labelRange(memory, memory)),
@@ -47,7 +47,8 @@ void Session::setMemory(int memory, const std::string& record) {
     emit memoryChanged(memory);
 }
 
-bool Session::setMemories(int first, const std::vector<std::string>& records, const QString& what) {
+bool Document::setMemories(int first, const std::vector<std::string>& records,
+                           const QString& what) {
     const int last = first + static_cast<int>(records.size()) - 1;
     if (first < 0 || last > image::lastStoredMemory)
         return false;
@@ -63,7 +64,7 @@ bool Session::setMemories(int first, const std::vector<std::string>& records, co
     return true;
 }
 
-void Session::clearMemories(int first, int last) {
+void Document::clearMemories(int first, int last) {
     first = std::max(first, 0);
     last = std::min(last, image::lastStoredMemory);
     recorded(tr("Clear memories"), [&] {
@@ -94,7 +95,7 @@ Outcome outsideUserMemories(int memory) {
 
 } // namespace
 
-Outcome Session::insertEmptyMemory(int memory) {
+Outcome Document::insertEmptyMemory(int memory) {
     if (memory < 0 || memory > image::lastStoredMemory)
         return outsideUserMemories(memory);
     const int last = image::memoryGroup(m_image.bankTable, memory).second;
@@ -111,7 +112,7 @@ Outcome Session::insertEmptyMemory(int memory) {
     return Outcome::success();
 }
 
-Outcome Session::deleteMemory(int memory) {
+Outcome Document::deleteMemory(int memory) {
     if (memory < 0 || memory > image::lastStoredMemory)
         return outsideUserMemories(memory);
     const int last = image::memoryGroup(m_image.bankTable, memory).second;
@@ -126,7 +127,7 @@ Outcome Session::deleteMemory(int memory) {
     return Outcome::success();
 }
 
-Outcome Session::moveMemory(int memory, int direction) {
+Outcome Document::moveMemory(int memory, int direction) {
     if (memory < 0 || memory > image::lastStoredMemory)
         return outsideUserMemories(memory);
     const auto [first, last] = image::memoryGroup(m_image.bankTable, memory);
@@ -143,7 +144,7 @@ Outcome Session::moveMemory(int memory, int direction) {
     return Outcome::success();
 }
 
-std::array<int, image::kBankCount> Session::countsWith(int bank, const QString& text) const {
+std::array<int, image::kBankCount> Document::countsWith(int bank, const QString& text) const {
     auto counts = m_bankCounts;
     counts[static_cast<std::size_t>(bank)] = image::bankCountOfText(text.toStdString());
     return counts;
@@ -160,7 +161,7 @@ int totalOf(const std::array<int, image::kBankCount>& counts) {
 
 } // namespace
 
-std::optional<image::BankMove> Session::bankMoveOnCommit(int bank, const QString& text) const {
+std::optional<image::BankMove> Document::bankMoveOnCommit(int bank, const QString& text) const {
     if (bank < 0 || bank >= image::kBankCount)
         return std::nullopt;
     const auto after = countsWith(bank, text);
@@ -173,7 +174,7 @@ std::optional<image::BankMove> Session::bankMoveOnCommit(int bank, const QString
     return move;
 }
 
-int Session::commitBankCount(int bank, const QString& text, CountsChange how) {
+int Document::commitBankCount(int bank, const QString& text, CountsChange how) {
     if (bank < 0 || bank >= image::kBankCount)
         return 0;
     bool moved = false;
@@ -199,7 +200,7 @@ int Session::commitBankCount(int bank, const QString& text, CountsChange how) {
     return m_bankCounts[static_cast<std::size_t>(bank)];
 }
 
-void Session::resetPartition() {
+void Document::resetPartition() {
     recorded(tr("Reset the partition"), [&] {
         m_image.bankTable = image::defaultPartition();
         m_displayedTotal = image::kBankAreaSize; // before the labels: they follow it now
@@ -208,15 +209,15 @@ void Session::resetPartition() {
     emit partitionChanged();
 }
 
-void Session::setBankLinks(const std::array<std::string, image::kBankLinkCount>& entries) {
+void Document::setBankLinks(const std::array<std::string, image::kBankLinkCount>& entries) {
     recorded(tr("Change the bank links"), [&] { m_image.bankLink = entries; });
 }
 
-void Session::setPsLinks(const std::array<std::string, image::kPsLinkCount>& entries) {
+void Document::setPsLinks(const std::array<std::string, image::kPsLinkCount>& entries) {
     recorded(tr("Change the program-scan links"), [&] { m_image.psLink = entries; });
 }
 
-void Session::setSettings(const image::SettingsSelections& settings) {
+void Document::setSettings(const image::SettingsSelections& settings) {
     recorded(tr("Change a setting"), [&] { m_settings = settings; });
 }
 

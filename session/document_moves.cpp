@@ -1,6 +1,6 @@
 // Dragged rows: a block of memories moved within its bank or area, as one step.
 
-#include "session.h"
+#include "document.h"
 
 #include "undo_step.h"
 
@@ -8,7 +8,7 @@
 
 namespace r36::session {
 
-Outcome Session::moveMemories(int first, int last, int target) {
+Outcome Document::moveMemories(int first, int last, int target) {
     const int targetLast = target + last - first;
     const auto group = image::memoryGroup(m_image.bankTable, std::max(first, 0));
     if (first < 0 || last < first || last > image::lastStoredMemory || target < group.first ||

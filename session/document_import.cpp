@@ -1,7 +1,7 @@
 // Lists from elsewhere placed into the document: the channels of a CHIRP list go where the
 // placement rule says, as one step of the undo history.
 
-#include "session.h"
+#include "document.h"
 
 #include "undo_step.h"
 
@@ -14,13 +14,13 @@ constexpr std::size_t kRowsRefreshedOneByOne = 100;
 
 } // namespace
 
-ImportPlacement Session::planImport(ImportPlacement::Where where, int memory, int count) const {
+ImportPlacement Document::planImport(ImportPlacement::Where where, int memory, int count) const {
     return planImportPlacement(m_image, where, memory, count);
 }
 
-ImportPlacement Session::importRecords(ImportPlacement::Where where, int memory,
-                                       const std::vector<std::string>& records,
-                                       const QString& what) {
+ImportPlacement Document::importRecords(ImportPlacement::Where where, int memory,
+                                        const std::vector<std::string>& records,
+                                        const QString& what) {
     ImportPlacement placement = planImport(where, memory, static_cast<int>(records.size()));
     if (!placement.ok())
         return placement;
