@@ -165,19 +165,6 @@ public:
     ImportPlacement importRecords(ImportPlacement::Where where, int memory,
                                   const std::vector<std::string>& records, const QString& what);
 
-    // ---- What a transfer brings (document_transfers.cpp) -----------------------------------
-    /// A transfer starts from the document as it is now; until transferEnded, undo waits.
-    void transferStarting();
-    /// A memory or a block read while the transfer runs, shown at once.
-    void memoryRead(int memory, const std::string& record);
-    void blockRead(Block block, const std::string& text);
-    /// What the transfer changed in `ended` (reads, flags cleared before writing) is taken
-    /// over; what the user's side changed meanwhile (a tab-guard reset) stays.
-    void takeTransferred(const image::CloneImage& ended, std::int16_t radioVersion);
-    /// The transfer is one step of the history named `what`, so a read over unsaved work can
-    /// be undone; `nowSaved`: the image and the receiver now hold the same.
-    void transferEnded(const QString& what, bool nowSaved);
-
 signals:
     void memoryChanged(int memory);
     /// Every memory row, the labels, the partition and the settings may have changed.
@@ -191,6 +178,20 @@ signals:
 
 private:
     friend class UndoStep;
+    // What a transfer brings (document_transfers.cpp): only the receiver runs transfers.
+    friend class Receiver;
+    /// A transfer starts from the document as it is now; until transferEnded, undo waits.
+    void transferStarting();
+    /// A memory or a block read while the transfer runs, shown at once.
+    void memoryRead(int memory, const std::string& record);
+    void blockRead(Block block, const std::string& text);
+    /// What the transfer changed in `ended` (reads, flags cleared before writing) is taken
+    /// over; what the user's side changed meanwhile (a tab-guard reset) stays.
+    void takeTransferred(const image::CloneImage& ended, std::int16_t radioVersion);
+    /// The transfer is one step of the history named `what`, so a read over unsaved work can
+    /// be undone; `nowSaved`: the image and the receiver now hold the same.
+    void transferEnded(const QString& what, bool nowSaved);
+
     DocumentState state() const;
     /// Puts back the document as it was before `change` (undo) or after it (redo).
     void restore(const DocumentChange& change, bool after);
