@@ -11,7 +11,7 @@ namespace r36::session {
 struct SetFieldReport {
     struct Refusal {
         int memory;
-        image::FieldRefusal why; // the field and its range, as the detail editor says it
+        image::FieldRefusal why; // the field and its range, worded as the detail editor words it
     };
     int changed = 0;
     std::vector<Refusal> refused;
