@@ -65,8 +65,17 @@ std::optional<std::string> hexOfLength(std::string_view text, std::size_t length
     return image::toUpperAscii(text);
 }
 
-std::string rangeText(int lo, int hi) {
-    return std::to_string(lo) + ".." + std::to_string(hi);
+using Problem = SkippedLine::Problem;
+
+/// Why a line cannot be applied; nullopt when it was.
+using Skipped = std::optional<SkippedLine>;
+
+Skipped skipped(Problem problem, std::string_view key, int low = 0, int high = 0) {
+    return SkippedLine{0, problem, std::string(key), low, high, {}};
+}
+
+Skipped notHex(Problem problem, std::string_view key, std::vector<int> lengths) {
+    return SkippedLine{0, problem, std::string(key), 0, 0, std::move(lengths)};
 }
 
 // Applies one line to the image, or says why it cannot be applied. Each key needs its fields:
@@ -81,14 +90,16 @@ public:
     void apply(std::string_view line, int lineNumber) {
         if (line.empty())
             return;
-        std::optional<std::string> reason = applyKnownKey(splitFields(line, ':'));
-        if (!reason) {
+        std::optional<Skipped> result = applyKnownKey(splitFields(line, ':'));
+        if (!result) {
             m_report.unknown.push_back({lineNumber, std::string(line.substr(0, kUnknownLineKept))});
             return;
         }
         m_sawKnownKey = true;
-        if (!reason->empty())
-            m_report.skipped.push_back({lineNumber, std::move(*reason)});
+        if (Skipped& why = *result) {
+            why->lineNumber = lineNumber;
+            m_report.skipped.push_back(std::move(*why));
+        }
     }
 
     /// Whether any line so far had a key of this file, even one that was skipped.
@@ -118,22 +129,22 @@ public:
         return missing;
     }
 
-    static std::string linkStateLine(const std::vector<std::string_view>& fields,
-                                     image::LinkState& link) {
+    static Skipped linkStateLine(const std::vector<std::string_view>& fields,
+                                 image::LinkState& link) {
         const bool port = fields[0] == "COMM";
         const int hi = port ? kLastPort : kLastSpeed;
         const int lo = port ? kFirstPort : 0;
         const auto value = fields.size() > 1 ? decimalIn(fields[1], lo, hi) : std::nullopt;
         if (!value)
-            return std::string(fields[0]) + " value is not a number " + rangeText(lo, hi);
+            return skipped(Problem::ValueOutside, fields[0], lo, hi);
         (port ? link.commPort : link.commSpeed) = static_cast<std::uint16_t>(*value);
-        return {};
+        return std::nullopt;
     }
 
 private:
-    /// The reason a line of this file cannot be applied (empty when applied); nullopt for a
-    /// key this file does not have.
-    std::optional<std::string> applyKnownKey(const std::vector<std::string_view>& fields) {
+    /// Why a line of this file cannot be applied (nothing when applied); nullopt for a key
+    /// this file does not have.
+    std::optional<Skipped> applyKnownKey(const std::vector<std::string_view>& fields) {
         const std::string_view key = fields[0];
         // A damaged line is reported as such, not also as missing; a link group counts only
         // under a group number that can be read.
@@ -156,65 +167,63 @@ private:
         if (key == "REMOCONID")
             return blockLine(fields, "REMOCONID", {image::kRemoconIdHexChars}, m_image.remoconId);
         if (key == "DATE" || key == "END")
-            return std::string();
+            return Skipped();
         return std::nullopt;
     }
 
-    std::string memoryLine(const std::vector<std::string_view>& fields) {
+    Skipped memoryLine(const std::vector<std::string_view>& fields) {
         if (fields.size() < 3)
-            return "MR line needs a memory number and a record";
+            return skipped(Problem::NoMemoryAndRecord, "MR");
         const auto memory = decimalIn(fields[1], 0, image::kMemoryCount - 1);
         if (!memory)
-            return "MR memory number is not " + rangeText(0, image::kMemoryCount - 1);
+            return skipped(Problem::MemoryNumberOutside, "MR", 0, image::kMemoryCount - 1);
         auto record = hexOfLength(fields[2], kRecordHexChars);
         if (!record)
-            return "MR record is not 64 hex digits";
+            return notHex(Problem::RecordNotHex, "MR", {int(kRecordHexChars)});
         m_image.memRecord[static_cast<std::size_t>(*memory)] = std::move(*record);
         m_report.lastMemory = std::max(m_report.lastMemory, *memory);
-        return {};
+        return std::nullopt;
     }
 
-    std::string bankTableLine(const std::vector<std::string_view>& fields) {
+    Skipped bankTableLine(const std::vector<std::string_view>& fields) {
         auto table =
             fields.size() > 1 ? hexOfLength(fields[1], image::kBankTableHexChars) : std::nullopt;
         if (!table)
-            return "BK table is not " + std::to_string(image::kBankTableHexChars) + " hex digits";
+            return notHex(Problem::TableNotHex, "BK", {int(image::kBankTableHexChars)});
         m_image.bankTable = std::move(*table);
         m_report.hadBankTable = true;
-        return {};
+        return std::nullopt;
     }
 
     template <std::size_t N>
-    std::string linkLine(const std::vector<std::string_view>& fields, std::string_view key,
-                         std::array<std::string, N>& entries) {
-        const std::string name(key);
+    Skipped linkLine(const std::vector<std::string_view>& fields, std::string_view key,
+                     std::array<std::string, N>& entries) {
         if (fields.size() < 3)
-            return name + " line needs a group number and an entry";
+            return skipped(Problem::NoGroupAndEntry, key);
         const auto group = decimalIn(fields[1], 1, static_cast<int>(N));
         if (!group)
-            return name + " group number is not " + rangeText(1, static_cast<int>(N));
-        m_present.insert(name + ":" + std::to_string(*group));
+            return skipped(Problem::GroupNumberOutside, key, 1, static_cast<int>(N));
+        m_present.insert(std::string(key) + ":" + std::to_string(*group));
         auto entry = hexOfLength(fields[2], image::kLinkEntryHexChars);
         if (!entry)
-            return name + " entry is not " + std::to_string(image::kLinkEntryHexChars) +
-                   " hex digits";
+            return notHex(Problem::EntryNotHex, key, {int(image::kLinkEntryHexChars)});
         entries[static_cast<std::size_t>(*group - 1)] = std::move(*entry);
-        return {};
+        return std::nullopt;
     }
 
-    static std::string blockLine(const std::vector<std::string_view>& fields, std::string_view key,
-                                 std::initializer_list<std::size_t> lengths, std::string& block) {
-        std::string lengthText;
+    static Skipped blockLine(const std::vector<std::string_view>& fields, std::string_view key,
+                             std::initializer_list<std::size_t> lengths, std::string& block) {
+        std::vector<int> tried;
         for (std::size_t length : lengths) {
             if (fields.size() > 1) {
                 if (auto hex = hexOfLength(fields[1], length)) {
                     block = std::move(*hex);
-                    return {};
+                    return std::nullopt;
                 }
             }
-            lengthText += (lengthText.empty() ? "" : " or ") + std::to_string(length);
+            tried.push_back(static_cast<int>(length));
         }
-        return std::string(key) + " block is not " + lengthText + " hex digits";
+        return notHex(Problem::BlockNotHex, key, std::move(tried));
     }
 
     image::CloneImage& m_image;

@@ -12,10 +12,26 @@
 
 namespace r36::files {
 
-/// A line of a clone file that was not loaded, and why ("MR record is not 64 hex digits").
+/// A line of a clone file that was not loaded, and why: its `key` and what is wrong with it.
 struct SkippedLine {
+    enum class Problem {
+        NoMemoryAndRecord,   // an MR line without its memory number and record
+        NoGroupAndEntry,     // a LINK0 or LINK1 line without its group number and entry
+        MemoryNumberOutside, // not a number `low`..`high`
+        GroupNumberOutside,  // not a number `low`..`high`
+        ValueOutside,        // COMM, SPD: not a number `low`..`high`
+        RecordNotHex,        // not one of `hexLengths` hex digits
+        TableNotHex,
+        EntryNotHex,
+        BlockNotHex,
+    };
     int lineNumber = 0; // 1-based
-    std::string reason;
+    Problem problem = Problem::NoMemoryAndRecord;
+    std::string key; // "MR", "BK", "LINK0", "SYS3", ...
+    int low = 0, high = 0;
+    std::vector<int> hexLengths;
+
+    bool operator==(const SkippedLine&) const = default;
 };
 
 /// A line whose key is not one of this file's: another program's line, or damage (a lower-case

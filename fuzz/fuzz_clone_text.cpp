@@ -40,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     int previous = 0;
     for (const files::SkippedLine& skipped : report.skipped) {
         require(skipped.lineNumber > previous, "skipped lines ascend");
-        require(!skipped.reason.empty(), "a skipped line has a reason");
+        require(!skipped.key.empty(), "a skipped line names its key");
         previous = skipped.lineNumber;
     }
 

@@ -1,9 +1,10 @@
 #pragma once
 
 // What changes on the receiver: the difference between what it holds and what it will hold (or
-// between two clone images), as lines a user reads, in a stable order.
+// between two clone images), as values in a stable order; the session words them.
 
 #include "image/label_changes.h"
+#include "image/memory_record.h"
 #include "image/receiver_holdings.h"
 
 #include <string>
@@ -11,24 +12,52 @@
 
 namespace r36::image {
 
+/// A value as a change shows it: the receiver's own text ("145.000000MHz FM \"TEST\"", "5-SEC",
+/// the members "0 3", a byte "FF"), or what there is instead of one.
+struct ChangeValue {
+    enum class Kind {
+        Text,
+        Empty,      // a free memory
+        NotRead,    // the receiver's side is not known
+        None,       // no members, no byte there
+        Unreadable, // a setting's byte is missing
+    };
+    Kind kind = Kind::Text;
+    std::string text;
+
+    // Implicit, so that a change lists its values as they come: a text or a kind.
+    ChangeValue() = default;
+    ChangeValue(std::string shown) : text(std::move(shown)) {}
+    ChangeValue(Kind k) : kind(k) {}
+    bool operator==(const ChangeValue&) const = default;
+};
+
 struct FieldChange {
-    std::string field; // "Frequency", "memories"; empty when the value speaks for itself
-    std::string before, after;
+    enum class Of {
+        Whole,        // the value speaks for itself: a memory's summary, a setting's choice
+        MemoryField,  // `memoryField` of a memory
+        Byte,         // `byte`: the first byte that differs
+        BankMemories, // the number of memories in a bank
+        LinkedBanks,  // a bank-link group's members
+        LinkedPairs,  // a program-scan-link group's members
+        TvChannel,    // a remote key ID's channel
+    };
+    Of of = Of::Whole;
+    MemoryField memoryField = MemoryField::Frequency;
+    int byte = 0;
+    ChangeValue before, after;
+
+    bool operator==(const FieldChange&) const = default;
 };
 
 struct Change {
     /// The piece that sends the change: the memory, the link group, or a block whole (a bank
     /// sends in the bank table, a setting in the settings block, PROTCT in the third block).
     Piece piece;
-    int index = 0;       // memory number, bank, group (1-based), setting byte, key ID
-    std::string subject; // "memory 812", "Bank03", "bank-link group 2", "LAMP", "remote key ID 3"
-    std::string label;   // the memory's bank or area label; empty for the others
+    int index = 0;     // memory number, bank, group (1-based), setting byte, key ID; -1: the block
+    std::string name;  // the receiver's name of a bank ("Bank03") or setting ("LAMP"); else empty
+    std::string label; // the memory's bank or area label; empty for the others
     std::vector<FieldChange> fields;
-
-    /// "memory 812 (Bank08-012): Frequency 145.000000MHz -> 146.520000MHz"
-    std::string text() const;
-    /// "memory 812: the receiver holds 145.000000MHz, 146.520000MHz was written"
-    std::string mismatchText() const;
 };
 
 struct Difference {
@@ -37,8 +66,6 @@ struct Difference {
     std::vector<LabelChange> relabelled;
 
     bool empty() const { return changes.empty(); }
-    /// "12 memories, 2 settings"; "nothing" when empty.
-    std::string countsText() const;
     /// The block operations that send exactly the changed pieces.
     WritePlan plan() const;
 };

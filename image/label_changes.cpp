@@ -24,10 +24,6 @@ std::string channelName(const std::string& record, int memory) {
 
 } // namespace
 
-std::string LabelChange::text() const {
-    return channel + ": " + before + " -> " + after;
-}
-
 std::vector<LabelChange> labelChanges(const ReceiverHoldings& before,
                                       const ReceiverHoldings& after) {
     if (!before.bankTable || !after.bankTable || *before.bankTable == *after.bankTable)

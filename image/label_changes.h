@@ -14,8 +14,6 @@ struct LabelChange {
     std::string channel; // its name, or its frequency when it has none
     std::string before, after;
 
-    /// "FIRE: Bank10-000 -> Bank09-040"
-    std::string text() const;
     bool operator==(const LabelChange&) const = default;
 };
 

@@ -21,10 +21,6 @@ namespace {
 constexpr std::uint32_t kHzPerMHz = 1'000'000;
 constexpr std::size_t kFractionDigits = 6;
 
-constexpr char kFrequencyRange[] = "Frequency: 0.100000 to 1299.999999 MHz";
-constexpr char kOffsetRange[] = "Offset Frequency: 0.000000 to 999.999999 MHz";
-constexpr char kNameRange[] = "Name: the characters from space to ~ only";
-
 std::string fractionText(std::uint32_t hz) {
     char text[8];
     std::snprintf(text, sizeof text, "%06lu", static_cast<unsigned long>(hz % kHzPerMHz));
@@ -52,8 +48,22 @@ double composedHz(const std::string& wholeMHz, std::string fraction) {
     return std::nearbyint(numericValue(wholeMHz) * kHzPerMHz + numericValue(fraction));
 }
 
-FieldsRecord failed(std::string reason) {
-    return {std::string(), std::move(reason)};
+using Refusal = FieldRefusal::Kind;
+
+FieldsRecord failed(Refusal kind, MemoryField field = MemoryField::Frequency) {
+    return {std::string(), {kind, field, std::string()}};
+}
+
+/// The first character of `name` that the receiver cannot show, whole as typed: with the
+/// UTF-8 continuation bytes that follow it. Every byte before it is printable ASCII.
+std::string unshownCharacter(const std::string& name) {
+    std::size_t at = 0;
+    while (at < name.size() && name[at] >= 0x20 && name[at] <= 0x7E)
+        ++at;
+    std::size_t end = at + 1;
+    while (end < name.size() && (static_cast<unsigned char>(name[end]) & 0xC0) == 0x80)
+        ++end;
+    return at < name.size() ? name.substr(at, end - at) : std::string();
 }
 
 } // namespace
@@ -87,24 +97,25 @@ MemoryFields fieldsOfRecord(std::string_view record, int memory) {
 FieldsRecord recordOfFields(const MemoryFields& fields, int memory) {
     const double frequencyHz = composedHz(fields.frequencyMHz, fields.frequencyFraction);
     if (!(frequencyHz >= kMinFrequencyHz && frequencyHz < kFrequencyLimitHz))
-        return failed(kFrequencyRange);
+        return failed(Refusal::FrequencyRange, MemoryField::Frequency);
     const double offsetHz = composedHz(fields.offsetMHz, fields.offsetFraction);
     if (!(offsetHz >= 0 && offsetHz < kOffsetLimitHz))
-        return failed(kOffsetRange);
+        return failed(Refusal::OffsetRange, MemoryField::Offset);
 
     // The receiver honours the auto flags only in the program-scan edges.
     const bool prg = isPrgMemory(memory);
     const int autoStep = prg ? fields.autoStep : 0;
     const int autoMode = prg ? fields.autoMode : 0;
-    const std::pair<const char*, int> bytes[] = {
-        {"Mode", fields.mode},        {"Step", fields.step},      {"Shift", fields.shift},
-        {"TSQ/DCS", fields.subtone},  {"Tone", fields.toneIndex}, {"DCS Code", fields.dcsIndex},
-        {"Train", fields.trainIndex}, {"Skip", fields.skip},      {"auto Step", autoStep},
-        {"auto Mode", autoMode},
+    const std::pair<MemoryField, int> bytes[] = {
+        {MemoryField::Mode, fields.mode},        {MemoryField::Step, fields.step},
+        {MemoryField::Shift, fields.shift},      {MemoryField::Subtone, fields.subtone},
+        {MemoryField::Tsq, fields.toneIndex},    {MemoryField::Dcs, fields.dcsIndex},
+        {MemoryField::Train, fields.trainIndex}, {MemoryField::Skip, fields.skip},
+        {MemoryField::AutoStep, autoStep},       {MemoryField::AutoMode, autoMode},
     };
     for (const auto& [field, value] : bytes)
         if (value < 0 || value > 255)
-            return failed(std::string(field) + ": 0 to 255");
+            return failed(Refusal::ByteRange, field);
 
     MemoryChannel channel;
     channel.frequencyHz = static_cast<std::uint32_t>(frequencyHz);
@@ -119,13 +130,14 @@ FieldsRecord recordOfFields(const MemoryFields& fields, int memory) {
     // A longer name keeps its first six characters; encodeRecord pads it with spaces.
     channel.name = fields.name.substr(0, rec::kNameLength);
     std::string record = encodeRecord(channel);
-    if (record.empty())
-        return failed(kNameRange); // the only field left that encodeRecord refuses
+    if (record.empty()) // the name: the only field left that encodeRecord refuses
+        return {std::string(),
+                {Refusal::NameCharacter, MemoryField::Name, unshownCharacter(fields.name)}};
     // Flags go in as their bytes, so an undecided one goes back as it came.
     setByteAt(record, rec::kSkip, fields.skip);
     setByteAt(record, rec::kAutoStep, autoStep);
     setByteAt(record, rec::kAutoMode, autoMode);
-    return {std::move(record), std::string()};
+    return {std::move(record), {}};
 }
 
 namespace {
@@ -144,9 +156,6 @@ enum Text {
     kSkipText,
     kNameText
 };
-constexpr std::array<const char*, 11> kTextNames = {"Frequency",    "Mode", "Step",  "Subtone",
-                                                    "TSQ",          "DCS",  "Train", "Shift",
-                                                    "Offset Freq.", "Skip", "Name"};
 constexpr std::string_view kAuto = "auto";
 
 bool allDigits(std::string_view text) {
@@ -198,13 +207,14 @@ std::vector<std::string_view> textChoices(int text, int memory) {
 
 FieldsRecord recordWithText(std::string_view record, int memory, int text, std::string_view value) {
     if (text < kFrequencyText || text > kNameText)
-        return failed("no such column");
+        return failed(Refusal::NoSuchColumn);
     MemoryFields fields = fieldsOfRecord(record, memory);
     if (text == kFrequencyText || text == kOffsetText) {
         const bool frequency = text == kFrequencyText;
         if (!splitMegahertz(value, frequency ? fields.frequencyMHz : fields.offsetMHz,
                             frequency ? fields.frequencyFraction : fields.offsetFraction))
-            return failed(frequency ? kFrequencyRange : kOffsetRange);
+            return frequency ? failed(Refusal::FrequencyRange, MemoryField::Frequency)
+                             : failed(Refusal::OffsetRange, MemoryField::Offset);
         return recordOfFields(fields, memory);
     }
     if (text == kNameText) {
@@ -214,8 +224,7 @@ FieldsRecord recordWithText(std::string_view record, int memory, int text, std::
     const std::vector<std::string_view> choices = textChoices(text, memory);
     const auto found = std::find(choices.begin(), choices.end(), value);
     if (found == choices.end())
-        return failed(std::string(kTextNames[static_cast<std::size_t>(text)]) +
-                      ": one of the list's values");
+        return failed(Refusal::NotInList, static_cast<MemoryField>(text));
     const int index = static_cast<int>(found - choices.begin());
     const bool automatic = value == kAuto;
     int* const targets[] = {

@@ -3,6 +3,8 @@
 // The memory detail editor's values: what a record shows in the editor and the record that the
 // editor's values store.
 
+#include "image/memory_record.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -41,12 +43,30 @@ struct MemoryFields {
 /// program-scan area and are 0 elsewhere.
 MemoryFields fieldsOfRecord(std::string_view record, int memory);
 
+/// Why a memory's fields give no record.
+struct FieldRefusal {
+    enum class Kind {
+        None,
+        FrequencyRange, // not a frequency of 0.100000 to 1299.999999 MHz
+        OffsetRange,    // not an offset of 0.000000 to 999.999999 MHz
+        NameCharacter,  // the name's `character` (as typed, UTF-8) is outside space to ~
+        ByteRange,      // the byte of `field` is outside 0..255
+        NotInList,      // the value of `field` is none of its list's
+        NoSuchColumn,
+    };
+    Kind kind = Kind::None;
+    MemoryField field = MemoryField::Frequency;
+    std::string character;
+
+    bool operator==(const FieldRefusal&) const = default;
+};
+
 /// The record that memory `memory` stores for `fields`, or why there is none.
 struct FieldsRecord {
-    std::string record;  // 64 hex characters; empty on failure
-    std::string failure; // the field and its valid range: "Frequency: 0.100000 to 1299.999999 MHz"
+    std::string record; // 64 hex characters; empty when refused
+    FieldRefusal refusal;
 
-    bool ok() const { return failure.empty(); }
+    bool ok() const { return refusal.kind == FieldRefusal::Kind::None; }
 };
 
 /// Fails for a negative text, whole MHz above 1299, a frequency outside 100,000 ..

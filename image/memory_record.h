@@ -61,6 +61,24 @@ std::string frequencyText(std::uint32_t hz);
 /// Marker shown for an index byte beyond its list: "?" and the byte in hex, e.g. "?3F".
 std::string outOfListText(std::uint8_t value);
 
+/// A memory's fields: the first eleven in the order of renderRecord's texts, then the flags
+/// that show only in the program-scan area.
+enum class MemoryField {
+    Frequency,
+    Mode,
+    Step,
+    Subtone,
+    Tsq,
+    Dcs,
+    Train,
+    Shift,
+    Offset,
+    Skip,
+    Name,
+    AutoStep,
+    AutoMode,
+};
+
 /// The eleven texts of memory list columns 1..11 (Frequency, Mode, Step, Subtone, TSQ, DCS,
 /// Train, Shift, Offset Freq., Skip, Name) for the record of memory `memory`; all empty for a
 /// free memory. "auto" replaces Mode and Step only in the PRG area.

@@ -3,8 +3,6 @@
 // A piece of the receiver's memory as the link reads and writes it: which kind, and which one.
 // The program decides by the piece itself; its words are made only for messages and the log.
 
-#include <string>
-
 namespace r36::image {
 
 /// The kinds of piece, in the order Write all sends them.
@@ -31,11 +29,5 @@ struct Piece {
 
 /// True for the kinds whose pieces are numbered one by one in messages (memories, link groups).
 bool isNumberedKind(PieceKind kind);
-
-/// "memory 12", "bank-link group 3", "the bank table", "the bank links" (all groups).
-std::string pieceText(const Piece& piece);
-
-/// "memories", "bank-link groups": the numbered kinds' plural noun.
-std::string pluralNoun(PieceKind kind);
 
 } // namespace r36::image

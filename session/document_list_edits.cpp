@@ -76,7 +76,7 @@ SetFieldReport Document::setField(const std::vector<int>& memories, int text,
             continue;
         image::FieldsRecord changed = image::recordWithText(record, m, text, value);
         if (!changed.ok())
-            report.refused.push_back({m, std::move(changed.failure)});
+            report.refused.push_back({m, std::move(changed.refusal)});
         else if (changed.record != record)
             changes.emplace_back(m, std::move(changed.record));
     }

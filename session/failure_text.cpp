@@ -1,44 +1,21 @@
 #include "failure_text.h"
 
+#include "difference_text.h"
 #include "transfer_table.h"
 
-#include "image/image_difference.h"
 #include "image/memory_map.h"
 
 #include <QCoreApplication>
 #include <QStringList>
 
-#include <algorithm>
-
 namespace r36::session {
 
 namespace {
 
-constexpr char kContext[] = "r36::Failure";
 constexpr char kPortContext[] = "r36::link::PortTrouble";
 constexpr char kStopContext[] = "r36::session::TransferWorker";
 // The words of a channel list's fields come from the files layer, marked there.
 constexpr char kFieldContext[] = "r36::files::CsvLine";
-// The words a difference shows for a value it has not got.
-constexpr char kValueContext[] = "r36::image::Difference";
-
-/// Source texts in English, or their translation.
-class Words {
-public:
-    explicit Words(Wording wording) : m_wording(wording) {}
-
-    QString operator()(const char* source, const char* context = kContext) const {
-        return m_wording == Wording::English ? QString::fromUtf8(source)
-                                             : QCoreApplication::translate(context, source);
-    }
-    QString operator()(const std::string& source, const char* context) const {
-        return (*this)(source.c_str(), context);
-    }
-    Wording wording() const { return m_wording; }
-
-private:
-    Wording m_wording;
-};
 
 QString text(const std::string& value) {
     return QString::fromStdString(value);
@@ -153,19 +130,6 @@ QString noReplyText(const Failure& failure, const Words& say) {
                kPortContext);
 }
 
-/// A value a difference shows: the receiver's own words stay, the program's are translated.
-QString shownValue(const std::string& value, const Words& say) {
-    return say(value, kValueContext);
-}
-
-// The difference's own words for what it lacks, so the catalogue has them.
-[[maybe_unused]] constexpr const char* kValueWords[] = {
-    QT_TRANSLATE_NOOP("r36::image::Difference", "empty"),
-    QT_TRANSLATE_NOOP("r36::image::Difference", "not read"),
-    QT_TRANSLATE_NOOP("r36::image::Difference", "none"),
-    QT_TRANSLATE_NOOP("r36::image::Difference", "unreadable"),
-};
-
 // The words of a channel list's fields and what they are not, as the files layer names them.
 [[maybe_unused]] constexpr const char* kFieldWords[] = {
     QT_TRANSLATE_NOOP("r36::files::CsvLine", "frequency"),
@@ -197,88 +161,6 @@ QString shownValue(const std::string& value, const Words& say) {
     QT_TRANSLATE_NOOP("r36::files::TextFile", "a device"),
     QT_TRANSLATE_NOOP("r36::files::TextFile", "not a file"),
 };
-
-QString subjectText(const image::Change& change, const Words& say) {
-    using image::PieceKind;
-    // Banks and settings are named as the receiver names them ("Bank03", "LAMP").
-    if (change.index < 0 || change.piece.kind == PieceKind::Memory ||
-        change.piece.kind == PieceKind::BankLinkGroup ||
-        change.piece.kind == PieceKind::PsLinkGroup)
-        return change.index < 0
-                   ? pieceName({change.piece.kind, image::Piece::kWhole}, say.wording())
-                   : pieceName(change.piece, say.wording());
-    if (change.piece.kind == PieceKind::RemoconId)
-        return say(QT_TRANSLATE_NOOP("r36::Failure", "remote key ID %1")).arg(change.index);
-    return text(change.subject);
-}
-
-QString countsText(const image::Difference& difference, const Words& say) {
-    using image::PieceKind;
-    struct Noun {
-        PieceKind kind;
-        const char* one;
-        const char* many;
-    };
-    static const Noun kNouns[] = {
-        {PieceKind::Memory, QT_TRANSLATE_NOOP("r36::Failure", "1 memory"),
-         QT_TRANSLATE_NOOP("r36::Failure", "%1 memories")},
-        {PieceKind::BankTablePart, QT_TRANSLATE_NOOP("r36::Failure", "1 bank"),
-         QT_TRANSLATE_NOOP("r36::Failure", "%1 banks")},
-        {PieceKind::BankLinkGroup, QT_TRANSLATE_NOOP("r36::Failure", "1 bank-link group"),
-         QT_TRANSLATE_NOOP("r36::Failure", "%1 bank-link groups")},
-        {PieceKind::PsLinkGroup, QT_TRANSLATE_NOOP("r36::Failure", "1 PS-link group"),
-         QT_TRANSLATE_NOOP("r36::Failure", "%1 PS-link groups")},
-        {PieceKind::SysBlockPart, QT_TRANSLATE_NOOP("r36::Failure", "1 setting"),
-         QT_TRANSLATE_NOOP("r36::Failure", "%1 settings")},
-        {PieceKind::RemoconId, QT_TRANSLATE_NOOP("r36::Failure", "1 remote key ID"),
-         QT_TRANSLATE_NOOP("r36::Failure", "%1 remote key IDs")}};
-    // PROTCT, the third block's one setting, counts among the settings.
-    auto countedAs = [](PieceKind kind) {
-        return kind == PieceKind::Sys3Block ? PieceKind::SysBlockPart : kind;
-    };
-    QStringList parts;
-    for (const Noun& noun : kNouns) {
-        const auto count = std::count_if(
-            difference.changes.begin(), difference.changes.end(),
-            [&](const image::Change& c) { return countedAs(c.piece.kind) == noun.kind; });
-        if (count > 0)
-            parts << (count == 1 ? say(noun.one) : say(noun.many).arg(count));
-    }
-    return parts.isEmpty() ? say(QT_TRANSLATE_NOOP("r36::Failure", "nothing"))
-                           : parts.join(QLatin1String(", "));
-}
-
-QString differsText(const Failure& failure, const Words& say) {
-    if (!failure.difference)
-        return say(QT_TRANSLATE_NOOP("r36::Failure",
-                                     "verify after writing found %1 that the receiver holds "
-                                     "otherwise:"))
-            .arg(say(QT_TRANSLATE_NOOP("r36::Failure", "nothing")));
-    const image::Difference& difference = *failure.difference;
-    QString message =
-        say(QT_TRANSLATE_NOOP("r36::Failure", "verify after writing found %1 that the receiver "
-                                              "holds otherwise:"))
-            .arg(countsText(difference, say));
-    for (const image::Change& change : difference.changes) {
-        QStringList held, written;
-        for (const image::FieldChange& field : change.fields) {
-            held << shownValue(field.before, say);
-            written << shownValue(field.after, say);
-        }
-        message +=
-            QLatin1Char('\n') +
-            say(QT_TRANSLATE_NOOP("r36::Failure", "%1: the receiver holds %2, %3 was written"))
-                .arg(subjectText(change, say), held.join(QLatin1Char(' ')),
-                     written.join(QLatin1Char(' ')));
-        // The one-byte write goes to the block's own address; this receiver did not take it
-        // as PROTCT's byte.
-        if (change.piece.kind == image::PieceKind::Sys3Block)
-            message +=
-                say(QT_TRANSLATE_NOOP("r36::Failure", " (the PROTCT change did not stick on the "
-                                                      "receiver)"));
-    }
-    return message;
-}
 
 QString fieldText(const Failure& failure, const Words& say) {
     const QString field = failure.names.empty() ? QString() : say(failure.names[0], kFieldContext);
@@ -439,7 +321,7 @@ QString causeText(const Failure& failure, const Words& say) {
             .arg(failure.limit)
             .arg(image::kUserMemoryCount - 1);
     case FailureKind::ReceiverDiffers:
-        return differsText(failure, say);
+        return receiverDiffersText(failure, say.wording());
     case FailureKind::NotUserMemory:
         return say(QT_TRANSLATE_NOOP("r36::Failure", "memory %1 is not a user memory"))
             .arg(failure.number);

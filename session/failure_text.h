@@ -7,6 +7,7 @@
 #include "image/failure.h"
 #include "image/receiver_piece.h"
 #include "transfer.h"
+#include "wording.h"
 
 #include <QString>
 
@@ -14,11 +15,6 @@
 #include <vector>
 
 namespace r36::session {
-
-enum class Wording {
-    UserLanguage, // through QCoreApplication::translate()
-    English,      // the source texts, for the log and files
-};
 
 /// "Read all: reading memory 300 at 02F80: no reply within 1000 ms, sent twice".
 QString failureText(const Failure& failure, Wording wording = Wording::UserLanguage);

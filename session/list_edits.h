@@ -2,7 +2,8 @@
 
 // What "Set field…" did: how many memories changed and which were refused, with why.
 
-#include <string>
+#include "image/memory_fields.h"
+
 #include <vector>
 
 namespace r36::session {
@@ -10,7 +11,7 @@ namespace r36::session {
 struct SetFieldReport {
     struct Refusal {
         int memory;
-        std::string reason; // the field and its range, as the detail editor says it
+        image::FieldRefusal why; // the field and its range, worded as the detail editor words it
     };
     int changed = 0;
     std::vector<Refusal> refused;

@@ -47,6 +47,69 @@
     </message>
 </context>
 <context>
+    <name>r36::Difference</name>
+    <message>
+        <source>empty</source>
+        <translation>空き</translation>
+    </message>
+    <message>
+        <source>not read</source>
+        <translation>未読み込み</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation>読み取り不能</translation>
+    </message>
+    <message>
+        <source>byte %1</source>
+        <translation>バイト %1</translation>
+    </message>
+    <message>
+        <source>memories</source>
+        <translation>メモリー数</translation>
+    </message>
+    <message>
+        <source>banks</source>
+        <translation>バンク</translation>
+    </message>
+    <message>
+        <source>pairs</source>
+        <translation>ペア</translation>
+    </message>
+    <message>
+        <source>TV channel</source>
+        <translation>テレビのチャンネル</translation>
+    </message>
+    <message>
+        <source>PS-link group %1</source>
+        <translation>PS リンクグループ %1</translation>
+    </message>
+    <message>
+        <source>%1 -&gt; %2</source>
+        <translation>%1 → %2</translation>
+    </message>
+    <message>
+        <source>%1 %2 -&gt; %3</source>
+        <translation>%1 %2 → %3</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2): %3</source>
+        <translation>%1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>%1: %2 -&gt; %3</source>
+        <translation>%1: %2 → %3</translation>
+    </message>
+</context>
+<context>
     <name>r36::Failure</name>
     <message>
         <source>greeting</source>
@@ -394,6 +457,85 @@
     </message>
 </context>
 <context>
+    <name>r36::MemoryField</name>
+    <message>
+        <source>Frequency</source>
+        <translation>周波数</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>モード</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>ステップ</translation>
+    </message>
+    <message>
+        <source>Subtone</source>
+        <translation>サブトーン</translation>
+    </message>
+    <message>
+        <source>TSQ</source>
+        <translation>TSQ</translation>
+    </message>
+    <message>
+        <source>DCS</source>
+        <translation>DCS</translation>
+    </message>
+    <message>
+        <source>Train</source>
+        <translation>トレイン</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>シフト</translation>
+    </message>
+    <message>
+        <source>Offset Freq.</source>
+        <translation>オフセット</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>除外</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名前</translation>
+    </message>
+    <message>
+        <source>auto step</source>
+        <translation>自動ステップ</translation>
+    </message>
+    <message>
+        <source>auto mode</source>
+        <translation>自動モード</translation>
+    </message>
+    <message>
+        <source>Frequency: 0.100000 to 1299.999999 MHz</source>
+        <translation>周波数: 0.100000～1299.999999 MHz</translation>
+    </message>
+    <message>
+        <source>Offset Frequency: 0.000000 to 999.999999 MHz</source>
+        <translation>オフセット周波数: 0.000000～999.999999 MHz</translation>
+    </message>
+    <message>
+        <source>Name: the characters from space to ~ only, not &quot;%1&quot;</source>
+        <translation>名前: 使える文字はスペースから ~ までです (&quot;%1&quot; は使えません)</translation>
+    </message>
+    <message>
+        <source>%1: 0 to 255</source>
+        <translation>%1: 0～255</translation>
+    </message>
+    <message>
+        <source>%1: one of the list&apos;s values</source>
+        <translation>%1: 一覧の値のいずれか</translation>
+    </message>
+    <message>
+        <source>no such column</source>
+        <translation>その列はありません</translation>
+    </message>
+</context>
+<context>
     <name>r36::files::CsvLine</name>
     <message>
         <source>frequency</source>
@@ -509,25 +651,6 @@
     <message>
         <source>not a file</source>
         <translation>ファイル以外のもの</translation>
-    </message>
-</context>
-<context>
-    <name>r36::image::Difference</name>
-    <message>
-        <source>empty</source>
-        <translation>空き</translation>
-    </message>
-    <message>
-        <source>not read</source>
-        <translation>未読み込み</translation>
-    </message>
-    <message>
-        <source>none</source>
-        <translation>なし</translation>
-    </message>
-    <message>
-        <source>unreadable</source>
-        <translation>読み取り不能</translation>
     </message>
 </context>
 <context>
@@ -718,6 +841,46 @@
     <message>
         <source>%1 lines, %2 free memories in %3</source>
         <translation>%1 行に対し、%3 の空きメモリーは %2 件です</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 または %2</translation>
+    </message>
+    <message>
+        <source>%1 line needs a memory number and a record</source>
+        <translation>%1 行にはメモリー番号とレコードが必要です</translation>
+    </message>
+    <message>
+        <source>%1 line needs a group number and an entry</source>
+        <translation>%1 行にはグループ番号とエントリーが必要です</translation>
+    </message>
+    <message>
+        <source>%1 memory number is not %2..%3</source>
+        <translation>%1 のメモリー番号が %2..%3 ではありません</translation>
+    </message>
+    <message>
+        <source>%1 group number is not %2..%3</source>
+        <translation>%1 のグループ番号が %2..%3 ではありません</translation>
+    </message>
+    <message>
+        <source>%1 value is not a number %2..%3</source>
+        <translation>%1 の値が %2..%3 の数値ではありません</translation>
+    </message>
+    <message>
+        <source>%1 record is not %2 hex digits</source>
+        <translation>%1 のレコードが %2 桁の 16 進数ではありません</translation>
+    </message>
+    <message>
+        <source>%1 table is not %2 hex digits</source>
+        <translation>%1 のテーブルが %2 桁の 16 進数ではありません</translation>
+    </message>
+    <message>
+        <source>%1 entry is not %2 hex digits</source>
+        <translation>%1 のエントリーが %2 桁の 16 進数ではありません</translation>
+    </message>
+    <message>
+        <source>%1 block is not %2 hex digits</source>
+        <translation>%1 のブロックが %2 桁の 16 進数ではありません</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,7 @@
 
 #include "image/clone_image.h"
 #include "session/companion.h"
+#include "session/difference_text.h"
 
 #include <QBrush>
 #include <QCoreApplication>
@@ -47,7 +48,7 @@ QVariant BesideListModel::data(const QModelIndex& index, int role) const {
         return QString::fromStdString(m_companion.labels().at(memory)) +
                (change ? QStringLiteral(" ≠") : QString());
     case Qt::ToolTipRole:
-        return change ? QString::fromStdString(change->text()) : QVariant();
+        return change ? session::changeText(*change) : QVariant();
     case Qt::BackgroundRole:
         return change ? QBrush(QColor(255, 236, 179)) : QVariant();
     case Qt::ForegroundRole:

@@ -5,6 +5,7 @@
 #include "twips.h"
 
 #include "session/companion.h"
+#include "session/difference_text.h"
 
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -110,7 +111,7 @@ void BesidePane::showCompanion() {
         return;
     const image::Difference& difference = m_companion.difference();
     const QString name = QFileInfo(m_companion.path()).fileName();
-    const QString counts = QString::fromStdString(difference.countsText());
+    const QString counts = session::countsText(difference);
     if (!m_companion.basePath().isEmpty())
         m_title->setText(tr("%1 beside; since %2, %3 changed.")
                              .arg(name, QFileInfo(m_companion.basePath()).fileName(), counts));
@@ -120,9 +121,9 @@ void BesidePane::showCompanion() {
         m_title->setText(tr("%1 beside the document; it differs in %2.").arg(name, counts));
     m_others->clear();
     for (const image::Change* change : m_companion.otherChanges())
-        m_others->addItem(QString::fromStdString(change->text()));
+        m_others->addItem(session::changeText(*change));
     for (const image::LabelChange& moved : difference.relabelled)
-        m_others->addItem(QString::fromStdString(moved.text()));
+        m_others->addItem(session::labelChangeText(moved));
     const int others = m_others->count();
     m_showOthers->setText(others == 0 ? tr("Settings and links: alike")
                                       : tr("Settings and links: %1 differ").arg(others));
@@ -137,7 +138,7 @@ void BesidePane::showCurrentDifference() {
     }
     const image::Change* change = m_companion.memoryChange(memory);
     m_difference->setText(change
-                              ? QString::fromStdString(change->text())
+                              ? session::changeText(*change)
                               : tr("memory %1 (%2): alike")
                                     .arg(memory)
                                     .arg(QString::fromStdString(m_companion.labels().at(memory))));

@@ -10,6 +10,7 @@
 #include "image/memory_fields.h"
 #include "session/failure_text.h"
 #include "session/list_edits.h"
+#include "session/memory_field_text.h"
 #include "session/session.h"
 
 #include <QAction>
@@ -195,10 +196,9 @@ void ListCommands::sort() {
         return;
     const Outcome sorted =
         m_session.sortMemorySet(memories, keys[static_cast<std::size_t>(line)], button == 1);
-    m_status.showMessage(
-        sorted
-            ? tr("Memories sorted by %1").arg(choice.lines[line]) + EditReports::leftHidden(hidden)
-            : tr("Nothing sorted: %1").arg(session::failureText(sorted.why())));
+    m_status.showMessage(sorted ? tr("Memories sorted by %1").arg(choice.lines[line]) +
+                                      EditReports::leftHidden(hidden)
+                                : tr("Nothing sorted: %1").arg(session::failureText(sorted.why())));
 }
 
 void ListCommands::setField() {
@@ -252,7 +252,7 @@ void ListCommands::setFieldOfSelection(int column, const QString& value) {
         QStringList refused;
         for (const auto& refusal : report.refused)
             refused << tr("%1 (%2)").arg(label(m_session, refusal.memory),
-                                         QString::fromStdString(refusal.reason));
+                                         session::refusalText(refusal.why));
         text += tr("; %n refused: ", "", int(report.refused.size())) +
                 refused.mid(0, 5).join(QStringLiteral(", ")) +
                 (refused.size() > 5 ? QStringLiteral(", …") : QString());

@@ -6,6 +6,7 @@
 #include "edit_reports.h"
 #include "user_dialogs.h"
 
+#include "session/difference_text.h"
 #include "session/session.h"
 
 namespace r36::ui {
@@ -36,11 +37,11 @@ void MainWindow::showDifference(int kind, int first, int last) {
     const image::Difference difference = m_session->receiver().differenceFor(command, first, last);
     QStringList lines;
     for (const image::Change& change : difference.changes)
-        lines << QString::fromStdString(change.text());
+        lines << session::changeText(change);
     // A changed partition moves the borders of the banks: the channels it moves come last.
     for (const image::LabelChange& moved : difference.relabelled)
-        lines << QString::fromStdString(moved.text());
-    const QString changes = QString::fromStdString(difference.countsText());
+        lines << session::labelChangeText(moved);
+    const QString changes = session::countsText(difference);
     QString text = tr("%1 will change on the receiver:").arg(changes);
     if (difference.empty())
         text = tr("Nothing differs: the receiver already holds what %1 writes.")

@@ -3,6 +3,7 @@
 #include "image/memory_areas.h"
 #include "image/memory_fields.h"
 #include "image/value_lists.h"
+#include "session/memory_field_text.h"
 #include "session/session.h"
 #include "ui/detail_form_widgets.h"
 #include "ui/twips.h"
@@ -370,7 +371,7 @@ void MemoryDetailDialog::Private::confirm() {
     if (!built.ok()) {
         dialogs.message(q, UserDialogs::Icon::Critical, MemoryDetailDialog::tr("Error"),
                         MemoryDetailDialog::tr("Data invalid"),
-                        QString::fromStdString(built.failure));
+                        session::refusalText(built.refusal));
         return;
     }
     session.setMemory(curMemory, built.record);

@@ -1,6 +1,7 @@
 #include "memory_list_model.h"
 
 #include "image/memory_fields.h"
+#include "session/memory_field_text.h"
 #include "session/session.h"
 
 #include <QStringList>
@@ -91,7 +92,7 @@ bool MemoryListModel::setData(const QModelIndex& index, const QVariant& value, i
         m_image.memRecord.at(memory), memory, index.column() - 1, text.toUtf8().toStdString());
     if (!edited.ok()) {
         emit editRefused(tr("%1: %2").arg(m_session.labelRange(memory, memory),
-                                          QString::fromStdString(edited.failure)));
+                                          session::refusalText(edited.refusal)));
         return false;
     }
     m_session.setMemory(memory, edited.record);

@@ -6,6 +6,7 @@
 #include "session/chirp_texts.h"
 #include "image/value_lists.h"
 #include "session/failure_text.h"
+#include "session/file_problems.h"
 #include "session/session.h"
 
 #include <algorithm>
@@ -62,9 +63,10 @@ Outcome importChirpCommand(const Invocation& invocation, session::Session& sessi
             return Outcome::failure(text(invocation.into) + ": " +
                                     session::englishText(report.outcome.why()));
         for (const files::SkippedLine& skipped : report.skipped)
-            output.warnings.push_back(text(invocation.into) + " line " +
-                                      std::to_string(skipped.lineNumber) + ": " + skipped.reason +
-                                      " (skipped)");
+            output.warnings.push_back(
+                text(invocation.into) + " line " + std::to_string(skipped.lineNumber) + ": " +
+                session::skippedLineText(skipped, session::Wording::English).toStdString() +
+                " (skipped)");
     }
     int noted = 0;
     for (const files::ChirpLine& line : imported.lines)

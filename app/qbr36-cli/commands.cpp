@@ -11,6 +11,7 @@
 #include "image/program_constants.h"
 #include "link/port_names.h"
 #include "session/backups.h"
+#include "session/difference_text.h"
 #include "session/failure_text.h"
 #include "session/file_problems.h"
 #include "session/session.h"
@@ -220,10 +221,12 @@ Outcome diffCommand(const Invocation& invocation, CommandOutput& output) {
     const image::Difference difference =
         image::difference(image::holdingsOfImage(images[0]), image::holdingsOfImage(images[1]));
     for (const image::Change& change : difference.changes)
-        output.standardOutput += change.text() + "\n";
+        output.standardOutput +=
+            text(session::changeText(change, session::Wording::English)) + "\n";
     output.differs = !difference.empty();
     if (output.differs)
-        output.warnings.push_back(difference.countsText() + " differ");
+        output.warnings.push_back(text(session::countsText(difference, session::Wording::English)) +
+                                  " differ");
     return Outcome::success();
 }
 

@@ -99,7 +99,7 @@ TEST(LabelChanges, OnlyTheCountsWrittenMoveChannelsAcrossTheBorderMovedWithThemN
     countsOnly.bankTable = bankTableFromCounts(after);
     const std::vector<LabelChange> shifted = labelChanges(held, countsOnly);
     ASSERT_EQ(shifted.size(), 1u);
-    EXPECT_EQ(shifted[0].text(), "FIRE: Bank10-000 -> Bank09-050");
+    EXPECT_EQ(shifted[0], (LabelChange{"FIRE", "Bank10-000", "Bank09-050"}));
 
     std::vector<std::string> records(held.memories.size());
     for (std::size_t m = 0; m < records.size(); ++m)

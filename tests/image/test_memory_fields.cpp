@@ -14,9 +14,9 @@ using namespace r36::image;
 
 namespace {
 
-constexpr char kFrequencyRange[] = "Frequency: 0.100000 to 1299.999999 MHz";
-constexpr char kOffsetRange[] = "Offset Frequency: 0.000000 to 999.999999 MHz";
-constexpr char kNameRange[] = "Name: the characters from space to ~ only";
+using Refusal = FieldRefusal::Kind;
+const FieldRefusal kFrequencyRange{Refusal::FrequencyRange, MemoryField::Frequency, ""};
+const FieldRefusal kOffsetRange{Refusal::OffsetRange, MemoryField::Offset, ""};
 
 MemoryFields fieldsOf(std::string mhz, std::string fraction, std::string offsetMHz = "",
                       std::string offsetFraction = "") {
@@ -43,11 +43,11 @@ TEST(RecordOfFields, FrequencyTextsStoreTheirHertzOrNameTheFieldThatFails) {
         SCOPED_TRACE(f[0] + "|" + f[1] + "|" + f[2] + "|" + f[3]);
         const FieldsRecord built = recordOfFields(fieldsOf(f[0], f[1], f[2], f[3]), 5);
         if (f[4] == "F" || f[4] == "O") {
-            EXPECT_EQ(built.failure, f[4] == "F" ? kFrequencyRange : kOffsetRange);
+            EXPECT_EQ(built.refusal, f[4] == "F" ? kFrequencyRange : kOffsetRange);
             EXPECT_EQ(built.record, "");
             continue;
         }
-        ASSERT_TRUE(isHexOfLength(built.record, 64)) << built.failure;
+        ASSERT_TRUE(isHexOfLength(built.record, 64));
         EXPECT_EQ(decodeRecord(built.record)->frequencyHz, std::stoul(f[4]));
         EXPECT_EQ(decodeRecord(built.record)->offsetHz, std::stoul(f[5]));
     }
@@ -68,9 +68,14 @@ TEST(RecordOfFields, NameIsCutPaddedAndLimitedToPrintableAscii) {
         fields.name = name;
         EXPECT_EQ(recordOfFields(fields, 5).record.substr(52), stored) << name;
     }
-    for (const char bad : {'\x1F', '\x7F', '\x80', '\xC3'}) {
-        fields.name = std::string("A") + bad;
-        EXPECT_EQ(recordOfFields(fields, 5).failure, kNameRange) << int(bad);
+    // The character refused is named whole, as typed.
+    for (const auto& [name, bad] :
+         {std::pair{"A\x1F", "\x1F"}, std::pair{"A\x7F", "\x7F"}, std::pair{"A\x80", "\x80"},
+          std::pair{"AB\xC3\xA9", "\xC3\xA9"}}) {
+        fields.name = name;
+        EXPECT_EQ(recordOfFields(fields, 5).refusal,
+                  (FieldRefusal{Refusal::NameCharacter, MemoryField::Name, bad}))
+            << name;
     }
 }
 
@@ -78,35 +83,36 @@ TEST(RecordOfFields, NameIsCutPaddedAndLimitedToPrintableAscii) {
 // the auto flags count only between 1200 and 1299. A list's entries show in its column, a byte
 // beyond the list as "?" and its hex.
 TEST(RecordOfFields, EveryByteFieldIsStoredInItsByteAndShownInItsColumn) {
-    const std::tuple<int MemoryFields::*, int, std::string, int, std::span<const std::string_view>>
-        byteFields[] = {{&MemoryFields::mode, rec::kMode, "Mode", 1, modeNames},
-                        {&MemoryFields::step, rec::kStep, "Step", 2, stepNames},
-                        {&MemoryFields::shift, rec::kShift, "Shift", 7, shiftNames},
-                        {&MemoryFields::subtone, rec::kSubtone, "TSQ/DCS", 3, subtoneKinds},
-                        {&MemoryFields::toneIndex, rec::kTone, "Tone", 4, ctcssTones},
-                        {&MemoryFields::dcsIndex, rec::kDcs, "DCS Code", 5, dcsCodes},
-                        {&MemoryFields::trainIndex, rec::kTrain, "Train", 6, trainTones},
-                        {&MemoryFields::skip, rec::kSkip, "Skip", 9, skipMarks},
-                        {&MemoryFields::autoStep, rec::kAutoStep, "auto Step", 0, {}},
-                        {&MemoryFields::autoMode, rec::kAutoMode, "auto Mode", 0, {}}};
+    using F = MemoryField;
+    const std::tuple<int MemoryFields::*, int, F, int, std::span<const std::string_view>>
+        byteFields[] = {{&MemoryFields::mode, rec::kMode, F::Mode, 1, modeNames},
+                        {&MemoryFields::step, rec::kStep, F::Step, 2, stepNames},
+                        {&MemoryFields::shift, rec::kShift, F::Shift, 7, shiftNames},
+                        {&MemoryFields::subtone, rec::kSubtone, F::Subtone, 3, subtoneKinds},
+                        {&MemoryFields::toneIndex, rec::kTone, F::Tsq, 4, ctcssTones},
+                        {&MemoryFields::dcsIndex, rec::kDcs, F::Dcs, 5, dcsCodes},
+                        {&MemoryFields::trainIndex, rec::kTrain, F::Train, 6, trainTones},
+                        {&MemoryFields::skip, rec::kSkip, F::Skip, 9, skipMarks},
+                        {&MemoryFields::autoStep, rec::kAutoStep, F::AutoStep, 0, {}},
+                        {&MemoryFields::autoMode, rec::kAutoMode, F::AutoMode, 0, {}}};
     for (const auto& [member, offset, name, column, list] : byteFields) {
         MemoryFields fields = kBase;
         for (int value = 0; column > 0 && value < 256; ++value) {
             fields.*member = value;
             EXPECT_EQ(renderRecord(recordOfFields(fields, 5).record, 5)[column],
                       value < int(list.size()) ? std::string(list[value]) : "?" + hexByte(value))
-                << name << " " << value;
+                << column << " " << value;
         }
         for (const int memory : {1199, 1200, 1299, 1300}) {
             const bool counts = column > 0 || memory == 1200 || memory == 1299;
             fields.*member = 255;
             const std::string record = recordOfFields(fields, memory).record;
-            EXPECT_EQ(byteAt(record, offset), counts ? 255 : 0) << name << memory;
+            EXPECT_EQ(byteAt(record, offset), counts ? 255 : 0) << offset << " " << memory;
             EXPECT_EQ(fieldsOfRecord(record, memory).*member, counts ? 255 : 0);
             for (const int value : {256, -1}) {
                 fields.*member = value;
-                EXPECT_EQ(recordOfFields(fields, memory).failure,
-                          counts ? name + ": 0 to 255" : "");
+                EXPECT_EQ(recordOfFields(fields, memory).refusal,
+                          (counts ? FieldRefusal{Refusal::ByteRange, name, ""} : FieldRefusal{}));
             }
         }
     }
@@ -150,7 +156,8 @@ TEST(RecordWithText, StoresEveryChoiceAndTheTypedTextsAsTheEditorWould) {
                     renderRecord(recordWithText(record, memory, text, choice).record, memory)[text],
                     choice);
     EXPECT_EQ(textChoices(1, 5).size(), 3u);
-    EXPECT_EQ(recordWithText(record, 5, 1, "auto").failure, "Mode: one of the list's values");
+    EXPECT_EQ(recordWithText(record, 5, 1, "auto").refusal,
+              (FieldRefusal{Refusal::NotInList, MemoryField::Mode, ""}));
     const auto rows = r36::image::test::tableRows(
         "0|433.5|433.500000MHz; 0| 0.1 mhz|0.100000MHz; 8|999.999999|999.999999MHz; "
         "10|ABCDEFGH|ABCDEF; 0|145.1234567|F; 0|1300|F; 0|14a|F; 8|1000|O; 8|-1|O");
@@ -158,9 +165,9 @@ TEST(RecordWithText, StoresEveryChoiceAndTheTypedTextsAsTheEditorWould) {
         const int text = std::stoi(row[0]);
         const FieldsRecord edited = recordWithText(record, 5, text, row[1]);
         if (row[2].size() == 1)
-            EXPECT_EQ(edited.failure, row[2] == "F" ? kFrequencyRange : kOffsetRange) << row[1];
+            EXPECT_EQ(edited.refusal, row[2] == "F" ? kFrequencyRange : kOffsetRange) << row[1];
         else
             EXPECT_EQ(renderRecord(edited.record, 5)[text], row[2]) << row[1];
     }
-    EXPECT_EQ(recordWithText("00", 5, 1, "AM").failure, kFrequencyRange); // a free memory
+    EXPECT_EQ(recordWithText("00", 5, 1, "AM").refusal, kFrequencyRange); // a free memory
 }

@@ -6,6 +6,7 @@
 #include "files/clone_file.h"
 #include "image/memory_record.h"
 #include "session/companion.h"
+#include "session/difference_text.h"
 
 using namespace r36;
 using namespace r36::testing_session;
@@ -49,13 +50,17 @@ TEST_F(CompanionTest, MarksWhatDiffersAndFollowsTheDocumentAsItIsEdited) {
     session::Companion companion(*session);
     ASSERT_TRUE(companion.open(saved(other, "other.R36")).outcome.ok());
     EXPECT_EQ(markedMemories(companion), (std::vector<int>{4, 9}));
-    EXPECT_TRUE(holds(companion.memoryChange(4)->text(),
+    const auto line = [](const image::Change* change) {
+        return session::changeText(*change, session::Wording::English).toStdString();
+    };
+    EXPECT_TRUE(holds(line(companion.memoryChange(4)),
                       "memory 4 (" + session->labels()[4] + "): Frequency "));
-    EXPECT_TRUE(holds(companion.memoryChange(4)->text(), " -> 145.125000MHz"));
-    EXPECT_TRUE(holds(companion.memoryChange(9)->text(), " -> empty"));
+    EXPECT_TRUE(holds(line(companion.memoryChange(4)), " -> 145.125000MHz"));
+    EXPECT_TRUE(holds(line(companion.memoryChange(9)), " -> empty"));
     ASSERT_EQ(companion.otherChanges().size(), 1u);
-    EXPECT_EQ(companion.otherChanges()[0]->subject, "remote key ID 1");
-    EXPECT_EQ(companion.difference().countsText(), "2 memories, 1 remote key ID");
+    EXPECT_TRUE(holds(line(companion.otherChanges()[0]), "remote key ID 1: "));
+    EXPECT_EQ(session::countsText(companion.difference(), session::Wording::English).toStdString(),
+              "2 memories, 1 remote key ID");
 
     // The document edited to match memory 4: its mark goes, announced once for the burst.
     int announced = 0;
@@ -109,8 +114,10 @@ TEST_F(CompanionTest, TwoBackupsComparedReadAsWhatChangedSinceTheOlder) {
     ASSERT_TRUE(companion.open(newer).outcome.ok());
     companion.copyToDocument({4}, 4);   // the document now differs from `newer` in memory 9 only
     std::vector<std::string> announced; // what the pane shows when told
-    QObject::connect(&companion, &session::Companion::changed,
-                     [&] { announced.push_back(companion.difference().countsText()); });
+    QObject::connect(&companion, &session::Companion::changed, [&] {
+        announced.push_back(
+            session::countsText(companion.difference(), session::Wording::English).toStdString());
+    });
     ASSERT_TRUE(companion.openCompared(newer, older).outcome.ok());
     EXPECT_EQ(announced, (std::vector<std::string>{"2 memories, 1 remote key ID"}));
     EXPECT_EQ(companion.basePath(), older);

@@ -100,5 +100,22 @@ const TextCase kTexts[] = {
 INSTANTIATE_TEST_SUITE_P(Kinds, FailureWords, ::testing::ValuesIn(kTexts),
                          [](const auto& param) { return std::string(param.param.name); });
 
+TEST(PieceNames, EachKindReadsAsTheMessagesSayIt) {
+    using image::Piece;
+    using image::PieceKind;
+    const std::pair<Piece, std::string> cases[] = {
+        {{PieceKind::Memory, 1699}, "memory 1699"},
+        {{PieceKind::BankTablePart, 3}, "the bank table"},
+        {{PieceKind::BankLinkGroup, 10}, "bank-link group 10"},
+        {{PieceKind::BankLinkGroup, Piece::kWhole}, "the bank links"},
+        {{PieceKind::PsLinkGroup, 1}, "program-scan-link group 1"},
+        {{PieceKind::PsLinkGroup, Piece::kWhole}, "the program-scan links"},
+        {{PieceKind::SysBlockPart, 0}, "the settings block"},
+        {{PieceKind::Sys3Block, Piece::kWhole}, "the third settings block"},
+        {{PieceKind::RemoconId, Piece::kWhole}, "the remote key IDs"}};
+    for (const auto& [piece, text] : cases)
+        EXPECT_EQ(session::pieceName(piece, session::Wording::English).toStdString(), text);
+}
+
 } // namespace
 } // namespace r36

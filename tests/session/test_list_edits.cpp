@@ -5,6 +5,7 @@
 
 #include "image/memory_record.h"
 #include "session/list_edits.h"
+#include "session/memory_field_text.h"
 
 using namespace r36;
 using namespace r36::testing_session;
@@ -62,7 +63,8 @@ TEST_F(ListEdits, SetFieldChangesMemoriesInUseNamesRefusalsAndLeavesFreeOnesFree
     EXPECT_EQ(report.changed, 1);
     ASSERT_EQ(report.refused.size(), 3u);
     EXPECT_EQ(report.refused[0].memory, 0);
-    EXPECT_EQ(report.refused[0].reason, "Mode: one of the list's values");
+    EXPECT_EQ(session::refusalText(report.refused[0].why, session::Wording::English),
+              "Mode: one of the list's values");
     EXPECT_EQ(session->image().memRecord[2], image::kEmptyRecord);
 
     report = session->setField(selected, kOffset, "0.6");

@@ -6,6 +6,7 @@
 #include "files/clone_file.h"
 #include "image/memory_record.h"
 #include "session/backups.h"
+#include "session/difference_text.h"
 
 #include <QFile>
 
@@ -84,7 +85,10 @@ TEST_F(SafeWrites, WriteChangesSendsOnlyTheEditedMemoriesAndReadsThemBack) {
     }
     for (int memory : {3, 700, 1699})
         expected.push_back("VK~F" + image::hexAddress(address(memory)) + "R");
-    EXPECT_EQ(session->receiver().differenceFor(Transfer::WriteAll).countsText(), "3 memories");
+    EXPECT_EQ(session::countsText(session->receiver().differenceFor(Transfer::WriteAll),
+                                  session::Wording::English)
+                  .toStdString(),
+              "3 memories");
     receiver.clearLog();
     EXPECT_TRUE(writeChanges().ok());
     EXPECT_EQ(receiver.commandLog(), expected);

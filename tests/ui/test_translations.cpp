@@ -3,6 +3,9 @@
 
 #include "window_fixture.h"
 
+#include "session/difference_text.h"
+#include "session/file_problems.h"
+#include "session/memory_field_text.h"
 #include "ui/translations.h"
 
 #include "image/clone_image.h"
@@ -48,6 +51,25 @@ TEST_F(TranslationTest, AFailureFromTheLinkReadsWhollyInJapanese) {
     EXPECT_EQ(lastMessage().details,
               QStringLiteral("選択メモリーを読み込み: メモリー 0 (00A00) の読み込み: 200 ms "
                              "以内に応答がありません (2 回送信)"));
+}
+
+TEST_F(TranslationTest, DifferencesRefusalsAndSkippedLinesReadInJapanese) {
+    ASSERT_TRUE(ui::installTranslations(*qApp, QLocale(QLocale::Japanese, QLocale::Japan)));
+    using Of = image::FieldChange::Of;
+    const image::Change change{{image::PieceKind::Memory, 7},
+                               7,
+                               {},
+                               "Bank00-007",
+                               {{Of::MemoryField, image::MemoryField::Step, 0, {"5KHz"}, {"auto"}},
+                                {Of::Byte, {}, 3, {"01"}, {image::ChangeValue::Kind::None}}}};
+    EXPECT_EQ(session::changeText(change),
+              QStringLiteral("メモリー 7 (Bank00-007): ステップ 5KHz → auto, バイト 3 01 → なし"));
+    EXPECT_EQ(session::refusalText(
+                  {image::FieldRefusal::Kind::FrequencyRange, image::MemoryField::Frequency, ""}),
+              QStringLiteral("周波数: 0.100000～1299.999999 MHz"));
+    files::SkippedLine skipped{12, files::SkippedLine::Problem::BlockNotHex, "SYS3", 0, 0, {4, 64}};
+    EXPECT_EQ(session::skippedLineText(skipped),
+              QStringLiteral("SYS3 のブロックが 4 または 64 桁の 16 進数ではありません"));
 }
 
 } // namespace
