@@ -2061,50 +2061,6 @@ your receiver before you write to it.</source>
         <translation>BANK-CH</translation>
     </message>
     <message>
-        <source>Frequency</source>
-        <translation>周波数</translation>
-    </message>
-    <message>
-        <source>Mode</source>
-        <translation>モード</translation>
-    </message>
-    <message>
-        <source>Step</source>
-        <translation>ステップ</translation>
-    </message>
-    <message>
-        <source>Subtone</source>
-        <translation>サブトーン</translation>
-    </message>
-    <message>
-        <source>TSQ</source>
-        <translation>TSQ</translation>
-    </message>
-    <message>
-        <source>DCS</source>
-        <translation>DCS</translation>
-    </message>
-    <message>
-        <source>Train</source>
-        <translation>トレイン</translation>
-    </message>
-    <message>
-        <source>Shift</source>
-        <translation>シフト</translation>
-    </message>
-    <message>
-        <source>Offset Freq.</source>
-        <translation>オフセット</translation>
-    </message>
-    <message>
-        <source>Skip</source>
-        <translation>除外</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>名前</translation>
-    </message>
-    <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>

@@ -8,7 +8,6 @@
 #include "session/difference_text.h"
 
 #include <QBrush>
-#include <QCoreApplication>
 #include <QMimeData>
 #include <QPalette>
 
@@ -63,7 +62,7 @@ QVariant BesideListModel::headerData(int section, Qt::Orientation orientation, i
     if (role != Qt::DisplayRole || orientation != Qt::Horizontal || section < 0 ||
         section >= MemoryListModel::kColumnCount)
         return {};
-    return QCoreApplication::translate("r36::ui::MemoryListModel", gridHeaders[section]);
+    return gridHeading(section);
 }
 
 Qt::ItemFlags BesideListModel::flags(const QModelIndex& index) const {

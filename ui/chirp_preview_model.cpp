@@ -5,7 +5,6 @@
 #include "session/chirp_lists.h"
 #include "session/chirp_texts.h"
 
-#include <QCoreApplication>
 
 namespace r36::ui {
 
@@ -49,9 +48,8 @@ QVariant ChirpPreviewModel::headerData(int section, Qt::Orientation orientation,
     if (role != Qt::DisplayRole)
         return {};
     if (orientation == Qt::Horizontal)
-        return section >= 0 && section < MemoryListModel::kColumnCount
-                   ? QCoreApplication::translate("r36::ui::MemoryListModel", gridHeaders[section])
-                   : QVariant();
+        return section >= 0 && section < MemoryListModel::kColumnCount ? gridHeading(section)
+                                                                       : QVariant();
     // The notes name lines of the file: each row is headed by its line.
     return section >= 0 && section < rowCount()
                ? tr("line %1").arg(m_rows[static_cast<std::size_t>(section)].lineNumber)

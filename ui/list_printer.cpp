@@ -262,8 +262,8 @@ private:
 bool ListPrinter::print(const session::ListReport& report, const QString& title,
                         QPrinter& printer) {
     Table table{title, report.header, {}, {}};
-    for (const char* heading : gridHeaders)
-        table.headings << MemoryListModel::tr(heading);
+    for (int column = 0; column < MemoryListModel::kColumnCount; ++column)
+        table.headings << gridHeading(column);
     for (const session::ReportSection& section : report.sections) {
         Table::Section& printed = table.sections.emplace_back();
         printed.title = tr("%1: %2 of %3 memories")

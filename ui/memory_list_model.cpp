@@ -8,20 +8,11 @@
 
 namespace r36::ui {
 
-// Translated when shown: the table is built before any translation is installed.
-const std::array<const char*, 12> gridHeaders = {
-    QT_TRANSLATE_NOOP("r36::ui::MemoryListModel", "BANK-CH"),
-    QT_TRANSLATE_NOOP("r36::ui::MemoryListModel", "Frequency"),
-    QT_TRANSLATE_NOOP("r36::ui::MemoryListModel", "Mode"),
-    QT_TRANSLATE_NOOP("r36::ui::MemoryListModel", "Step"),
-    QT_TRANSLATE_NOOP("r36::ui::MemoryListModel", "Subtone"),
-    QT_TRANSLATE_NOOP("r36::ui::MemoryListModel", "TSQ"),
-    QT_TRANSLATE_NOOP("r36::ui::MemoryListModel", "DCS"),
-    QT_TRANSLATE_NOOP("r36::ui::MemoryListModel", "Train"),
-    QT_TRANSLATE_NOOP("r36::ui::MemoryListModel", "Shift"),
-    QT_TRANSLATE_NOOP("r36::ui::MemoryListModel", "Offset Freq."),
-    QT_TRANSLATE_NOOP("r36::ui::MemoryListModel", "Skip"),
-    QT_TRANSLATE_NOOP("r36::ui::MemoryListModel", "Name")};
+QString gridHeading(int column) {
+    // Columns 1..11 are the record's fields in their order; the session names them.
+    return column == 0 ? MemoryListModel::tr("BANK-CH")
+                       : session::memoryFieldName(static_cast<image::MemoryField>(column - 1));
+}
 
 const std::array<int, MemoryListModel::kColumnCount> MemoryListModel::kColumnWidthsTwips = {
     1450, 1750, 600, 900, 900, 900, 600, 800, 600, 1700, 550, 2600};
@@ -69,7 +60,7 @@ QVariant MemoryListModel::headerData(int section, Qt::Orientation orientation, i
     if (role != Qt::DisplayRole)
         return {};
     if (orientation == Qt::Horizontal)
-        return section >= 0 && section < kColumnCount ? tr(gridHeaders[section]) : QVariant();
+        return section >= 0 && section < kColumnCount ? gridHeading(section) : QVariant();
     return section + 1;
 }
 

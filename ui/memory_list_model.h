@@ -15,8 +15,8 @@ class Session;
 
 namespace r36::ui {
 
-/// The memory list's twelve column headings.
-extern const std::array<const char*, 12> gridHeaders;
+/// The memory list's column heading `column` (0..11), in the user's language.
+QString gridHeading(int column);
 
 /// The memory list as a thin view of the clone image: row m is memory m (0..1699), column 0 its
 /// label, columns 1..11 the texts the record renders into. Nothing is stored here; every change
